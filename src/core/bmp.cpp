@@ -1,0 +1,129 @@
+#include "core/bmp.h"
+
+#include <cstring>
+
+namespace klumpix {
+
+namespace {
+
+std::uint32_t ReadU32(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+std::uint16_t ReadU16(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+void PutU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+constexpr int kMaxSide = 8192;
+
+}  // namespace
+
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, Picture& out, std::string& error) {
+  if (size < 54 || data[0] != 'B' || data[1] != 'M') {
+    error = "not a BMP file";
+    return false;
+  }
+  const std::uint32_t pixel_offset = ReadU32(data + 10);
+  const std::uint32_t header_size = ReadU32(data + 14);
+  if (header_size < 40 || 14u + header_size > size) {
+    error = "unsupported BMP header";
+    return false;
+  }
+  const auto width = static_cast<std::int32_t>(ReadU32(data + 18));
+  const auto raw_height = static_cast<std::int32_t>(ReadU32(data + 22));
+  const std::uint16_t bits = ReadU16(data + 28);
+  const std::uint32_t compression = ReadU32(data + 30);
+  if (width <= 0 || raw_height == 0 || raw_height == INT32_MIN || width > kMaxSide ||
+      raw_height > kMaxSide || raw_height < -kMaxSide) {
+    error = "bad BMP size";
+    return false;
+  }
+  if ((bits != 24 && bits != 32 && bits != 8) || (compression != 0 && !(compression == 3 && bits == 32))) {
+    error = "unsupported BMP format (only uncompressed 8, 24 and 32 bit)";
+    return false;
+  }
+  const bool bottom_up = raw_height > 0;
+  const int height = bottom_up ? raw_height : -raw_height;
+  const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
+  if (pixel_offset > size || stride * static_cast<std::size_t>(height) > size - pixel_offset) {
+    error = "BMP file is truncated";
+    return false;
+  }
+  std::uint32_t palette_count = 0;
+  const std::uint8_t* palette = data + 14 + header_size;
+  if (bits == 8) {
+    palette_count = ReadU32(data + 46);
+    if (palette_count == 0 || palette_count > 256) palette_count = 256;
+    if (14u + header_size + 4u * palette_count > pixel_offset) {
+      error = "BMP palette is truncated";
+      return false;
+    }
+  }
+  out.width = width;
+  out.height = height;
+  out.pixels.assign(static_cast<std::size_t>(width) * height, 0);
+  for (int y = 0; y < height; ++y) {
+    const int src_row = bottom_up ? height - 1 - y : y;
+    const std::uint8_t* row = data + pixel_offset + stride * static_cast<std::size_t>(src_row);
+    for (int x = 0; x < width; ++x) {
+      int r, g, b;
+      if (bits == 8) {
+        std::uint8_t index = row[x];
+        if (index >= palette_count) index = 0;
+        const std::uint8_t* entry = palette + 4 * index;
+        b = entry[0];
+        g = entry[1];
+        r = entry[2];
+      } else {
+        const std::uint8_t* px = row + static_cast<std::size_t>(x) * (bits / 8);
+        b = px[0];
+        g = px[1];
+        r = px[2];
+      }
+      out.pixels[static_cast<std::size_t>(y) * width + x] = Rgb565(r, g, b);
+    }
+  }
+  return true;
+}
+
+std::vector<std::uint8_t> EncodeScreenshotBmp(const Surface& screen) {
+  const std::uint32_t stride = kScreenWidth * 3;  // 2400, already a multiple of 4
+  const std::uint32_t image_size = stride * kScreenHeight;
+  std::vector<std::uint8_t> out;
+  out.reserve(54 + image_size);
+  out.push_back('B');
+  out.push_back('M');
+  PutU32(out, 54 + image_size);
+  PutU32(out, 0);
+  PutU32(out, 54);
+  PutU32(out, 40);
+  PutU32(out, kScreenWidth);
+  PutU32(out, kScreenHeight);
+  PutU16(out, 1);
+  PutU16(out, 24);
+  PutU32(out, 0);
+  PutU32(out, image_size);
+  PutU32(out, 2835);
+  PutU32(out, 2835);
+  PutU32(out, 0);
+  PutU32(out, 0);
+  for (int y = kScreenHeight - 1; y >= 0; --y) {
+    for (int x = 0; x < kScreenWidth; ++x) {
+      const std::uint16_t p = screen.pixels[y * kScreenWidth + x];
+      const int r5 = p >> 11, g6 = (p >> 5) & 0x3F, b5 = p & 0x1F;
+      out.push_back(static_cast<std::uint8_t>((b5 << 3) | (b5 >> 2)));
+      out.push_back(static_cast<std::uint8_t>((g6 << 2) | (g6 >> 4)));
+      out.push_back(static_cast<std::uint8_t>((r5 << 3) | (r5 >> 2)));
+    }
+  }
+  return out;
+}
+
+}  // namespace klumpix

@@ -1,0 +1,48 @@
+#pragma once
+// The 800 x 600 RGB565 back buffer and the off-screen pictures drawn into it.
+// Every drawing operation of the game is one of these, done by us in memory.
+#include <cstdint>
+#include <vector>
+
+namespace klumpix {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
+constexpr std::uint16_t Rgb565(int r, int g, int b) {
+  return static_cast<std::uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+}
+constexpr std::uint16_t kKeyMagenta = Rgb565(255, 0, 255);  // 0xF81F
+constexpr std::uint16_t kKeyBlack = 0x0000;
+
+// An off-screen picture, converted to RGB565 when it is loaded. Pixels equal
+// to `key` are skipped by the transparent copies.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::uint16_t key = kKeyBlack;
+  std::vector<std::uint16_t> pixels;  // row-major, top row first
+
+  std::uint16_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+struct Surface {
+  std::uint16_t pixels[kScreenWidth * kScreenHeight];
+};
+
+// Source rectangle: left/top inclusive, right/bottom exclusive.
+struct Rect {
+  int left, top, right, bottom;
+};
+
+void FillSurface(Surface& dst, std::uint16_t colour);
+
+// Copies `src` of `pic` with its top-left corner at (x, y), clipped to the
+// screen; with `keyed`, pixels equal to the picture's key are skipped.
+void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);
+
+// Adds `src` of `pic` onto the screen at (x, y), channel by channel,
+// saturating. Strength below 255 first scales the source by strength/255.
+void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength);
+
+}  // namespace klumpix

@@ -1,0 +1,10 @@
+#pragma once
+// The per-tick walk over all objects: button looks and actions, explosion
+// frames, picture rectangles.
+namespace klumpix {
+
+struct Game;
+
+void UpdateObjects(Game& g);
+
+}  // namespace klumpix

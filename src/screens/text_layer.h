@@ -1,0 +1,16 @@
+#pragma once
+// Bitmap-font text: glyph maps, the per-tick text layer and its drawing.
+#include <cstdint>
+
+namespace klumpix {
+
+struct Game;
+
+std::int16_t SmallFontGlyph(unsigned char ch);
+std::int16_t LargeFontGlyph(unsigned char ch);
+void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::int16_t alpha,
+               const char* text);
+void ClearTextLayer(Game& g);
+void DrawTextLayer(Game& g);
+
+}  // namespace klumpix

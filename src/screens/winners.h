@@ -1,0 +1,16 @@
+#pragma once
+// The winners table and its file groar.dat.
+namespace klumpix {
+
+struct Game;
+
+// Fills the table from g.winners_path; never fails (missing or damaged
+// files leave starter entries where no whole record could be read).
+void ReadWinners(Game& g);
+// Saves the table atomically. False if the file could not be written; the
+// old file then stays as it was.
+bool WriteWinners(const Game& g);
+// The table a fresh installation starts with.
+void SetStarterWinners(Game& g);
+
+}  // namespace klumpix

@@ -1,0 +1,182 @@
+#pragma once
+// All state of the game, in one object made once at start-up. Tables are
+// fixed in size and indexed from 1 the way the rules number them (element 0
+// is unused), so nothing is allocated while the game runs.
+#include <cstdint>
+
+#include "core/pcg32.h"
+#include "core/short_text.h"
+#include "core/surface.h"
+
+namespace klumpix {
+
+constexpr int kSlotCount = 900;
+constexpr int kTextCellCount = 10000;
+constexpr int kMaxLights = 50;
+constexpr int kFloorTileCount = 840;
+constexpr int kFloatingTextCount = 50;
+constexpr int kStoreRows = 14;
+constexpr int kBonusLevels = 13;
+constexpr int kGameTypes = 8;
+constexpr int kPlaces = 5;
+constexpr int kSoundRequestCount = 40;
+constexpr int kMaxTextCalls = 512;  // WriteText calls remembered per tick for the state dump
+constexpr int kPictureCount = 13;
+
+enum ScreenMode : std::int32_t { kModePlay = 1, kModeHelp = 2, kModeInfo = 3, kModeNameEntry = 4 };
+
+// Object kinds and images.
+constexpr std::int16_t kKindPanel = 2;
+constexpr std::int16_t kKindButton = 3;
+constexpr std::int16_t kKindPiece = 4;
+constexpr std::int16_t kKindExplosion = 8;
+constexpr std::int16_t kImageField = 1;
+constexpr std::int16_t kImageShadow = 2;
+constexpr std::int16_t kImageStone = 3;
+
+// The object table: one array per field, element per slot 1..900.
+struct ObjectTable {
+  std::int16_t alive[kSlotCount + 1];
+  std::int16_t kind[kSlotCount + 1];
+  std::int16_t image[kSlotCount + 1];
+  std::int16_t variant[kSlotCount + 1];
+  std::int16_t frame[kSlotCount + 1];
+  std::int16_t x[kSlotCount + 1];
+  std::int16_t y[kSlotCount + 1];
+  std::int16_t depth[kSlotCount + 1];
+  std::int16_t src_left[kSlotCount + 1];
+  std::int16_t src_right[kSlotCount + 1];
+  std::int16_t src_top[kSlotCount + 1];
+  std::int16_t src_bottom[kSlotCount + 1];
+  std::int16_t width[kSlotCount + 1];
+  std::int16_t height[kSlotCount + 1];
+  std::int16_t half_width[kSlotCount + 1];
+  std::int16_t half_height[kSlotCount + 1];
+  std::int32_t tag[kSlotCount + 1];
+  std::int16_t cell_stone[kSlotCount + 1];
+  std::int32_t rest_colour[kSlotCount + 1];
+  std::int32_t match_mark[kSlotCount + 1];
+  std::int32_t neighbor[kSlotCount + 1][7];  // directions 1..6
+};
+
+// The text layer: glyph cells queued during a tick, drawn on top of all.
+struct TextLayer {
+  std::int32_t text_cell_count;
+  std::int16_t text_cell_glyph[kTextCellCount + 1];
+  std::int16_t text_cell_x[kTextCellCount + 1];
+  std::int16_t text_cell_y[kTextCellCount + 1];
+  std::int16_t text_cell_font[kTextCellCount + 1];
+  std::int16_t text_cell_alpha[kTextCellCount + 1];
+};
+
+// One WriteText call, remembered for the state dump.
+struct TextCall {
+  std::int16_t x, y, font, alpha;
+  ShortText text;
+};
+
+struct FloatingText {
+  std::int16_t x, y, font, timer;
+  ShortText text;
+};
+
+// A sound start of the last tick, as it was played (for the state dump).
+struct StartedSound {
+  int sound;  // SoundId
+  std::int32_t pan;
+  std::int32_t volume;
+};
+
+struct Game {
+  // --- shell ---
+  std::int32_t tick_count;
+  std::int32_t view_width;
+  std::int32_t view_height;
+  std::int32_t screen_mode;
+  std::int32_t mouse_x, mouse_y;
+  bool left_button_down;
+  bool right_button_down;
+  bool clicked;
+  bool sound_on;
+  bool quit_requested;
+  bool timer_enabled;
+  std::int32_t sound_volume;
+  std::int32_t light_level;
+  std::uint64_t seed;  // applied to rng by InitProgramState
+  Pcg32 rng;
+
+  // --- sound requests ---
+  bool sound_request[kSoundRequestCount];
+  std::int32_t sound_pan[kSoundRequestCount];
+  StartedSound started_sounds[6];
+  int started_sound_count;
+
+  // --- object table ---
+  ObjectTable obj;
+  std::int32_t slot_top;
+  std::int32_t dynamic_slot_floor;
+  std::int32_t free_slot_cursor;
+
+  // --- renderer ---
+  std::int32_t shake;
+  std::int32_t shake_prev;
+  double shake_phase;
+  std::int16_t draw_list_slot[kSlotCount + 1];
+  std::int16_t draw_list_key[kSlotCount + 1];
+  std::int32_t draw_list_count;
+
+  // --- floor and lights ---
+  std::int32_t floor_tile_count;
+  std::int32_t floor_tile_x[kFloorTileCount + 1];
+  std::int32_t floor_tile_y[kFloorTileCount + 1];
+  std::int32_t floor_tile_design[kFloorTileCount + 1];
+  std::int32_t floor_tile_brightness[kFloorTileCount + 1];
+  std::int32_t light_count;
+  std::int32_t light_x[kMaxLights + 1];
+  std::int32_t light_y[kMaxLights + 1];
+  double light_strength[kMaxLights + 1];
+
+  // --- text ---
+  TextLayer text;
+  TextCall text_calls[kMaxTextCalls];
+  std::int32_t text_call_count;
+
+  // --- board and game flags ---
+  std::int32_t game_type;
+  bool game_running;
+  bool game_over;
+  bool confirm_open;
+
+  // --- play screen ---
+  std::int32_t store[kStoreRows + 1][4];
+  std::int32_t row_countdown[kStoreRows + 1];
+  std::int16_t active_row;
+  std::int32_t countdown_start;
+  std::int32_t countdown_start_timer;
+  bool bonus_given[kBonusLevels + 1];
+  std::int32_t carried[4];
+  std::int32_t score;
+  std::int32_t stones_placed;
+  std::int32_t explosion_count;
+  std::int16_t match_count;  // local to one play-screen tick
+  FloatingText floating_text[kFloatingTextCount + 1];
+
+  // --- winners and name entry ---
+  FixedText<32> winner_name[kGameTypes + 1][kPlaces + 1];
+  std::int32_t winner_score[kGameTypes + 1][kPlaces + 1];
+  FixedText<7> entry_name;
+  std::int16_t entry_name_length;
+  std::int32_t winner_place;
+  bool entry_placed;
+  bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
+  char winners_path[512];     // where groar.dat lives (the working directory by default)
+
+  // --- drawing ---
+  Surface screen;
+  const Picture* pictures[kPictureCount + 1];  // in load order 1..13; null until loaded
+};
+
+// Sets every field to its value before FormCreate; `pictures` stay unset.
+void ResetGame(Game& g);
+
+}  // namespace klumpix

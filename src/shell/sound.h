@@ -1,0 +1,49 @@
+#pragma once
+// Sound requests: routines ask for a sound during a tick; PlaySounds starts
+// each requested sound once at the end of the tick, with its pan and volume.
+#include <cstdint>
+
+namespace klumpix {
+
+struct Game;
+
+enum SoundId : int {
+  kSoundBallweg = 0,
+  kSoundErschein1,
+  kSoundExplosion1,
+  kSoundMaser3,
+  kSoundPloing2,
+  kSoundTusch,
+  kSoundCount
+};
+
+// The name the game asks for ("maser3.wav"), in lower case.
+const char* SoundName(SoundId id);
+
+// Where the platform plays sounds. Volume and pan are in hundredths of a
+// decibel: volume 0 full, -10000 silent; pan -10000 right silent .. 10000 left silent.
+class SoundSink {
+ public:
+  virtual ~SoundSink() = default;
+  virtual void SetPan(SoundId id, std::int32_t pan) = 0;
+  virtual void SetVolume(SoundId id, std::int32_t volume) = 0;
+  virtual void Play(SoundId id) = 0;
+};
+
+// A sink that plays nothing (headless runs and tests).
+class SilentSoundSink : public SoundSink {
+ public:
+  void SetPan(SoundId, std::int32_t) override {}
+  void SetVolume(SoundId, std::int32_t) override {}
+  void Play(SoundId) override {}
+};
+
+std::int32_t SoundPan(const Game& g, std::int32_t x);
+
+// Requests `id` for this tick, panned for screen position x.
+void RequestSound(Game& g, SoundId id, std::int32_t x);
+
+void PlaySounds(Game& g, SoundSink& sink);
+void ClearSoundRequests(Game& g);
+
+}  // namespace klumpix

@@ -1,0 +1,18 @@
+#pragma once
+// Picture rectangles, the screen shake and drawing the objects in depth order.
+#include <cstdint>
+
+#include "core/surface.h"
+
+namespace klumpix {
+
+struct Game;
+
+Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::int16_t variant);
+void UpdateShake(Game& g);
+// The object pass in depth order, then the text layer.
+void DrawScene(Game& g);
+// Builds and sorts the draw list (exposed for tests and benchmarks).
+void BuildDrawList(Game& g);
+
+}  // namespace klumpix
