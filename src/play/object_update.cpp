@@ -1,0 +1,56 @@
+#include "play/object_update.h"
+
+#include "board/buttons.h"
+#include "shell/game.h"
+#include "world/floor.h"
+#include "world/objects.h"
+#include "world/renderer.h"
+
+namespace klumpix {
+
+namespace {
+constexpr std::int16_t kLastExplosionFrame = 28;
+}
+
+void UpdateObjects(Game& g) {
+  ObjectTable& o = g.obj;
+  // A button action may rebuild the whole table (START, ENTER); the walk just
+  // goes on with the next slot number, which then holds the new board.
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (o.alive[s] <= 0) continue;
+    const auto slot = static_cast<std::int16_t>(s);
+    if (o.kind[s] == kKindButton) {
+      const bool inside = o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
+                          o.y[s] - o.half_height[s] < g.mouse_y && g.mouse_y < o.y[s] + o.half_height[s];
+      if (inside && (g.left_button_down || g.right_button_down)) {
+        o.frame[s] = 3;
+        ButtonAction(g, slot);
+        AddLight(g, o.x[s], o.y[s], 2.0);
+      } else if (inside) {
+        o.frame[s] = 2;
+        AddLight(g, o.x[s], o.y[s], 1.0);
+      } else {
+        o.frame[s] = 1;
+      }
+    }
+    if (o.kind[s] == kKindExplosion && o.alive[s] > 0) {
+      if (o.frame[s] >= kLastExplosionFrame) {
+        ClearSlot(g, slot);
+      } else {
+        o.frame[s] += 1;
+      }
+    }
+    if (o.alive[s] <= 0) continue;
+    const Rect r = SpriteCell(o.kind[s], o.image[s], o.frame[s], o.variant[s]);
+    o.src_left[s] = static_cast<std::int16_t>(r.left);
+    o.src_right[s] = static_cast<std::int16_t>(r.right);
+    o.src_top[s] = static_cast<std::int16_t>(r.top);
+    o.src_bottom[s] = static_cast<std::int16_t>(r.bottom);
+    o.width[s] = static_cast<std::int16_t>(r.right - r.left);
+    o.height[s] = static_cast<std::int16_t>(r.bottom - r.top);
+    o.half_width[s] = static_cast<std::int16_t>(o.width[s] / 2);
+    o.half_height[s] = static_cast<std::int16_t>(o.height[s] / 2);
+  }
+}
+
+}  // namespace klumpix

@@ -1,0 +1,73 @@
+#include "shell/assets.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "core/bmp.h"
+
+namespace klumpix {
+
+const PictureFile kPictureFiles[kPictureCount + 1] = {
+    {"", 0, 0, 0},
+    {"schriftz/font1gruen.bmp", kKeyMagenta, 70, 42},
+    {"schriftz/font1dgruen.bmp", kKeyMagenta, 70, 42},
+    {"schriftz/font1.bmp", kKeyMagenta, 70, 42},
+    {"schriftz/font2gruen.bmp", kKeyMagenta, 150, 120},
+    {"schriftz/font3.bmp", kKeyMagenta, 300, 240},
+    {"schriftz/font5.bmp", kKeyMagenta, 150, 120},
+    {"fboden/fliesenm.bmp", kKeyBlack, 640, 280},
+    {"layouts/layout2.bmp", kKeyBlack, 800, 600},
+    {"layouts/knoepfe2.bmp", kKeyBlack, 64, 864},
+    {"steine/felderm.bmp", kKeyBlack, 28, 208},
+    {"steine/schatten.bmp", kKeyMagenta, 27, 54},
+    {"steine/steinem.bmp", kKeyBlack, 27, 150},
+    {"effekte/expl.bmp", kKeyBlack, 450, 2100},
+};
+
+bool LoadPictures(const std::string& res_dir, PictureSet& set, std::string& error) {
+  for (int i = 1; i <= kPictureCount; ++i) {
+    const PictureFile& file = kPictureFiles[i];
+    const std::string path = res_dir + "/" + file.path;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      error = path + ": cannot open picture";
+      return false;
+    }
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+    std::string why;
+    Picture& pic = set.sheets[i];
+    if (!DecodeBmp(bytes.data(), bytes.size(), pic, why)) {
+      error = path + ": " + why;
+      return false;
+    }
+    // Every cell the game cuts must lie inside the sheet.
+    if (pic.width < file.width || pic.height < file.height) {
+      error = path + ": picture is " + std::to_string(pic.width) + " x " +
+              std::to_string(pic.height) + ", needs at least " + std::to_string(file.width) +
+              " x " + std::to_string(file.height);
+      return false;
+    }
+    pic.key = file.key;
+  }
+  return true;
+}
+
+void AttachPictures(Game& g, const PictureSet& set) {
+  for (int i = 1; i <= kPictureCount; ++i) g.pictures[i] = &set.sheets[i];
+}
+
+const Picture* ObjectSheet(const Game& g, int kind, int image) {
+  switch (20 * kind + image) {
+    case 41: return g.pictures[kPicPanels];
+    case 61: return g.pictures[kPicButtons];
+    case 81: return g.pictures[kPicFields];
+    case 82: return g.pictures[kPicShadows];
+    case 83: return g.pictures[kPicStones];
+    case 161: return g.pictures[kPicExplosions];
+    default: return nullptr;
+  }
+}
+
+}  // namespace klumpix

@@ -1,0 +1,19 @@
+#include "shell/game.h"
+
+#include <cstring>
+#include <type_traits>
+
+namespace klumpix {
+
+void ResetGame(Game& g) {
+  // Every field of Game is plain data apart from the RNG and the fixed texts,
+  // which have trivial state as well; zeroing is the state before FormCreate.
+  static_assert(std::is_trivially_copyable_v<Game>);
+  std::memset(static_cast<void*>(&g), 0, sizeof g);
+  g.rng = Pcg32{};
+  g.view_width = kScreenWidth;
+  g.view_height = kScreenHeight;
+  std::strcpy(g.winners_path, "groar.dat");
+}
+
+}  // namespace klumpix

@@ -1,0 +1,105 @@
+#include "shell/tick.h"
+
+#include "board/board.h"
+#include "play/object_update.h"
+#include "play/play_screen.h"
+#include "screens/help_info.h"
+#include "screens/menu_bar.h"
+#include "screens/name_entry.h"
+#include "screens/text_layer.h"
+#include "screens/winners.h"
+#include "shell/game.h"
+#include "shell/sound.h"
+#include "world/floor.h"
+#include "world/objects.h"
+#include "world/renderer.h"
+
+namespace klumpix {
+
+namespace {
+constexpr std::int32_t kStartupTick = 10;
+}
+
+void FormCreate(Game& g) {
+  g.tick_count = 0;
+  g.timer_enabled = true;
+}
+
+void InitProgramState(Game& g) {
+  g.sound_on = true;
+  g.sound_volume = 35000;
+  g.light_level = 25000;
+  g.quit_requested = false;
+  g.mouse_x = 400;
+  g.mouse_y = 300;
+  g.rng.Seed(g.seed, 0);
+  ClearAllSlots(g);
+  g.dynamic_slot_floor = 0;
+  for (int i = 1; i <= kFloatingTextCount; ++i) g.floating_text[i].timer = 0;
+  g.confirm_open = false;
+  g.game_type = 3;
+  ReadWinners(g);
+}
+
+void RunScreen(Game& g) {
+  // Four tests, not a choice: a switch to a higher mode runs that screen too.
+  if (g.screen_mode == kModePlay) PlayScreenTick(g);
+  if (g.screen_mode == kModeHelp) RunHelpScreen(g);
+  if (g.screen_mode == kModeInfo) RunInfoScreen(g);
+  if (g.screen_mode == kModeNameEntry) RunNameEntry(g);
+}
+
+void FollowMouse(Game& g) {
+  ObjectTable& o = g.obj;
+  if (g.carried[1] > 0) {
+    for (int k = 1; k <= 3; ++k) {
+      o.x[g.carried[k]] = static_cast<std::int16_t>(g.mouse_x);
+      o.y[g.carried[k]] = static_cast<std::int16_t>(g.mouse_y - 26 * (3 - k));
+    }
+  }
+  if (!g.game_running || g.game_over) return;
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (o.alive[s] <= 0 || o.kind[s] != kKindPiece || o.image[s] != kImageField || o.tag[s] == 1) {
+      continue;
+    }
+    o.variant[s] = 1;
+    if (o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
+        90 < g.mouse_y && g.mouse_y < 170) {
+      o.variant[s] = 7;
+    }
+  }
+}
+
+void DXTimer1Timer(Game& g, SoundSink& sink) {
+  FillSurface(g.screen, 0);
+  g.started_sound_count = 0;
+  if (g.tick_count == kStartupTick) {
+    // The pictures are loaded before the first tick, so that a missing file
+    // stops the program before its window opens.
+    g.timer_enabled = false;
+    g.view_width = kScreenWidth;
+    g.view_height = kScreenHeight;
+    InitProgramState(g);
+    BuildBoard(g);
+    g.timer_enabled = true;
+  }
+  if (g.tick_count >= kStartupTick) {
+    g.free_slot_cursor = kSlotCount;
+    g.light_count = 0;
+    ClearTextLayer(g);
+    RunScreen(g);
+    RunMenuBar(g);
+    if (g.screen_mode == kModePlay) FollowMouse(g);
+    UpdateObjects(g);
+    g.clicked = false;
+    UpdateShake(g);
+    DrawFloor(g);
+    DrawScene(g);
+    if (g.sound_on) PlaySounds(g, sink);
+    ClearSoundRequests(g);
+    if (g.quit_requested) g.timer_enabled = false;
+  }
+  g.tick_count += 1;
+}
+
+}  // namespace klumpix

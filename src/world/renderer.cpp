@@ -1,0 +1,103 @@
+#include "world/renderer.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "screens/text_layer.h"
+#include "shell/assets.h"
+#include "shell/game.h"
+
+namespace klumpix {
+
+namespace {
+
+// The frame panels are cut from the layout picture where they are shown.
+constexpr Rect kPanelRects[6] = {
+    {0, 0, 0, 0},       {0, 0, 800, 60},      {0, 60, 100, 540},
+    {0, 540, 800, 600}, {590, 60, 800, 540},  {240, 190, 560, 410},
+};
+
+constexpr int kButtonWidth = 64;
+constexpr int kButtonLookHeight = 48;
+constexpr int kButtonStyleHeight = 3 * kButtonLookHeight;
+
+}  // namespace
+
+Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::int16_t variant) {
+  switch (kind) {
+    case kKindPanel:
+      if (variant >= 1 && variant <= 5) return kPanelRects[variant];
+      return Rect{0, 0, 0, 0};
+    case kKindButton: {
+      const int top = kButtonStyleHeight * (variant - 1) + kButtonLookHeight * (frame - 1);
+      return Rect{0, top, kButtonWidth, top + kButtonLookHeight};
+    }
+    case kKindPiece:
+      if (image == kImageField) return Rect{0, 26 * (variant - 1), 28, 26 * variant};
+      if (image == kImageShadow) return Rect{0, 27 * (frame - 1), 27, 27 * frame};
+      return Rect{0, 25 * (variant - 1), 27, 25 * variant};
+    case kKindExplosion:
+      return Rect{75 * (variant - 1), 75 * (frame - 1), 75 * variant, 75 * frame};
+    default:
+      return Rect{0, 0, 0, 0};
+  }
+}
+
+void UpdateShake(Game& g) {
+  if (g.shake <= 0) return;
+  g.shake -= 1;
+  if (g.shake > 10) g.shake = 10;
+  if (g.shake_prev == 0) g.shake_phase = 0;
+  g.shake_phase += std::numbers::pi;
+  g.shake_prev = g.shake;
+}
+
+void BuildDrawList(Game& g) {
+  const ObjectTable& o = g.obj;
+  int n = 0;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    if (o.alive[slot] > 0 && o.x[slot] - o.half_width[slot] <= g.view_width &&
+        o.x[slot] + o.half_width[slot] >= 0) {
+      ++n;
+      g.draw_list_slot[n] = static_cast<std::int16_t>(slot);
+      g.draw_list_key[n] = o.depth[slot];
+    }
+  }
+  g.draw_list_count = n;
+  // Selection sort exactly as the game has always drawn: among equal depths
+  // the first found wins, and the swaps decide the order of the rest.
+  for (int j = 1; j <= n; ++j) {
+    int min_pos = j;
+    std::int16_t min_key = g.draw_list_key[j];
+    for (int k = j; k <= n; ++k) {
+      if (g.draw_list_key[k] < min_key) {
+        min_key = g.draw_list_key[k];
+        min_pos = k;
+      }
+    }
+    std::swap(g.draw_list_key[j], g.draw_list_key[min_pos]);
+    std::swap(g.draw_list_slot[j], g.draw_list_slot[min_pos]);
+  }
+}
+
+void DrawScene(Game& g) {
+  BuildDrawList(g);
+  const ObjectTable& o = g.obj;
+  const double shake_offset = std::cos(g.shake_phase) * g.shake;
+  for (int i = 1; i <= g.draw_list_count; ++i) {
+    const int slot = g.draw_list_slot[i];
+    const auto sx = static_cast<std::int16_t>(std::lround(shake_offset + (o.x[slot] - o.half_width[slot])));
+    const auto sy = static_cast<std::int16_t>(o.y[slot] - o.half_height[slot]);
+    if (sx + o.width[slot] < 0 || sy + o.half_height[slot] < 0 ||
+        sx > o.half_width[slot] + g.view_width || sy > o.half_height[slot] + g.view_height) {
+      continue;
+    }
+    const Picture* sheet = ObjectSheet(g, o.kind[slot], o.image[slot]);
+    if (sheet == nullptr) continue;
+    CopyRect(g.screen, sx, sy, *sheet,
+             Rect{o.src_left[slot], o.src_top[slot], o.src_right[slot], o.src_bottom[slot]}, true);
+  }
+  DrawTextLayer(g);
+}
+
+}  // namespace klumpix
