@@ -1,0 +1,154 @@
+// Building the play screen's scene: frame, buttons, stone store, playfield.
+#include <cstdint>
+
+#include "board/board.h"
+#include "board/neighbors.h"
+#include "shell/game.h"
+#include "world/floor.h"
+#include "world/objects.h"
+
+namespace klumpix {
+namespace {
+
+constexpr std::int16_t kDepthShadow = 80;
+constexpr std::int16_t kDepthField = 90;
+constexpr std::int16_t kDepthPanel = 100;
+constexpr std::int16_t kDepthButton = 101;
+
+// The shadow falls 10 pixels right of and below its field.
+constexpr std::int16_t kShadowOffset = 10;
+
+// Slots 15..20 stay free for the exit confirm box; the store begins at 21.
+constexpr std::int32_t kLastFixedSlot = 20;
+
+constexpr std::int32_t kStorePlaces = 3;
+constexpr std::int32_t kCountdownStart = 130;
+constexpr std::int32_t kCountdownStartTimer = 100;
+
+struct FixedObject {
+  std::int16_t x, y, variant;
+};
+
+// Slots 1..4: top bar, bottom bar, left panel, right panel.
+constexpr FixedObject kFramePanels[] = {
+    {400, 30, 1}, {400, 570, 3}, {50, 300, 2}, {695, 300, 4},
+};
+
+// Slots 5..14: EXIT, ENDE, SPIEL, HILFE, INFO, SOUND, LICHT, START, NEU, ENTER.
+constexpr FixedObject kButtons[] = {
+    {54, 52, 1},   {54, 546, 2},  {153, 27, 5}, {253, 27, 5}, {350, 27, 5},
+    {450, 27, 6},  {552, 27, 6},  {51, 200, 1}, {51, 299, 3}, {52, 398, 2},
+};
+
+// Writes one sprite of the fixed part of the scene into its slot.
+void PlaceFixed(Game& g, std::int16_t slot, std::int16_t kind, const FixedObject& o,
+                std::int16_t depth) {
+  ObjectTable& obj = g.obj;
+  obj.alive[slot] = 1;
+  obj.kind[slot] = kind;
+  obj.image[slot] = 1;
+  obj.variant[slot] = o.variant;
+  obj.x[slot] = o.x;
+  obj.y[slot] = o.y;
+  obj.depth[slot] = depth;
+}
+
+// A field and its shadow in the next two slots above slot_top.
+void AddFieldPair(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour,
+                  std::int32_t tag) {
+  ObjectTable& obj = g.obj;
+  const auto field = static_cast<std::int16_t>(g.slot_top + 1);
+  const auto shadow = static_cast<std::int16_t>(field + 1);
+  obj.alive[field] = 1;
+  obj.kind[field] = kKindPiece;
+  obj.image[field] = kImageField;
+  obj.x[field] = x;
+  obj.y[field] = y;
+  obj.depth[field] = kDepthField;
+  obj.variant[field] = colour;
+  obj.frame[field] = 1;
+  obj.tag[field] = tag;
+
+  obj.alive[shadow] = 1;
+  obj.kind[shadow] = kKindPiece;
+  obj.image[shadow] = kImageShadow;
+  obj.x[shadow] = static_cast<std::int16_t>(x + kShadowOffset);
+  obj.y[shadow] = static_cast<std::int16_t>(y + kShadowOffset);
+  obj.depth[shadow] = kDepthShadow;
+  obj.frame[shadow] = 1;
+  g.slot_top = shadow;
+}
+
+// Everything a new board starts a game with; the press that led here is
+// used up so a held START or ENTER does not act again.
+void ResetPlayState(Game& g) {
+  g.screen_mode = kModePlay;
+  g.game_running = false;
+  g.game_over = false;
+  g.confirm_open = false;
+  g.left_button_down = false;
+  g.clicked = false;
+  g.score = 0;
+  g.winner_place = 0;
+  g.stones_placed = 0;
+  g.explosion_count = 0;
+  for (std::int32_t r = 1; r <= kStoreRows; ++r) {
+    g.row_countdown[r] = kCountdownStart;
+    for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.store[r][k] = 0;
+  }
+  g.countdown_start = kCountdownStart;
+  g.countdown_start_timer = kCountdownStartTimer;
+  g.active_row = 1;
+  for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.carried[k] = 0;
+  for (std::int32_t b = 1; b <= kBonusLevels; ++b) g.bonus_given[b] = false;
+  g.entry_placed = false;
+  g.winners_write_failed = false;
+}
+
+}  // namespace
+
+// A playfield cell: a field that stones can lie in, with its shadow.
+void AddBoardCell(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
+  AddFieldPair(g, x, y, colour, 1);
+}
+
+// A cell of the stone store: drawn like a playfield cell but never linked.
+void AddStoreCell(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
+  AddFieldPair(g, x, y, colour, 0);
+}
+
+// The frame around the board and the ten buttons, in their fixed slots.
+void CreateFixedObjects(Game& g) {
+  std::int16_t slot = 1;
+  for (const FixedObject& panel : kFramePanels) PlaceFixed(g, slot++, kKindPanel, panel, kDepthPanel);
+  for (const FixedObject& button : kButtons) {
+    PlaceFixed(g, slot, kKindButton, button, kDepthButton);
+    g.obj.frame[slot] = 1;
+    ++slot;
+  }
+  g.slot_top = kLastFixedSlot;
+}
+
+// Replaces the whole scene with a fresh board of `game_type`, ready for START.
+// Also called from inside the object update's walk (START, ENTER): the walk
+// simply carries on over the new table.
+void BuildBoard(Game& g) {
+  BuildFloor(g);
+  ClearAllSlots(g);
+  g.slot_top = 0;
+  CreateFixedObjects(g);
+  g.slot_top = kLastFixedSlot;
+  // Store row r is a column at x = 150..540, its places at y = 106, 132, 158.
+  for (std::int16_t r = 1; r <= kStoreRows; ++r) {
+    for (std::int16_t k = 1; k <= kStorePlaces; ++k) {
+      AddStoreCell(g, static_cast<std::int16_t>(120 + 30 * r), static_cast<std::int16_t>(80 + 26 * k), 1);
+    }
+  }
+  AddLayoutCells(g, g.game_type);
+  LinkNeighbors(g);
+  MarkDropFields(g);
+  g.dynamic_slot_floor = g.slot_top;
+  ResetPlayState(g);
+}
+
+}  // namespace klumpix

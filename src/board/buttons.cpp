@@ -1,0 +1,108 @@
+// What each button does while a mouse button is held on it, and the exit
+// confirm box.
+#include <cstdint>
+
+#include "board/board.h"
+#include "board/buttons.h"
+#include "screens/name_entry.h"
+#include "shell/game.h"
+#include "world/objects.h"
+
+namespace klumpix {
+namespace {
+
+constexpr std::int16_t kSlotExit = 5;
+constexpr std::int16_t kSlotEnde = 6;
+constexpr std::int16_t kSlotSpiel = 7;
+constexpr std::int16_t kSlotHilfe = 8;
+constexpr std::int16_t kSlotInfo = 9;
+constexpr std::int16_t kSlotSound = 10;
+constexpr std::int16_t kSlotLicht = 11;
+constexpr std::int16_t kSlotStart = 12;
+constexpr std::int16_t kSlotNeu = 13;
+constexpr std::int16_t kSlotEnter = 14;
+constexpr std::int16_t kSlotJa = 15;
+constexpr std::int16_t kSlotNein = 16;
+constexpr std::int16_t kSlotConfirmPanel = 19;
+
+constexpr std::int16_t kConfirmBoxVariant = 5;
+constexpr std::int32_t kConfirmBoxNumber = 1;
+
+// Each step is 100; the bounds keep both settings audible and visible.
+constexpr std::int32_t kSettingStep = 100;
+constexpr std::int32_t kSettingMax = 50000;
+constexpr std::int32_t kSoundMin = 10000;
+constexpr std::int32_t kLightMin = 15000;
+
+void PlaceBoxObject(Game& g, std::int16_t slot, std::int16_t kind, std::int16_t x, std::int16_t y,
+                    std::int16_t depth) {
+  ObjectTable& obj = g.obj;
+  obj.alive[slot] = 1;
+  obj.kind[slot] = kind;
+  obj.image[slot] = 1;
+  obj.variant[slot] = kConfirmBoxVariant;
+  obj.x[slot] = x;
+  obj.y[slot] = y;
+  obj.depth[slot] = depth;
+}
+
+// SPIEL, HILFE and INFO: choosing a screen also answers the exit box with no.
+void SwitchScreen(Game& g, std::int32_t mode) {
+  g.screen_mode = mode;
+  CloseConfirmBox(g);
+}
+
+}  // namespace
+
+// Shows the "really quit?" box with its JA and NEIN buttons.
+void OpenConfirmBox(Game& g) {
+  PlaceBoxObject(g, kSlotConfirmPanel, kKindPanel, 400, 300, 100);
+  g.obj.tag[kSlotConfirmPanel] = kConfirmBoxNumber;
+  PlaceBoxObject(g, kSlotJa, kKindButton, 323, 348, 101);
+  g.obj.frame[kSlotJa] = 1;
+  PlaceBoxObject(g, kSlotNein, kKindButton, 481, 348, 101);
+  g.obj.frame[kSlotNein] = 1;
+}
+
+// Removes the box if it is shown; otherwise its slots are left alone.
+void CloseConfirmBox(Game& g) {
+  if (!g.confirm_open) return;
+  g.confirm_open = false;
+  ClearSlot(g, kSlotConfirmPanel);
+  ClearSlot(g, kSlotJa);
+  ClearSlot(g, kSlotNein);
+}
+
+// Runs every tick while a mouse button is held on a button, so a held button
+// repeats. START and ENTER rebuild the board, which also ends the press.
+void ButtonAction(Game& g, std::int16_t slot) {
+  if (g.left_button_down) {
+    if (slot == kSlotExit && g.screen_mode != kModeNameEntry) {
+      if (!g.confirm_open) OpenConfirmBox(g);
+      g.confirm_open = true;
+      g.screen_mode = kModePlay;
+    }
+    if (slot == kSlotEnde && g.game_running) g.game_over = true;
+    if (slot == kSlotSpiel && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModePlay);
+    if (slot == kSlotHilfe && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModeHelp);
+    if (slot == kSlotInfo && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModeInfo);
+    if (slot == kSlotSound && g.sound_volume < kSettingMax) g.sound_volume += kSettingStep;
+    if (slot == kSlotLicht && g.light_level < kSettingMax) g.light_level += kSettingStep;
+    if (slot == kSlotStart) {
+      BuildBoard(g);
+      g.screen_mode = kModePlay;
+      g.game_running = true;
+    }
+    if (slot == kSlotJa) g.quit_requested = true;
+    if (slot == kSlotNein) CloseConfirmBox(g);
+    if (slot == kSlotNeu && g.screen_mode == kModeNameEntry) NameEntryNeu(g);
+    if (slot == kSlotEnter && g.screen_mode == kModeNameEntry) NameEntryEnter(g);
+  }
+  // The right button only turns the two settings down.
+  if (g.right_button_down) {
+    if (slot == kSlotSound && g.sound_volume > kSoundMin) g.sound_volume -= kSettingStep;
+    if (slot == kSlotLicht && g.light_level > kLightMin) g.light_level -= kSettingStep;
+  }
+}
+
+}  // namespace klumpix

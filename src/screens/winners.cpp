@@ -1,0 +1,150 @@
+// The winners table and groar.dat: 16-byte records, one per game type and
+// place, a block of eight record numbers per type of which five are used.
+#include "screens/winners.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include "shell/game.h"
+
+namespace klumpix {
+namespace {
+
+constexpr int kRecordSize = 16;
+constexpr int kRecordsPerType = 8;
+constexpr std::size_t kNameBytes = 8;
+constexpr int kNameOffset = 1;
+constexpr int kScoreOffset = 12;
+// Record 60 (type 8, place 5) is the last one in use.
+constexpr int kFileSize = ((kGameTypes - 1) * kRecordsPerType + kPlaces) * kRecordSize;
+
+constexpr std::size_t kPathCapacity = sizeof(Game::winners_path) + 8;
+
+off_t RecordOffset(int type, int place) {
+  return static_cast<off_t>(((type - 1) * kRecordsPerType + (place - 1)) * kRecordSize);
+}
+
+// Placeholder winners for a fresh installation: modest scores that a first
+// good game can beat, larger on the roomier boards.
+constexpr const char* kStarterNames[kPlaces] = {"KLUMPI", "HEXE", "STEIN", "BLITZ", "WABE"};
+constexpr std::int32_t kStarterScores[kPlaces] = {5000, 3000, 2000, 1000, 500};
+constexpr std::int32_t kStarterPercent[kGameTypes + 1] = {0, 100, 80, 120, 150, 90, 110, 130, 140};
+
+void PutRecord(unsigned char* record, const FixedText<32>& name, std::int32_t score) {
+  const std::size_t n = name.length < kNameBytes ? name.length : kNameBytes;
+  record[0] = static_cast<unsigned char>(n);
+  std::memcpy(record + kNameOffset, name.bytes, n);
+  const auto bits = static_cast<std::uint32_t>(score);
+  for (int b = 0; b < 4; ++b) record[kScoreOffset + b] = static_cast<unsigned char>(bits >> (8 * b));
+}
+
+void GetRecord(const unsigned char* record, FixedText<32>& name, std::int32_t& score) {
+  // A damaged length byte still yields a name: the eight bytes it can have.
+  const std::size_t n = record[0] < kNameBytes ? record[0] : kNameBytes;
+  name.Assign(reinterpret_cast<const char*>(record + kNameOffset), n);
+  std::uint32_t bits = 0;
+  for (int b = 0; b < 4; ++b) bits |= static_cast<std::uint32_t>(record[kScoreOffset + b]) << (8 * b);
+  score = static_cast<std::int32_t>(bits);
+}
+
+bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// The folder that holds `path`, so the rename itself can be made durable.
+void FolderOf(const char* path, char* folder) {
+  const char* slash = std::strrchr(path, '/');
+  if (slash == nullptr) {
+    std::strcpy(folder, ".");
+  } else if (slash == path) {
+    std::strcpy(folder, "/");
+  } else {
+    const auto n = static_cast<std::size_t>(slash - path);
+    std::memcpy(folder, path, n);
+    folder[n] = '\0';
+  }
+}
+
+bool SyncFolder(const char* path) {
+  char folder[kPathCapacity];
+  FolderOf(path, folder);
+  const int fd = open(folder, O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return false;
+  // Some file systems cannot sync a folder at all; that is not a failed save.
+  const bool synced = fsync(fd) == 0 || errno == EINVAL;
+  close(fd);
+  return synced;
+}
+
+}  // namespace
+
+// Fills every place of every type with the starter entries.
+void SetStarterWinners(Game& g) {
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      g.winner_name[t][p].Assign(kStarterNames[p - 1]);
+      g.winner_score[t][p] = kStarterScores[p - 1] * kStarterPercent[t] / 100;
+    }
+  }
+}
+
+// Reads whatever groar.dat offers. Any record that cannot be read whole keeps
+// its starter entry, so a missing, short or damaged file never stops the game.
+void ReadWinners(Game& g) {
+  SetStarterWinners(g);
+  const int fd = open(g.winners_path, O_RDONLY);
+  if (fd < 0) return;
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      unsigned char record[kRecordSize];
+      if (pread(fd, record, kRecordSize, RecordOffset(t, p)) != kRecordSize) continue;
+      GetRecord(record, g.winner_name[t][p], g.winner_score[t][p]);
+    }
+  }
+  close(fd);
+}
+
+// Saves the table so that groar.dat is always either the old file or the
+// complete new one: the records go to groar.dat.tmp, which is synced and
+// then renamed over the old file.
+bool WriteWinners(const Game& g) {
+  unsigned char data[kFileSize] = {};
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      PutRecord(data + RecordOffset(t, p), g.winner_name[t][p], g.winner_score[t][p]);
+    }
+  }
+
+  char temp_path[kPathCapacity];
+  std::strcpy(temp_path, g.winners_path);
+  std::strcat(temp_path, ".tmp");
+  const int fd = open(temp_path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) return false;
+  bool saved = WriteAll(fd, data, sizeof data);
+  saved = saved && fsync(fd) == 0;
+  saved = close(fd) == 0 && saved;
+  saved = saved && std::rename(temp_path, g.winners_path) == 0;
+  if (!saved) {
+    unlink(temp_path);
+    return false;
+  }
+  // Once renamed the new table is in place; a folder that cannot be synced
+  // may still lose it in a crash, so the player is told and can save again.
+  return SyncFolder(g.winners_path);
+}
+
+}  // namespace klumpix
