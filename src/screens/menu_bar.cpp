@@ -1,0 +1,148 @@
+#include "screens/menu_bar.h"
+
+#include "board/board.h"
+#include "core/short_text.h"
+#include "screens/text_layer.h"
+#include "shell/game.h"
+
+namespace klumpix {
+
+namespace {
+
+struct ButtonLabel {
+  std::int16_t slot;
+  const char* text;
+  std::int16_t x, y;    // the button's centre
+  std::int16_t dx, dy;  // the label starts this far up and left of it
+};
+
+constexpr ButtonLabel kFrameLabels[] = {
+    {5, "EXIT", 54, 52, 22, 4},     {6, "ENDE", 54, 546, 24, 4},
+    {7, "SPIEL", 153, 27, 26, 4},   {8, "HILFE", 253, 27, 28, 4},
+    {9, "INFO", 350, 27, 24, 4},    {10, "SOUND", 450, 27, 28, 9},
+    {11, "LICHT", 552, 27, 28, 9},  {12, "START", 51, 200, 26, 4},
+    {13, "NEU", 51, 299, 20, 4},    {14, "ENTER", 52, 398, 28, 4},
+};
+
+constexpr ButtonLabel kConfirmLabels[] = {
+    {15, "JA", 323, 348, 17, 4},
+    {16, "NEIN", 481, 348, 22, 4},
+};
+
+constexpr std::int16_t kSoundSlot = 10;
+constexpr std::int16_t kLightSlot = 11;
+constexpr std::int16_t kConfirmPanelSlot = 19;
+constexpr std::int32_t kConfirmBoxNumber = 1;
+
+struct MenuEntry {
+  const char* text;
+  std::int16_t x, y;
+  int hit_left, hit_right;
+};
+
+// Game types 1..8 in menu order; the last three sit further in and have a
+// narrower hit zone.
+constexpr MenuEntry kMenuEntries[kGameTypes + 1] = {
+    {},
+    {"-HEXAGON GROSS", 646, 75, 620, 780},
+    {"-2 KLEINE HEX", 646, 85, 620, 780},
+    {"-DAS V", 646, 95, 620, 780},
+    {"-WIE TETRIS", 646, 105, 620, 780},
+    {"-SCHR\xC4G", 646, 115, 620, 780},
+    {"-AUGE", 676, 125, 650, 750},
+    {"-TOR", 676, 135, 650, 750},
+    {"-S\xC4ULEN", 676, 145, 650, 750},
+};
+
+constexpr std::int16_t kFontGreen = 1;
+constexpr std::int16_t kFontDark = 6;
+constexpr std::int16_t kFontPlain = 7;
+constexpr std::int16_t kFontLarge = 2;
+
+// Scores from here on no longer fit the seven places of the column.
+constexpr std::int32_t kScoreColumnLimit = 10000000;
+
+void WriteLabel(Game& g, const ButtonLabel& label) {
+  WriteText(g, static_cast<std::int16_t>(label.x - label.dx),
+            static_cast<std::int16_t>(label.y - label.dy), kFontGreen, 0, label.text);
+  if (label.slot != kSoundSlot && label.slot != kLightSlot) return;
+  ShortText value;
+  value.AppendNumber(label.slot == kSoundSlot ? g.sound_volume : g.light_level);
+  WriteText(g, static_cast<std::int16_t>(label.x - 28), static_cast<std::int16_t>(label.y + 1),
+            kFontGreen, 0, value.c_str());
+}
+
+// The type menu: the selected type in the plain font, the others dark; while
+// no game is in progress an entry under the pointer lights up or, clicked,
+// becomes the selected type.
+void RunTypeMenu(Game& g) {
+  WriteText(g, 660, 60, kFontPlain, 0, "SPIEL-ARTEN");
+  for (int t = 1; t <= kGameTypes; ++t) {
+    const MenuEntry& e = kMenuEntries[t];
+    WriteText(g, e.x, e.y, t == g.game_type ? kFontPlain : kFontDark, 0, e.text);
+  }
+  if (g.game_running && !g.game_over) return;
+  for (int t = 1; t <= kGameTypes; ++t) {
+    const MenuEntry& e = kMenuEntries[t];
+    const bool inside = e.hit_left < g.mouse_x && g.mouse_x < e.hit_right &&
+                        65 + 10 * t < g.mouse_y && g.mouse_y < 75 + 10 * t;
+    if (!inside) continue;
+    if (g.clicked) {
+      g.game_type = t;
+    } else {
+      WriteText(g, e.x, e.y, kFontGreen, 0, e.text);
+    }
+  }
+}
+
+// The score right-aligned in seven places; too big a score is left out.
+void WriteWinnerScore(Game& g, std::int16_t y, std::int16_t font, std::int32_t score) {
+  if (score >= kScoreColumnLimit) return;
+  ShortText text;
+  for (std::int32_t bound = 1000000; bound >= 10; bound /= 10) {
+    if (score < bound) text.Append(' ');
+  }
+  text.AppendNumber(score);
+  WriteText(g, 700, y, font, 0, text.c_str());
+}
+
+void WriteWinnersTable(Game& g) {
+  WriteText(g, 665, 446, kFontPlain, 0, "  SIEGER");
+  for (int p = 1; p <= kPlaces; ++p) {
+    const auto y = static_cast<std::int16_t>(465 + 10 * p);
+    const std::int16_t font = p == 1 ? kFontGreen : kFontDark;
+    ShortText place;
+    place.AppendNumber(p);
+    place.Append('.');
+    WriteText(g, 646, y, font, 0, place.c_str());
+    WriteText(g, 660, y, font, 0, g.winner_name[g.game_type][p].c_str());
+    WriteWinnerScore(g, y, font, g.winner_score[g.game_type][p]);
+  }
+}
+
+}  // namespace
+
+// The frame's texts and the type menu, every tick on every screen.
+void RunMenuBar(Game& g) {
+  const std::int32_t type_at_entry = g.game_type;
+  for (const ButtonLabel& label : kFrameLabels) WriteLabel(g, label);
+  for (const ButtonLabel& label : kConfirmLabels) {
+    if (g.obj.alive[label.slot] != 0 && g.obj.kind[label.slot] == kKindButton) {
+      WriteLabel(g, label);
+    }
+  }
+  RunTypeMenu(g);
+  // A new type shows its board at once, in this same tick.
+  if (g.game_type != type_at_entry) BuildBoard(g);
+  WriteWinnersTable(g);
+  if (g.confirm_open && g.obj.tag[kConfirmPanelSlot] == kConfirmBoxNumber) {
+    WriteText(g, 240, 230, kFontLarge, 0, "WOLLEN SIE WIRKLICH");
+    WriteText(g, 240, 250, kFontLarge, 0, "DAS SPIEL VERLASSEN");
+    WriteText(g, 240, 270, kFontLarge, 0, "         ?         ");
+  }
+  WriteText(g, 636, 555, kFontLarge, 0, "KLUMPIX1");
+  WriteText(g, 672, 575, kFontDark, 0, "- 2026 -");
+  WriteText(g, 635, 585, kFontDark, 0, "DAS KLUMPIX-TEAM");
+}
+
+}  // namespace klumpix

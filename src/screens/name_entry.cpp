@@ -1,0 +1,132 @@
+#include "screens/name_entry.h"
+
+#include "board/board.h"
+#include "core/short_text.h"
+#include "screens/text_layer.h"
+#include "screens/winners.h"
+#include "shell/game.h"
+#include "world/floor.h"
+
+namespace klumpix {
+
+namespace {
+
+constexpr int kMaxNameLength = 7;
+constexpr int kLetterCount = 26;
+constexpr std::int16_t kFontLarge = 2;
+constexpr std::int16_t kFontHuge = 3;
+constexpr std::int16_t kFontBright = 4;
+constexpr std::int16_t kGlow = 128;
+
+// Puts the new score into the table under "-" once per entry; an equal old
+// score keeps its place above the new one.
+void InsertScore(Game& g) {
+  std::int32_t place = 0;
+  for (int p = kPlaces; p >= 1; --p) {
+    if (g.winner_score[g.game_type][p] < g.score) place = p;
+  }
+  if (place > 0) {
+    for (int q = kPlaces; q > place; --q) {
+      g.winner_name[g.game_type][q] = g.winner_name[g.game_type][q - 1];
+      g.winner_score[g.game_type][q] = g.winner_score[g.game_type][q - 1];
+    }
+    g.winner_name[g.game_type][place].Assign("-");
+    g.winner_score[g.game_type][place] = g.score;
+    g.entry_placed = true;
+  }
+  g.winner_place = place;
+}
+
+// Place 1 gets the big font; lower places a congratulation.
+void WriteHeadings(Game& g) {
+  ShortText line;
+  line.Assign("HIGHSCORE - NEUER ");
+  line.AppendNumber(g.winner_place);
+  line.Append(". PLATZ !");
+  WriteText(g, 80, 60, kFontLarge, 0, line.c_str());
+  ShortText points;
+  points.AppendNumber(g.score);
+  points.Append(" PUNKTE");
+  if (g.winner_place <= 1) {
+    WriteText(g, 80, 120, kFontHuge, 0, "1. PLATZ");
+    WriteText(g, 80, 180, kFontHuge, 0, points.c_str());
+  } else {
+    WriteText(g, 80, 100, kFontLarge, 0, "GRATULIERE, SIE D\xDC" "RFEN SICH F\xDC" "R");
+    line.Assign("DEN ");
+    line.AppendNumber(g.winner_place);
+    line.Append(". PLATZ EINTRAGEN !");
+    WriteText(g, 80, 120, kFontLarge, 0, line.c_str());
+    WriteText(g, 80, 160, kFontLarge, 0, points.c_str());
+  }
+  WriteText(g, 80, 240, kFontLarge, 0, "BITTE AUF BUCHSTABEN KLICKEN.");
+  WriteText(g, 80, 260, kFontLarge, 0, "<NEU>  : EINGABE KORRIGIEREN");
+  WriteText(g, 80, 280, kFontLarge, 0, "<ENTER>: EINGABE BEST\xC4TIGEN");
+  // The underline shares the name line's origin: "NAME: " is six long, so
+  // the seven strokes lie under the seven letters and glow behind them.
+  WriteText(g, 80, 320, kFontLarge, kGlow, "      _______");
+  ShortText name;
+  name.Assign("NAME: ");
+  name.Append(g.entry_name.c_str());
+  WriteText(g, 80, 320, kFontLarge, 0, name.c_str());
+}
+
+// The clickable letters A..Z. The hit box is shifted by the font's leading
+// advance so that it covers the drawn glyph.
+void RunLetterRow(Game& g) {
+  for (int k = 0; k < kLetterCount; ++k) {
+    const int left = 95 + 20 * k;
+    const bool hit = left < g.mouse_x && g.mouse_x < left + 20 && 360 < g.mouse_y &&
+                     g.mouse_y < 380;
+    const char letter[2] = {static_cast<char>('A' + k), '\0'};
+    if (hit && g.clicked && g.entry_name_length < kMaxNameLength) {
+      ++g.entry_name_length;
+      g.entry_name.Append(letter[0]);
+    }
+    WriteText(g, static_cast<std::int16_t>(80 + 20 * k), 360, kFontLarge, hit ? kGlow : 0,
+              letter);
+  }
+}
+
+}  // namespace
+
+// The highscore screen: inserts the score once, then lets the player spell
+// a name with the mouse.
+void RunNameEntry(Game& g) {
+  AddLight(g, 120, 120, 3.0);
+  AddLight(g, 580, 120, 3.0);
+  AddLight(g, 120, 480, 3.0);
+  AddLight(g, 580, 480, 3.0);
+  if (!g.entry_placed) InsertScore(g);
+  WriteHeadings(g);
+  RunLetterRow(g);
+  if (g.winners_write_failed) {
+    WriteText(g, 80, 400, kFontBright, 0, "FEHLER: SIEGERLISTE NICHT GESPEICHERT !");
+    WriteText(g, 80, 420, kFontBright, 0, "ENTER: NOCHMAL VERSUCHEN");
+  }
+  WriteText(g, 130, 450, kFontHuge, 0, "GAME OVER");
+}
+
+// NEU: start the name afresh.
+void NameEntryNeu(Game& g) {
+  g.entry_name_length = 0;
+  g.entry_name.Clear();
+}
+
+// ENTER: store the name, save the table and return to a fresh board. When
+// the save fails the screen stays, says so, and a later ENTER tries again.
+void NameEntryEnter(Game& g) {
+  if (g.winner_place >= 1 && g.winner_place <= kPlaces) {
+    g.winner_score[g.game_type][g.winner_place] = g.score;
+    if (g.entry_name.Empty()) g.entry_name.Assign("-");
+    g.winner_name[g.game_type][g.winner_place].Assign(g.entry_name.c_str());
+  }
+  if (WriteWinners(g)) {
+    BuildBoard(g);
+    return;
+  }
+  g.winners_write_failed = true;
+  // A held ENTER would otherwise retry the write in every tick.
+  g.left_button_down = false;
+}
+
+}  // namespace klumpix

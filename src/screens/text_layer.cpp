@@ -1,0 +1,105 @@
+#include "screens/text_layer.h"
+
+#include "shell/assets.h"
+#include "shell/game.h"
+
+namespace klumpix {
+
+namespace {
+
+// How a font lays out its cells and where its sheet is; sheet 0 marks a
+// number that names no font.
+struct FontInfo {
+  int sheet;
+  int cell;     // square cell size on the sheet
+  int advance;  // distance from one cell to the next on screen
+  bool large_map;
+  bool additive;
+};
+
+constexpr int kGlyphsPerSheetRow = 10;
+
+FontInfo Font(std::int16_t font) {
+  switch (font) {
+    case 1: return {kPicFont1, 7, 8, false, false};
+    case 6: return {kPicFont6, 7, 8, false, false};
+    case 7: return {kPicFont7, 7, 8, false, false};
+    case 2: return {kPicFont2, 15, 15, true, true};
+    case 4: return {kPicFont4, 15, 15, true, true};
+    case 3: return {kPicFont3, 30, 40, true, true};
+    default: return {0, 0, 0, false, false};
+  }
+}
+
+// Stores one cell, keeping the last slot for everything beyond the layer.
+void QueueCell(TextLayer& layer, std::int16_t glyph, std::int16_t x, std::int16_t y,
+               std::int16_t font, std::int16_t alpha) {
+  if (layer.text_cell_count < kTextCellCount) ++layer.text_cell_count;
+  const int slot = layer.text_cell_count;
+  layer.text_cell_glyph[slot] = glyph;
+  layer.text_cell_x[slot] = x;
+  layer.text_cell_y[slot] = y;
+  layer.text_cell_font[slot] = font;
+  layer.text_cell_alpha[slot] = alpha;
+}
+
+}  // namespace
+
+// Queues a text as one leading empty cell plus one cell per byte, so the
+// first character stands one advance right of x; every caller counts on it.
+void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::int16_t alpha,
+               const char* text) {
+  if (g.text_call_count < kMaxTextCalls) {
+    TextCall& call = g.text_calls[g.text_call_count++];
+    call.x = x;
+    call.y = y;
+    call.font = font;
+    call.alpha = alpha;
+    call.text.Assign(text);
+  }
+  const FontInfo info = Font(font);
+  // A font we do not have leaves its cells empty; they still use up slots.
+  const std::int16_t lead = info.sheet == 0 ? -1 : 0;
+  QueueCell(g.text, lead, x, y, font, alpha);
+  for (int k = 1; text[k - 1] != '\0'; ++k) {
+    const unsigned char ch = static_cast<unsigned char>(text[k - 1]);
+    std::int16_t glyph = -1;
+    if (info.sheet != 0) glyph = info.large_map ? LargeFontGlyph(ch) : SmallFontGlyph(ch);
+    const auto cell_x = static_cast<std::int16_t>(x + k * info.advance);
+    QueueCell(g.text, glyph, cell_x, y, font, alpha);
+  }
+}
+
+// Empties the layer at the start of a tick; text lives for one tick only.
+void ClearTextLayer(Game& g) {
+  g.text.text_cell_count = 0;
+  for (int slot = 1; slot <= kTextCellCount; ++slot) g.text.text_cell_glyph[slot] = -1;
+  g.text_call_count = 0;
+}
+
+// Draws every slot of the layer over the scene, in queue order, so later
+// text covers earlier text.
+void DrawTextLayer(Game& g) {
+  for (int slot = 1; slot <= kTextCellCount; ++slot) {
+    const std::int16_t glyph = g.text.text_cell_glyph[slot];
+    if (glyph <= 0) continue;
+    const FontInfo info = Font(g.text.text_cell_font[slot]);
+    if (info.sheet == 0) continue;
+    const Picture* sheet = g.pictures[info.sheet];
+    if (sheet == nullptr) continue;
+    const int column = (glyph - 1) % kGlyphsPerSheetRow;
+    const int row = (glyph - 1) / kGlyphsPerSheetRow;
+    const Rect src{column * info.cell, row * info.cell, column * info.cell + info.cell,
+                   row * info.cell + info.cell};
+    const int x = g.text.text_cell_x[slot];
+    const int y = g.text.text_cell_y[slot];
+    const int alpha = g.text.text_cell_alpha[slot];
+    if (info.additive && alpha > 0) {
+      AddRect(g.screen, x, y, *sheet, src, true, alpha >= 255 ? 255 : alpha);
+    } else {
+      CopyRect(g.screen, x, y, *sheet, src, true);
+    }
+  }
+}
+
+}  // namespace klumpix
