@@ -1,0 +1,42 @@
+// Painters of the individual picture sheets and the sound set.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "png_writer.h"
+#include "sheet.h"
+
+namespace assetgen {
+
+// Fonts: three 7 px sheets and three large ones.
+std::vector<Sheet> PaintFonts();
+Sheet PaintFloorTiles();
+Sheet PaintFrameLayout();
+Sheet PaintButtons();
+Sheet PaintFields();
+Sheet PaintShadows();
+Sheet PaintStones();
+Sheet PaintExplosions();
+
+// All thirteen sheets in load order.
+std::vector<Sheet> PaintAllSheets();
+
+// The 64 x 64 window icon, RGBA, top row first.
+std::vector<Rgba8> PaintIcon();
+constexpr int kIconSize = 64;
+
+struct Sound {
+  std::string name;
+  int sample_rate = 0;
+  std::vector<std::int16_t> samples;
+};
+
+// The six sounds in resource order.
+std::vector<Sound> SynthesiseSounds();
+
+// The C++ source that embeds the sounds as complete WAV files.
+std::string EmbeddedSoundsSource(const std::vector<Sound>& sounds);
+
+}  // namespace assetgen

@@ -1,0 +1,103 @@
+// Explosion bursts: 28 frames per stone colour of a flash, an expanding
+// shock ring and flying sparks, fading out completely by the last frame.
+#include <vector>
+
+#include "assets.h"
+#include "rng.h"
+#include "stone_palette.h"
+
+namespace assetgen {
+namespace {
+
+constexpr int kCell = 75;
+constexpr int kFrames = 28;
+
+struct Spark {
+  float angle, speed, size;
+};
+
+// Light accumulated in one cell before it is turned into pixels.
+struct Glow {
+  std::vector<Color> light = std::vector<Color>(kCell * kCell);
+  void Add(float x, float y, Color c) {
+    int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
+    if (ix < 0 || iy < 0 || ix >= kCell || iy >= kCell) return;
+    light[static_cast<std::size_t>(iy) * kCell + ix] = light[static_cast<std::size_t>(iy) * kCell + ix] + c;
+  }
+};
+
+void PaintBurst(Canvas& canvas, int column, int frame, Color base, const std::vector<Spark>& sparks) {
+  if (frame >= kFrames) return;  // the last frame is empty
+  const float p = (frame - 1) / static_cast<float>(kFrames - 1);  // 0..1
+  const float fade = std::pow(1 - p, 1.4f);
+  const float c0 = kCell / 2.0f;
+  const Color hot = Mix(base, {255, 255, 240}, 0.75f);
+  Glow g;
+
+  // Flash in the middle, gone after the first third.
+  const float flash_r = 6 + 10 * p;
+  const float flash = Clamp01(1 - p * 3.2f);
+  // Shock ring racing outwards.
+  const float ring_r = 5 + 30 * (1 - (1 - p) * (1 - p));
+  const float ring_w = 3.5f * (1 - p) + 0.8f;
+  for (int y = 0; y < kCell; ++y) {
+    for (int x = 0; x < kCell; ++x) {
+      float dx = x + 0.5f - c0, dy = y + 0.5f - c0;
+      float d = std::sqrt(dx * dx + dy * dy);
+      Color add{};
+      if (flash > 0) add = add + hot * (flash * 1.3f * Clamp01(1 - d / flash_r));
+      float ring = Clamp01(1 - std::fabs(d - ring_r) / ring_w);
+      // Ragged ring: brightness wobbles around the circle.
+      float wobble = 0.65f + 0.35f * std::sin(std::atan2(dy, dx) * 7 + column * 1.3f);
+      add = add + Mix(base, hot, 0.4f * fade) * (ring * fade * wobble * 0.9f);
+      g.Add(static_cast<float>(x), static_cast<float>(y), add);
+    }
+  }
+  // Sparks slow down as they fly and leave a short trail.
+  for (const Spark& s : sparks) {
+    float travel = s.speed * (1 - std::pow(1 - p, 2.2f)) * 34;
+    float life = Clamp01(1 - p / (0.55f + 0.45f * s.size));
+    if (life <= 0) continue;
+    float ca = std::cos(s.angle), sa = std::sin(s.angle);
+    for (int t = 0; t < 5; ++t) {
+      float r = travel - t * 1.2f;
+      if (r < 0) break;
+      float k = life * (1 - t * 0.18f);
+      Color col = Mix(base, hot, life * 0.6f) * (k * 1.1f);
+      float x = c0 + ca * r, y = c0 + sa * r;
+      g.Add(x, y, col);
+      if (s.size > 0.5f && t == 0) {
+        g.Add(x + 1, y, col * 0.7f);
+        g.Add(x, y + 1, col * 0.7f);
+      }
+    }
+  }
+  const int ox = (column - 1) * kCell, oy = (frame - 1) * kCell;
+  for (int y = 0; y < kCell; ++y) {
+    for (int x = 0; x < kCell; ++x) {
+      Color l = g.light[static_cast<std::size_t>(y) * kCell + x];
+      float m = std::max({l.r, l.g, l.b});
+      if (m < 28) continue;  // too faint to show: leave transparent
+      // Light maps to colour with a soft shoulder so hot centres go white.
+      auto tone = [](float v) { return 255 * (1 - std::exp(-v * 1.8f)); };
+      Color out{tone(l.r / 255), tone(l.g / 255), tone(l.b / 255)};
+      canvas.Set(ox + x, oy + y, out);
+    }
+  }
+}
+
+}  // namespace
+
+Sheet PaintExplosions() {
+  Canvas canvas(kCell * 6, kCell * kFrames);
+  const auto& pal = StonePalette();
+  for (int column = 1; column <= 6; ++column) {
+    Rng rng(1000u + static_cast<std::uint32_t>(column) * 7919u);
+    std::vector<Spark> sparks(26);
+    for (Spark& s : sparks) s = {rng.Unit() * 6.2831853f, 0.45f + 0.55f * rng.Unit(), rng.Unit()};
+    for (int frame = 1; frame <= kFrames; ++frame) PaintBurst(canvas, column, frame, pal[column - 1].base, sparks);
+  }
+  return {"effekte/expl.bmp", Key::kBlack, ToImage(canvas, Key::kBlack)};
+}
+
+}  // namespace assetgen

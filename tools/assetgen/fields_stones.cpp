@@ -1,0 +1,144 @@
+// The hex fields of the playfield, their shadows and the stones.
+#include "assets.h"
+#include "rng.h"
+#include "stone_palette.h"
+
+namespace assetgen {
+namespace {
+
+constexpr int kSamples = 4;  // supersampling per axis for smooth edges
+
+// Average of f over kSamples^2 points inside pixel (x, y); f returns 0..1.
+template <typename F>
+float Supersample(int x, int y, F f) {
+  float sum = 0;
+  for (int sy = 0; sy < kSamples; ++sy)
+    for (int sx = 0; sx < kSamples; ++sx)
+      sum += f(x + (sx + 0.5f) / kSamples, y + (sy + 0.5f) / kSamples);
+  return sum / (kSamples * kSamples);
+}
+
+// 4x4 ordered dither threshold, 0..1.
+float Bayer(int x, int y) {
+  static const int kM[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  return (kM[y & 3][x & 3] + 0.5f) / 16.0f;
+}
+
+struct FieldLook {
+  Color face;
+  Color rim;
+  float glow = 0;     // brightening towards the centre
+  bool arrow = false; // drop-field chevron
+};
+
+void DrawField(Canvas& c, int top, const FieldLook& look) {
+  const float cx = 14, cy = 13, rx = 13.4f, ry = 11.6f;
+  for (int y = 0; y < 26; ++y) {
+    for (int x = 0; x < 28; ++x) {
+      float cov = Supersample(x, y, [&](float px, float py) { return HexDistance(px, py, cx, cy, rx, ry) < 0 ? 1.f : 0.f; });
+      if (cov <= 0) continue;
+      float px = x + 0.5f, py = y + 0.5f;
+      float d = HexDistance(px, py, cx, cy, rx, ry);  // -1 centre .. 0 edge
+      float nx = (px - cx) / rx, ny = (py - cy) / ry;
+      Color col = look.face;
+      // Gentle dome: lighter towards the upper left.
+      col = col * (1.0f - 0.18f * (nx + ny));
+      if (look.glow > 0) col = Mix(col, {255, 255, 255}, look.glow * Clamp01(-d * 1.2f - 0.2f));
+      // Bevelled rim: lit on the upper left, shaded on the lower right.
+      if (d > -0.2f) {
+        float lit = -(nx * 0.6f + ny * 0.8f);
+        col = Mix(look.rim, lit > 0 ? Color{255, 255, 255} : Color{0, 0, 0}, std::fabs(lit) * 0.45f);
+      } else if (d > -0.28f) {
+        col = col * 0.75f;  // groove inside the rim
+      }
+      if (look.arrow) {
+        // Downward chevron in the middle of the field.
+        float ax = std::fabs(px - cx), ay = py - cy;
+        float v = ay + 2.5f - ax * 0.9f;  // distance along the chevron
+        if (ax < 7 && v > -1.8f && v < 1.8f) col = Mix(col, {255, 255, 255}, 0.75f);
+      }
+      c.Set(x, top + y, col, cov);
+    }
+  }
+}
+
+Color Muted(Color base) {
+  Color grey{70, 72, 80};
+  return Mix(grey, base, 0.55f) * 0.8f;
+}
+
+}  // namespace
+
+Sheet PaintFields() {
+  Canvas c(28, 26 * 8);
+  const auto& pal = StonePalette();
+  for (int i = 0; i < 6; ++i) {
+    Color face = Muted(pal[i].base);
+    DrawField(c, 26 * i, {face, face * 1.25f, 0, false});
+  }
+  DrawField(c, 26 * 6, {{215, 200, 120}, {255, 240, 170}, 0.55f, false});  // lit highlight
+  DrawField(c, 26 * 7, {{70, 200, 120}, {150, 255, 190}, 0.35f, true});    // drop field
+  return {"steine/felderm.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.4f)};
+}
+
+Sheet PaintShadows() {
+  Canvas c(27, 54);
+  for (int f = 0; f < 2; ++f) {
+    const float cx = 13.5f, cy = 13.5f + 27 * f;
+    const float rx = f == 0 ? 12.5f : 13.3f, ry = f == 0 ? 10.8f : 12.0f;
+    const Color ink = f == 0 ? Color{16, 16, 22} : Color{6, 6, 10};
+    for (int y = 27 * f; y < 27 * (f + 1); ++y) {
+      for (int x = 0; x < 27; ++x) {
+        float d = HexDistance(x + 0.5f, y + 0.5f, cx, cy, rx, ry);
+        // Solid core, then a dithered fade over the outer band.
+        float density = 1.0f - Smooth(f == 0 ? -0.35f : -0.25f, 0.08f, d);
+        if (density > Bayer(x, y)) c.Set(x, y, ink);
+      }
+    }
+  }
+  return {"steine/schatten.bmp", Key::kMagenta, ToImage(c, Key::kMagenta)};
+}
+
+Sheet PaintStones() {
+  Canvas c(27, 150);
+  const auto& pal = StonePalette();
+  for (int i = 0; i < 6; ++i) {
+    const Color base = pal[i].base;
+    const float luminance = 0.3f * base.r + 0.59f * base.g + 0.11f * base.b;
+    const Color mark_ink = luminance > 150 ? base * 0.35f : Mix(base, {255, 255, 255}, 0.7f);
+    const float cx = 13.5f, cy = 25 * i + 12.5f, r = 10.3f;
+    for (int y = 25 * i; y < 25 * (i + 1); ++y) {
+      for (int x = 0; x < 27; ++x) {
+        float cov = Supersample(x, y, [&](float px, float py) {
+          float dx = px - cx, dy = py - cy;
+          return dx * dx + dy * dy < r * r ? 1.f : 0.f;
+        });
+        if (cov <= 0) continue;
+        float nx = (x + 0.5f - cx) / r, ny = (y + 0.5f - cy) / r;
+        float nz = std::sqrt(std::max(0.0f, 1 - nx * nx - ny * ny));
+        // Light from the upper left and slightly in front.
+        float lx = -0.45f, ly = -0.6f, lz = 0.66f;
+        float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
+        float rim = 1 - nz;
+        Color col = base * (0.35f + 0.75f * diffuse);
+        // Bounce light along the lower edge keeps the ball round.
+        col = col + base * (0.25f * Clamp01(ny) * rim);
+        // The mark sits on the front of the ball.
+        float mark_cov = Supersample(x, y, [&](float px, float py) {
+          return MarkDistance(pal[i].mark, px - cx, py - cy, r * 0.55f) < 0 ? 1.f : 0.f;
+        });
+        if (mark_cov > 0) col = Mix(col, mark_ink * (0.55f + 0.6f * diffuse), mark_cov * 0.9f);
+        // Glossy highlight.
+        float hx = nx + 0.38f, hy = ny + 0.45f;
+        float spec = Clamp01(1 - (hx * hx + hy * hy) * 9.0f);
+        col = Mix(col, {255, 255, 255}, spec * 0.9f);
+        // Dark outline so stones read on bright fields.
+        col = col * (1 - 0.45f * Smooth(0.75f, 1.0f, rim));
+        c.Set(x, y, col, cov);
+      }
+    }
+  }
+  return {"steine/steinem.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.45f)};
+}
+
+}  // namespace assetgen

@@ -1,0 +1,103 @@
+// Renders the glyph designs into the six font sheets. The 7 px fonts use the
+// designs 1:1; the 15 px and 30 px fonts are enlarged with an edge-smoothing
+// doubler so diagonals stay clean, then shaded with a vertical gradient.
+#include <array>
+#include <vector>
+
+#include "assets.h"
+#include "glyph_designs.h"
+
+namespace assetgen {
+namespace {
+
+struct Mask {
+  int w = 0, h = 0;
+  std::vector<bool> on;
+  bool Get(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h && on[static_cast<std::size_t>(y) * w + x]; }
+};
+
+Mask FromDesign(const GlyphDesign& d) {
+  Mask m{kGlyphCols, kGlyphRows, std::vector<bool>(kGlyphCols * kGlyphRows)};
+  for (int y = 0; y < kGlyphRows; ++y)
+    for (int x = 0; x < kGlyphCols; ++x) m.on[static_cast<std::size_t>(y) * m.w + x] = d.rows[y][x] == '#';
+  return m;
+}
+
+// Classic 2x pixel-art magnifier: each pixel becomes four, and a corner takes
+// the colour of its two neighbours where they agree, rounding staircases.
+Mask Double(const Mask& s) {
+  Mask d{s.w * 2, s.h * 2, std::vector<bool>(static_cast<std::size_t>(s.w) * s.h * 4)};
+  for (int y = 0; y < s.h; ++y) {
+    for (int x = 0; x < s.w; ++x) {
+      bool p = s.Get(x, y), a = s.Get(x, y - 1), b = s.Get(x + 1, y), c = s.Get(x - 1, y), e = s.Get(x, y + 1);
+      bool q0 = (c == a && c != e && a != b) ? a : p;
+      bool q1 = (a == b && a != c && b != e) ? b : p;
+      bool q2 = (e == c && e != b && c != a) ? c : p;
+      bool q3 = (b == e && b != a && e != c) ? e : p;
+      auto set = [&](int dx, int dy, bool v) { d.on[static_cast<std::size_t>(2 * y + dy) * d.w + 2 * x + dx] = v; };
+      set(0, 0, q0);
+      set(1, 0, q1);
+      set(0, 1, q2);
+      set(1, 1, q3);
+    }
+  }
+  return d;
+}
+
+struct FontStyle {
+  Color top, bottom;  // gradient over the glyph height
+  float bevel = 0;    // light added on upper edges, taken from lower edges
+};
+
+void DrawGlyph(Canvas& c, int cell_x, int cell_y, int ox, int oy, const Mask& m, const FontStyle& st) {
+  for (int y = 0; y < m.h; ++y) {
+    for (int x = 0; x < m.w; ++x) {
+      if (!m.Get(x, y)) continue;
+      float t = m.h > 1 ? static_cast<float>(y) / (m.h - 1) : 0;
+      Color col = Mix(st.top, st.bottom, t);
+      if (st.bevel > 0) {
+        if (!m.Get(x, y - 1) || !m.Get(x - 1, y)) col = Mix(col, {255, 255, 255}, st.bevel);
+        else if (!m.Get(x, y + 1) || !m.Get(x + 1, y)) col = col * (1 - st.bevel * 0.6f);
+      }
+      c.Set(cell_x + ox + x, cell_y + oy + y, col);
+    }
+  }
+}
+
+template <std::size_t N>
+Sheet PaintSheet(const char* path, const std::array<std::string_view, N>& map, int cell, int doublings,
+                 const FontStyle& style) {
+  const int rows = static_cast<int>((N + 9) / 10);
+  Canvas canvas(cell * 10, cell * rows);
+  for (std::size_t i = 0; i < N; ++i) {
+    const GlyphDesign* d = map[i].empty() ? nullptr : FindGlyph(map[i]);
+    if (!d) continue;
+    Mask m = FromDesign(*d);
+    for (int k = 0; k < doublings; ++k) m = Double(m);
+    const int ox = (cell - m.w) / 2;
+    const int oy = (cell - m.h) / 2;
+    DrawGlyph(canvas, static_cast<int>(i % 10) * cell, static_cast<int>(i / 10) * cell, ox, oy, m, style);
+  }
+  return {path, Key::kMagenta, ToImage(canvas, Key::kMagenta)};
+}
+
+}  // namespace
+
+std::vector<Sheet> PaintFonts() {
+  const FontStyle green{{150, 255, 130}, {60, 215, 70}, 0};
+  const FontStyle dark_green{{40, 160, 60}, {25, 120, 45}, 0};
+  const FontStyle plain{{255, 255, 245}, {210, 215, 225}, 0};
+  const FontStyle big_green{{190, 255, 170}, {40, 190, 70}, 0.35f};
+  const FontStyle gold{{255, 240, 150}, {230, 140, 20}, 0.35f};
+  const FontStyle title{{255, 230, 110}, {225, 50, 20}, 0.4f};
+  return {
+      PaintSheet("schriftz/font1gruen.bmp", kSmallMap, 7, 0, green),
+      PaintSheet("schriftz/font1dgruen.bmp", kSmallMap, 7, 0, dark_green),
+      PaintSheet("schriftz/font1.bmp", kSmallMap, 7, 0, plain),
+      PaintSheet("schriftz/font2gruen.bmp", kLargeMap, 15, 1, big_green),
+      PaintSheet("schriftz/font3.bmp", kLargeMap, 30, 2, title),
+      PaintSheet("schriftz/font5.bmp", kLargeMap, 15, 1, gold),
+  };
+}
+
+}  // namespace assetgen
