@@ -42,10 +42,10 @@ bool LoadPictures(const std::string& res_dir, PictureSet& set, std::string& erro
       error = path + ": " + why;
       return false;
     }
-    // Every cell the game cuts must lie inside the sheet.
-    if (pic.width < file.width || pic.height < file.height) {
+    // The game cuts its cells by fixed arithmetic, so the size must match.
+    if (pic.width != file.width || pic.height != file.height) {
       error = path + ": picture is " + std::to_string(pic.width) + " x " +
-              std::to_string(pic.height) + ", needs at least " + std::to_string(file.width) +
+              std::to_string(pic.height) + ", must be " + std::to_string(file.width) +
               " x " + std::to_string(file.height);
       return false;
     }

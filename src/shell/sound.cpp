@@ -46,6 +46,7 @@ void RequestSound(Game& g, SoundId id, std::int32_t x) {
 }
 
 void PlaySounds(Game& g, SoundSink& sink) {
+  g.started_sound_count = 0;
   for (SoundId id : kPanOrder) sink.SetPan(id, g.sound_pan[kSounds[id].request_index]);
   // sound_volume / 10, rounded: 0..5000 added to each sound's base.
   const std::int32_t offset = (g.sound_volume * 5000 + 25000) / 50000;

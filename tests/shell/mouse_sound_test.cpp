@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "shell/mouse.h"
+#include "shell/sound.h"
+#include "support/game_fixture.h"
+
+namespace klumpix {
+namespace {
+
+TEST(MouseHandlers, CtrlLeftTogglesSoundWithoutPressingButClickStillCounts) {
+  auto g = testing::NewGame();
+  g->sound_on = true;
+  DXDraw1MouseDown(*g, MouseButton::kLeft, true);
+  EXPECT_FALSE(g->sound_on);
+  EXPECT_FALSE(g->left_button_down);
+  DXDraw1Click(*g);
+  DXDraw1MouseUp(*g, MouseButton::kLeft);
+  EXPECT_TRUE(g->clicked);
+  DXDraw1MouseDown(*g, MouseButton::kRight, true);  // right with Ctrl: nothing
+  EXPECT_FALSE(g->right_button_down);
+  EXPECT_FALSE(g->sound_on);
+}
+
+TEST(MouseHandlers, ButtonsAreHeldUntilReleasedAndMiddleIsIgnored) {
+  auto g = testing::NewGame();
+  DXDraw1MouseDown(*g, MouseButton::kLeft, false);
+  DXDraw1MouseDown(*g, MouseButton::kRight, false);
+  DXDraw1MouseDown(*g, MouseButton::kMiddle, false);
+  EXPECT_TRUE(g->left_button_down);
+  EXPECT_TRUE(g->right_button_down);
+  DXDraw1MouseUp(*g, MouseButton::kLeft);
+  EXPECT_FALSE(g->left_button_down);
+  EXPECT_TRUE(g->right_button_down);
+  DXDraw1MouseMove(*g, 123, 456);
+  EXPECT_EQ(g->mouse_x, 123);
+  EXPECT_EQ(g->mouse_y, 456);
+}
+
+struct Call {
+  char what;
+  SoundId id;
+  std::int32_t value;
+};
+
+class RecordingSink : public SoundSink {
+ public:
+  void SetPan(SoundId id, std::int32_t pan) override { calls.push_back({'p', id, pan}); }
+  void SetVolume(SoundId id, std::int32_t v) override { calls.push_back({'v', id, v}); }
+  void Play(SoundId id) override { calls.push_back({'s', id, 0}); }
+  std::vector<Call> Starts() const {
+    std::vector<Call> out;
+    for (const Call& c : calls)
+      if (c.what == 's') out.push_back(c);
+    return out;
+  }
+  std::vector<Call> calls;
+};
+
+TEST(Sounds, PanRunsFromMinusToPlusTwoThousand) {
+  auto g = testing::NewGame();
+  EXPECT_EQ(SoundPan(*g, 0), -2000);
+  EXPECT_EQ(SoundPan(*g, 400), 0);
+  EXPECT_EQ(SoundPan(*g, 799), 1995);
+}
+
+TEST(Sounds, RequestsAreCollectedAndTheLastPanWins) {
+  auto g = testing::NewGame();
+  g->sound_volume = 35000;
+  RequestSound(*g, kSoundExplosion1, 100);
+  RequestSound(*g, kSoundExplosion1, 700);
+  RequestSound(*g, kSoundMaser3, 400);
+  RecordingSink sink;
+  PlaySounds(*g, sink);
+  const auto starts = sink.Starts();
+  ASSERT_EQ(starts.size(), 2u);
+  EXPECT_EQ(starts[0].id, kSoundMaser3);
+  EXPECT_EQ(starts[1].id, kSoundExplosion1);
+  ASSERT_EQ(g->started_sound_count, 2);
+  EXPECT_EQ(g->started_sounds[1].pan, SoundPan(*g, 700));
+  EXPECT_EQ(g->started_sounds[1].volume, -2000);
+}
+
+TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
+  auto g = testing::NewGame();
+  g->sound_volume = 50000;
+  RequestSound(*g, kSoundBallweg, 100);
+  RequestSound(*g, kSoundErschein1, 100);
+  RecordingSink sink;
+  PlaySounds(*g, sink);
+  for (const Call& c : sink.calls) {
+    if (c.what == 'v' && c.id == kSoundBallweg) EXPECT_EQ(c.value, 500);  // the device clamps
+    if (c.what == 'v' && c.id == kSoundMaser3) EXPECT_EQ(c.value, -2000);
+  }
+  for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].volume, 0);
+  g->sound_volume = 10000;
+  sink.calls.clear();
+  PlaySounds(*g, sink);
+  for (const Call& c : sink.calls)
+    if (c.what == 'v' && c.id == kSoundPloing2) EXPECT_EQ(c.value, -4000);
+}
+
+TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
+  auto g = testing::NewGame();
+  g->sound_volume = 35000;
+  RequestSound(*g, kSoundPloing2, 10);
+  RequestSound(*g, kSoundBallweg, 10);
+  RecordingSink sink;
+  PlaySounds(*g, sink);
+  for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].pan, 0);
+  int pans = 0;
+  for (const Call& c : sink.calls) {
+    pans += c.what == 'p';
+    EXPECT_FALSE(c.what == 'p' && (c.id == kSoundPloing2 || c.id == kSoundBallweg));
+  }
+  EXPECT_EQ(pans, 4);
+  ClearSoundRequests(*g);
+  sink.calls.clear();
+  PlaySounds(*g, sink);
+  EXPECT_TRUE(sink.Starts().empty());
+  EXPECT_EQ(sink.calls.size(), 10u);  // four pans and six volumes, nothing started
+}
+
+}  // namespace
+}  // namespace klumpix
