@@ -1,0 +1,77 @@
+// The drop fields: lit under the pointer, and where the carried stones are
+// set down into the playfield.
+#include "play/play_steps.h"
+#include "shell/game.h"
+#include "world/floor.h"
+#include "world/objects.h"
+
+namespace klumpix {
+
+namespace {
+
+constexpr std::int16_t kDropFieldVariant = 8;
+constexpr std::int16_t kDropFieldLitVariant = 7;
+
+// A missing cell counts as taken: nothing can be set into it.
+bool CellTaken(const Game& g, std::int32_t cell) { return cell == 0 || g.obj.cell_stone[cell] != 0; }
+
+// Sets the carried stack into drop field `drop` and the cells below it, as
+// far as they are free; stones that find no cell are thrown away.
+void SetDownCarried(Game& g, std::int32_t drop) {
+  const std::int32_t below1 = g.obj.neighbor[drop][1];
+  const std::int32_t below2 = below1 == 0 ? 0 : g.obj.neighbor[below1][1];
+  int placed = 0;
+  if (CellTaken(g, drop)) return;
+  if (!CellTaken(g, below1) && !CellTaken(g, below2)) {
+    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.carried[1]);
+    g.obj.cell_stone[below1] = static_cast<std::int16_t>(g.carried[2]);
+    g.obj.cell_stone[below2] = static_cast<std::int16_t>(g.carried[3]);
+    placed = 3;
+  } else if (!CellTaken(g, below1) && CellTaken(g, below2)) {
+    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.carried[2]);
+    g.obj.cell_stone[below1] = static_cast<std::int16_t>(g.carried[3]);
+    ClearSlot(g, static_cast<std::int16_t>(g.carried[1]));
+    placed = 2;
+  } else if (CellTaken(g, below1) && CellTaken(g, below2)) {
+    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.carried[3]);
+    ClearSlot(g, static_cast<std::int16_t>(g.carried[1]));
+    ClearSlot(g, static_cast<std::int16_t>(g.carried[2]));
+    placed = 1;
+  } else {
+    return;  // the stone in the cell below is still falling: wait for it
+  }
+  g.score += placed;
+  g.stones_placed += placed;
+  g.carried[1] = g.carried[2] = g.carried[3] = 0;
+}
+
+}  // namespace
+
+// Lights the drop field under the pointer and sets the carried stones down
+// when the left button is held over it.
+void RunDropFields(Game& g) {
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    if (g.obj.alive[slot] == 0 || g.obj.kind[slot] != kKindPiece ||
+        g.obj.image[slot] != kImageField || g.obj.tag[slot] != 1) {
+      continue;
+    }
+    std::int16_t& variant = g.obj.variant[slot];
+    if (variant != kDropFieldVariant && variant != kDropFieldLitVariant) continue;
+    const std::int16_t x = g.obj.x[slot];
+    const std::int16_t y = g.obj.y[slot];
+    const bool pointer_over =
+        x - 10 < g.mouse_x && g.mouse_x < x + 10 && y - 10 < g.mouse_y && g.mouse_y < y + 10;
+    if (!pointer_over) {
+      variant = kDropFieldVariant;
+    } else if (!g.left_button_down) {
+      variant = kDropFieldLitVariant;
+      AddLight(g, x, y, 0.3);
+    } else if (g.carried[1] > 0) {
+      variant = kDropFieldLitVariant;
+      AddLight(g, x, y, 0.7);
+      SetDownCarried(g, slot);
+    }
+  }
+}
+
+}  // namespace klumpix

@@ -1,0 +1,85 @@
+// The texts of the play screen that are drawn on every tick: the store with
+// its countdowns and the status panel on the right.
+#include "core/short_text.h"
+#include "play/play_steps.h"
+#include "screens/text_layer.h"
+#include "shell/game.h"
+
+namespace klumpix {
+
+namespace {
+
+constexpr std::int16_t kPanelFont = 6;
+constexpr int kStoreFields = 42;
+constexpr std::int32_t kUndrawnScore = 10000000;
+
+// One panel line: a label with a number right after it.
+void WriteCounter(Game& g, std::int16_t y, const char* label, std::int32_t value) {
+  ShortText text;
+  text.Assign(label);
+  text.AppendNumber(value);
+  WriteText(g, 650, y, kPanelFont, 0, text.c_str());
+}
+
+// A row's countdown sits centred under the row; from four digits on it is
+// left out, since it would no longer fit.
+void WriteRowCountdowns(Game& g) {
+  for (int r = 1; r <= kStoreRows; ++r) {
+    const std::int32_t value = g.row_countdown[r];
+    int x = 30 * r;
+    if (value < 10) {
+      x += 110;
+    } else if (value < 100) {
+      x += 106;
+    } else if (value < 1000) {
+      x += 100;
+    } else {
+      continue;
+    }
+    ShortText text;
+    text.AppendNumber(value);
+    WriteText(g, static_cast<std::int16_t>(x), 180, 1, 0, text.c_str());
+  }
+}
+
+// The best winners place the current score would reach, with "SICHER".
+void WritePlaceLine(Game& g) {
+  static const char* const kPlaceTexts[kPlaces + 1] = {"",        "PLATZ 1", "PLATZ 2",
+                                                        "PLATZ 3", "PLATZ 4", "PLATZ 5"};
+  for (int place = 1; place <= kPlaces; ++place) {
+    if (g.score > g.winner_score[g.game_type][place]) {
+      const std::int16_t font = place == 1 ? 7 : 1;
+      WriteText(g, 675, 380, font, 0, kPlaceTexts[place]);
+      WriteText(g, 675, 390, font, 0, "SICHER");
+      return;
+    }
+  }
+}
+
+// The score, padded with spaces to seven characters so it stays right-aligned.
+void WriteScore(Game& g) {
+  if (g.score >= kUndrawnScore) return;
+  ShortText text;
+  for (std::int32_t limit = 1000000; limit >= 10 && g.score < limit; limit /= 10) text.Append(' ');
+  text.AppendNumber(g.score);
+  WriteText(g, 700, 320, kPanelFont, 0, text.c_str());
+}
+
+}  // namespace
+
+// `fields` counts every field of the board, `stones` the stones on the playfield.
+void DrawStatusPanel(Game& g, std::int32_t fields, std::int32_t stones) {
+  WriteText(g, 130, 80, 1, 0, "STEINELAGER");
+  WriteRowCountdowns(g);
+  WriteText(g, 680, 200, 7, 0, "SPIEL");
+  WriteCounter(g, 240, "FELDER :", fields - kStoreFields);
+  WriteCounter(g, 250, "STEINE :", stones);
+  WriteCounter(g, 260, "EINGEL.:", g.stones_placed);
+  WriteCounter(g, 270, "EXPLOD.:", g.stones_placed - stones);
+  WriteCounter(g, 280, "KILLS  :", g.explosion_count);
+  WritePlaceLine(g);
+  WriteText(g, 680, 310, kPanelFont, 0, "PUNKTE");
+  WriteScore(g);
+}
+
+}  // namespace klumpix

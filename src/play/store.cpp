@@ -1,0 +1,163 @@
+// The stone store: rows that refill by countdown, the sinking start value
+// with its fill bonus, and taking or exchanging a row with the pointer.
+#include "core/short_text.h"
+#include "play/play_screen.h"
+#include "play/play_steps.h"
+#include "shell/game.h"
+#include "shell/sound.h"
+#include "world/objects.h"
+
+namespace klumpix {
+
+namespace {
+
+constexpr std::int16_t kDepthResting = 85;
+constexpr std::int16_t kDepthCarried = 95;
+constexpr std::int16_t kShadowEmpty = 1;
+constexpr std::int16_t kShadowOccupied = 2;
+
+// Sets the shadows of the store fields standing in the column of row r.
+void SetStoreShadows(Game& g, int row, std::int16_t frame) {
+  const int column_x = StoreRowX(row);
+  for (int slot = 1; slot < kSlotCount; ++slot) {
+    if (g.obj.alive[slot] == 0 || g.obj.kind[slot] != kKindPiece ||
+        g.obj.image[slot] != kImageField || g.obj.tag[slot] == 1) {
+      continue;
+    }
+    if (g.obj.x[slot] - g.obj.half_width[slot] < column_x &&
+        column_x < g.obj.x[slot] + g.obj.half_width[slot]) {
+      g.obj.frame[slot + 1] = frame;
+    }
+  }
+}
+
+// Fills the active row with three stones of random colours. Returns false,
+// with the row left empty, when the object table has no room for all three.
+bool FillRow(Game& g, int row) {
+  std::int16_t made[4] = {};
+  for (int k = 1; k <= 3; ++k) {
+    const auto colour = static_cast<std::int16_t>(g.rng.Random(6) + 1);
+    made[k] = SpawnStone(g, StoreRowX(row), StorePlaceY(k), colour);
+    if (made[k] == 0) {
+      // A half-filled row would break the store; try the whole row again later.
+      for (int j = 1; j < k; ++j) ClearSlot(g, made[j]);
+      return false;
+    }
+  }
+  for (int k = 1; k <= 3; ++k) g.store[row][k] = made[k];
+  SetStoreShadows(g, row, kShadowOccupied);
+  RequestSound(g, kSoundPloing2, StoreRowX(row));
+  return true;
+}
+
+// The lowest row that waits with the start value, or 15 when none waits.
+std::int16_t NextWaitingRow(const Game& g) {
+  for (int r = 1; r <= kStoreRows; ++r) {
+    if (g.row_countdown[r] == g.countdown_start) return static_cast<std::int16_t>(r);
+  }
+  return kStoreRows + 1;
+}
+
+void TakeRow(Game& g, int row) {
+  for (int k = 1; k <= 3; ++k) {
+    g.carried[k] = g.store[row][k];
+    g.store[row][k] = 0;
+    g.obj.depth[g.carried[k]] = kDepthCarried;
+  }
+  g.row_countdown[row] = g.countdown_start;
+  SetStoreShadows(g, row, kShadowEmpty);
+}
+
+// Swaps the carried stack with the row, place by place; the row keeps its
+// countdown and shadows since it stays full.
+void ExchangeRow(Game& g, int row) {
+  for (int k = 1; k <= 3; ++k) {
+    const std::int32_t into_row = g.carried[k];
+    g.carried[k] = g.store[row][k];
+    g.store[row][k] = into_row;
+    g.obj.x[into_row] = StoreRowX(row);
+    g.obj.y[into_row] = StorePlaceY(k);
+    g.obj.depth[into_row] = kDepthResting;
+    g.obj.depth[g.carried[k]] = kDepthCarried;
+  }
+}
+
+}  // namespace
+
+// Makes a stone of the given colour; 0 when the object table is full.
+std::int16_t SpawnStone(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
+  const std::int16_t slot = AllocateDynamicSlot(g);
+  if (slot == 0) return 0;
+  g.obj.alive[slot] = 1;
+  g.obj.kind[slot] = kKindPiece;
+  g.obj.image[slot] = kImageStone;
+  g.obj.x[slot] = x;
+  g.obj.y[slot] = y;
+  g.obj.depth[slot] = kDepthResting;
+  g.obj.variant[slot] = colour;
+  g.obj.frame[slot] = 1;
+  return slot;
+}
+
+// One tick of the active row's countdown; a row that runs out is filled and
+// the next waiting row takes over, or the store is full and the game ends.
+void RunRowCountdown(Game& g) {
+  if (g.active_row <= kStoreRows && g.row_countdown[g.active_row] > 0) {
+    --g.row_countdown[g.active_row];
+    return;
+  }
+  if (g.active_row >= 1 && g.active_row <= kStoreRows) {
+    if (!FillRow(g, g.active_row)) return;
+  }
+  g.active_row = NextWaitingRow(g);
+  if (g.active_row > kStoreRows) {
+    g.game_over = true;
+    RequestSound(g, kSoundBallweg, 400);
+    SpawnFloatingText(g, 430, 180, 1, "LAGER VOLL !");
+  }
+}
+
+// Lowers the countdown start value every 201 ticks, pulling the waiting rows
+// along, and pays each fill bonus level once per game.
+void StepCountdownStart(Game& g) {
+  if (g.countdown_start_timer > 0) {
+    --g.countdown_start_timer;
+    return;
+  }
+  for (int r = 1; r <= kStoreRows; ++r) {
+    if (g.row_countdown[r] == g.countdown_start) g.row_countdown[r] = g.countdown_start - 1;
+  }
+  if (g.countdown_start > 1) {
+    --g.countdown_start;
+    for (int level = 1; level <= kBonusLevels; ++level) {
+      if (g.countdown_start < 130 - 10 * level && !g.bonus_given[level]) {
+        g.score += 100 * level;
+        ShortText text;
+        text.AppendNumber(100 * level);
+        text.Append(" AUFF\xDCLLBONUS");
+        SpawnFloatingText(g, 200, 160, 2, text.c_str());
+        g.bonus_given[level] = true;
+        RequestSound(g, kSoundErschein1, 400);
+      }
+    }
+  }
+  g.countdown_start_timer = 200;
+}
+
+// Takes a full row onto the pointer, or exchanges it with the carried stack,
+// on every tick the left button is held over the row.
+void RunStorePass(Game& g) {
+  for (int r = 1; r <= kStoreRows; ++r) {
+    if (g.store[r][1] <= 0) continue;
+    const bool in_zone = StoreRowX(r) - 15 < g.mouse_x && g.mouse_x < StoreRowX(r) + 15 &&
+                         93 < g.mouse_y && g.mouse_y < 197;
+    if (!in_zone || !g.left_button_down) continue;
+    if (g.carried[1] == 0) {
+      TakeRow(g, r);
+    } else {
+      ExchangeRow(g, r);
+    }
+  }
+}
+
+}  // namespace klumpix
