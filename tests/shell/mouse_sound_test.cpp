@@ -90,15 +90,22 @@ TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
   RecordingSink sink;
   PlaySounds(*g, sink);
   for (const Call& c : sink.calls) {
-    if (c.what == 'v' && c.id == kSoundBallweg) EXPECT_EQ(c.value, 500);  // the device clamps
-    if (c.what == 'v' && c.id == kSoundMaser3) EXPECT_EQ(c.value, -2000);
+    if (c.what == 'v' && c.id == kSoundBallweg) {
+      EXPECT_EQ(c.value, 500);  // the device clamps
+    }
+    if (c.what == 'v' && c.id == kSoundMaser3) {
+      EXPECT_EQ(c.value, -2000);
+    }
   }
   for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].volume, 0);
   g->sound_volume = 10000;
   sink.calls.clear();
   PlaySounds(*g, sink);
-  for (const Call& c : sink.calls)
-    if (c.what == 'v' && c.id == kSoundPloing2) EXPECT_EQ(c.value, -4000);
+  for (const Call& c : sink.calls) {
+    if (c.what == 'v' && c.id == kSoundPloing2) {
+      EXPECT_EQ(c.value, -4000);
+    }
+  }
 }
 
 TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "shell/assets.h"
 #include "support/game_fixture.h"
 
