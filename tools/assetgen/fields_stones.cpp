@@ -54,7 +54,7 @@ void DrawField(Canvas& c, int top, const FieldLook& look) {
       if (look.arrow) {
         // Downward chevron in the middle of the field.
         float ax = std::fabs(px - cx), ay = py - cy;
-        float v = ay + 2.5f - ax * 0.9f;  // distance along the chevron
+        float v = ay - 3.0f + ax * 0.9f;  // distance along the chevron
         if (ax < 7 && v > -1.8f && v < 1.8f) col = Mix(col, {255, 255, 255}, 0.75f);
       }
       c.Set(x, top + y, col, cov);
@@ -91,7 +91,7 @@ Sheet PaintShadows() {
       for (int x = 0; x < 27; ++x) {
         float d = HexDistance(x + 0.5f, y + 0.5f, cx, cy, rx, ry);
         // Solid core, then a dithered fade over the outer band.
-        float density = 1.0f - Smooth(f == 0 ? -0.35f : -0.25f, 0.08f, d);
+        float density = (f == 0 ? 0.7f : 0.9f) * (1.0f - Smooth(f == 0 ? -0.35f : -0.25f, 0.08f, d));
         if (density > Bayer(x, y)) c.Set(x, y, ink);
       }
     }
@@ -125,12 +125,12 @@ Sheet PaintStones() {
         col = col + base * (0.25f * Clamp01(ny) * rim);
         // The mark sits on the front of the ball.
         float mark_cov = Supersample(x, y, [&](float px, float py) {
-          return MarkDistance(pal[i].mark, px - cx, py - cy, r * 0.55f) < 0 ? 1.f : 0.f;
+          return MarkDistance(pal[i].mark, px - cx, py - cy + 0.5f, r * 0.5f) < 0 ? 1.f : 0.f;
         });
         if (mark_cov > 0) col = Mix(col, mark_ink * (0.55f + 0.6f * diffuse), mark_cov * 0.9f);
         // Glossy highlight.
-        float hx = nx + 0.38f, hy = ny + 0.45f;
-        float spec = Clamp01(1 - (hx * hx + hy * hy) * 9.0f);
+        float hx = nx + 0.5f, hy = ny + 0.58f;
+        float spec = Clamp01(1 - (hx * hx + hy * hy) * 16.0f);
         col = Mix(col, {255, 255, 255}, spec * 0.9f);
         // Dark outline so stones read on bright fields.
         col = col * (1 - 0.45f * Smooth(0.75f, 1.0f, rim));
