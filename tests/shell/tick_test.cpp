@@ -1,0 +1,97 @@
+#include "shell/tick.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "shell/assets.h"
+#include "shell/mouse.h"
+#include "shell/sound.h"
+#include "support/game_fixture.h"
+
+namespace klumpix {
+namespace {
+
+const PictureSet& RealPictures() {
+  static PictureSet set;
+  static bool loaded = [] {
+    std::string error;
+    const bool ok = LoadPictures(KLUMPIX_TEST_RES_DIR, set, error);
+    if (!ok) std::fprintf(stderr, "%s\n", error.c_str());
+    return ok;
+  }();
+  EXPECT_TRUE(loaded);
+  return set;
+}
+
+class TickTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_ = testing::NewGame();
+    g_->seed = 4711;
+    std::snprintf(g_->winners_path, sizeof g_->winners_path, "/nonexistent-dir/groar.dat");
+    AttachPictures(*g_, RealPictures());
+    FormCreate(*g_);
+  }
+  void Tick() { DXTimer1Timer(*g_, sink_); }
+  bool ScreenIsBlack() const {
+    for (std::uint16_t px : g_->screen.pixels)
+      if (px != 0) return false;
+    return true;
+  }
+  std::unique_ptr<Game> g_;
+  SilentSoundSink sink_;
+};
+
+TEST_F(TickTest, TheFirstTenTicksStayBlackWhateverTheMouseDoes) {
+  for (int t = 0; t < 10; ++t) {
+    DXDraw1MouseMove(*g_, 51, 200);  // over START
+    DXDraw1MouseDown(*g_, MouseButton::kLeft, false);
+    DXDraw1Click(*g_);
+    Tick();
+    EXPECT_TRUE(ScreenIsBlack()) << "tick " << t;
+    EXPECT_EQ(g_->screen_mode, 0);
+  }
+  EXPECT_EQ(g_->tick_count, 10);
+}
+
+TEST_F(TickTest, StartUpTickBuildsTheVBoardAndDrawsIt) {
+  for (int t = 0; t <= 10; ++t) Tick();
+  EXPECT_EQ(g_->tick_count, 11);
+  EXPECT_EQ(g_->screen_mode, kModePlay);
+  EXPECT_EQ(g_->game_type, 3);
+  EXPECT_EQ(g_->slot_top, 402);
+  EXPECT_EQ(g_->mouse_x, 400);  // start-up puts the pointer in the middle
+  EXPECT_FALSE(g_->game_running);
+  EXPECT_FALSE(ScreenIsBlack());
+  EXPECT_EQ(g_->light_count, 4);  // the play screen's four steady lights
+  EXPECT_GT(g_->text.text_cell_count, 0);
+}
+
+TEST_F(TickTest, AClickIsSeenByExactlyOneTick) {
+  for (int t = 0; t <= 10; ++t) Tick();
+  DXDraw1Click(*g_);
+  DXDraw1Click(*g_);  // two clicks between ticks count as one
+  Tick();
+  EXPECT_FALSE(g_->clicked);
+}
+
+TEST_F(TickTest, QuitStillDrawsAndSoundsTheLastTick) {
+  for (int t = 0; t <= 10; ++t) Tick();
+  DXDraw1MouseMove(*g_, 54, 52);  // EXIT
+  DXDraw1MouseDown(*g_, MouseButton::kLeft, false);
+  Tick();  // box created; its buttons get their sizes in this update
+  ASSERT_TRUE(g_->confirm_open);
+  DXDraw1MouseUp(*g_, MouseButton::kLeft);
+  DXDraw1MouseMove(*g_, 323, 348);  // JA
+  Tick();
+  DXDraw1MouseDown(*g_, MouseButton::kLeft, false);
+  Tick();
+  EXPECT_TRUE(g_->quit_requested);
+  EXPECT_FALSE(g_->timer_enabled);
+  EXPECT_FALSE(ScreenIsBlack());
+  EXPECT_EQ(g_->tick_count, 15);
+}
+
+}  // namespace
+}  // namespace klumpix
