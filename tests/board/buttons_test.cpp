@@ -1,0 +1,191 @@
+// What the buttons do: screens, game flags, settings and the exit box.
+#include <gtest/gtest.h>
+
+#include "board/board_test_util.h"
+#include "board/buttons.h"
+#include "play/object_update.h"
+
+namespace klumpix {
+namespace {
+
+constexpr std::int16_t kExit = 5, kEnde = 6, kSpiel = 7, kHilfe = 8, kInfo = 9, kSound = 10,
+                       kLicht = 11, kStart = 12, kNeu = 13, kEnter = 14, kJa = 15, kNein = 16;
+
+std::unique_ptr<Game> ReadyBoard() {
+  auto g = test::BoardOfType(3);
+  g->sound_volume = 35000;
+  g->light_level = 25000;
+  return g;
+}
+
+bool BoxShown(const Game& g) {
+  return g.obj.alive[19] > 0 && g.obj.alive[kJa] > 0 && g.obj.alive[kNein] > 0;
+}
+
+void Press(Game& g, std::int16_t slot) {
+  g.left_button_down = true;
+  ButtonAction(g, slot);
+}
+
+// One object-update walk with the pointer on `slot` and the left button held.
+void HoldOn(Game& g, std::int16_t slot) {
+  g.mouse_x = g.obj.x[slot];
+  g.mouse_y = g.obj.y[slot];
+  UpdateObjects(g);
+}
+
+TEST(Buttons, ExitOpensTheBoxOnceAndScreenButtonsCloseIt) {
+  auto g = ReadyBoard();
+  UpdateObjects(*g);  // gives the buttons their size
+  g->screen_mode = kModeHelp;
+  g->left_button_down = true;
+  HoldOn(*g, kExit);
+  ASSERT_TRUE(BoxShown(*g));
+  EXPECT_TRUE(g->confirm_open);
+  EXPECT_EQ(g->screen_mode, kModePlay);
+  EXPECT_EQ(g->obj.tag[19], 1);
+  EXPECT_EQ(g->obj.x[kNein], 481);
+
+  // Held on: the box is not made again.
+  g->obj.x[19] = 401;
+  HoldOn(*g, kExit);
+  HoldOn(*g, kExit);
+  EXPECT_EQ(g->obj.x[19], 401);
+
+  for (std::int16_t slot : {kSpiel, kHilfe, kNein, kInfo}) {
+    Press(*g, kExit);
+    Press(*g, slot);
+    EXPECT_FALSE(g->confirm_open) << slot;
+    EXPECT_FALSE(BoxShown(*g)) << slot;
+  }
+  EXPECT_EQ(g->screen_mode, kModeInfo);
+
+  // With no box open, closing leaves whatever lives in its slots alone.
+  g->obj.alive[kJa] = 1;
+  CloseConfirmBox(*g);
+  EXPECT_EQ(g->obj.alive[kJa], 1);
+
+  Press(*g, kJa);
+  EXPECT_TRUE(g->quit_requested);
+}
+
+TEST(Buttons, NameEntryIgnoresScreenButtonsAndOnlyThereNeuActs) {
+  auto g = ReadyBoard();
+  g->screen_mode = kModeNameEntry;
+  g->entry_name.Assign("ABC");
+  g->entry_name_length = 3;
+  for (std::int16_t slot : {kExit, kSpiel, kHilfe, kInfo}) Press(*g, slot);
+  EXPECT_EQ(g->screen_mode, kModeNameEntry);
+  EXPECT_FALSE(g->confirm_open);
+  EXPECT_FALSE(BoxShown(*g));
+
+  // Outside the name entry NEU keeps the name and ENTER neither stores nor rebuilds.
+  g->screen_mode = kModePlay;
+  g->game_running = true;
+  g->score = 999;
+  g->winner_place = 2;
+  Press(*g, kNeu);
+  Press(*g, kEnter);
+  EXPECT_EQ(g->entry_name_length, 3);
+  EXPECT_EQ(g->winner_score[3][2], 0);
+  EXPECT_TRUE(g->game_running);
+
+  g->screen_mode = kModeNameEntry;
+  Press(*g, kNeu);
+  EXPECT_EQ(g->entry_name_length, 0);
+  EXPECT_TRUE(g->entry_name.Empty());
+}
+
+TEST(Buttons, EndeEndsOnlyARunningGame) {
+  auto g = ReadyBoard();
+  Press(*g, kEnde);
+  EXPECT_FALSE(g->game_over);
+  Press(*g, kStart);
+  EXPECT_TRUE(g->game_running);
+  Press(*g, kEnde);
+  EXPECT_TRUE(g->game_over);
+}
+
+TEST(Buttons, StartGivesUpAnyStateForANewRunningGame) {
+  auto g = ReadyBoard();
+  g->screen_mode = kModeNameEntry;
+  g->game_running = true;
+  g->game_over = true;
+  g->score = 4321;
+  Press(*g, kExit);
+  g->screen_mode = kModeNameEntry;
+  Press(*g, kStart);
+  EXPECT_EQ(g->screen_mode, kModePlay);
+  EXPECT_TRUE(g->game_running);
+  EXPECT_FALSE(g->game_over);
+  EXPECT_EQ(g->score, 0);
+  EXPECT_FALSE(g->confirm_open);
+  EXPECT_FALSE(BoxShown(*g));
+}
+
+TEST(Buttons, AHeldStartActsOncePerPress) {
+  auto g = ReadyBoard();
+  UpdateObjects(*g);
+  g->left_button_down = true;
+  HoldOn(*g, kStart);
+  EXPECT_TRUE(g->game_running);
+  EXPECT_FALSE(g->left_button_down);
+
+  // Still held, but the press is used up: the game goes on undisturbed.
+  g->score = 77;
+  HoldOn(*g, kStart);
+  EXPECT_EQ(g->score, 77);
+  g->left_button_down = true;  // a new press
+  HoldOn(*g, kStart);
+  EXPECT_EQ(g->score, 0);
+}
+
+TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
+  auto g = ReadyBoard();
+  g->sound_volume = 50000;
+  g->light_level = 50000;
+  g->left_button_down = true;
+  g->right_button_down = true;
+  ButtonAction(*g, kSound);  // up refused at the top, down applies
+  ButtonAction(*g, kLicht);
+  EXPECT_EQ(g->sound_volume, 49900);
+  EXPECT_EQ(g->light_level, 49900);
+  ButtonAction(*g, kSound);  // in range both steps cancel out
+  EXPECT_EQ(g->sound_volume, 49900);
+
+  g->left_button_down = false;
+  g->sound_volume = 10000;
+  g->light_level = 15000;
+  ButtonAction(*g, kSound);
+  ButtonAction(*g, kLicht);
+  EXPECT_EQ(g->sound_volume, 10000);
+  EXPECT_EQ(g->light_level, 15000);
+  g->sound_volume = 10100;
+  ButtonAction(*g, kSound);
+  EXPECT_EQ(g->sound_volume, 10000);
+
+  g->right_button_down = false;
+  g->left_button_down = true;
+  g->light_level = 49950;
+  ButtonAction(*g, kLicht);
+  EXPECT_EQ(g->light_level, 50050);
+}
+
+TEST(Buttons, TheRightButtonDoesNothingElsewhere) {
+  auto g = ReadyBoard();
+  g->right_button_down = true;
+  g->game_running = true;
+  for (std::int16_t slot = kExit; slot <= kNein; ++slot) {
+    if (slot != kSound && slot != kLicht) ButtonAction(*g, slot);
+  }
+  EXPECT_EQ(g->screen_mode, kModePlay);
+  EXPECT_FALSE(g->game_over);
+  EXPECT_FALSE(g->confirm_open);
+  EXPECT_FALSE(g->quit_requested);
+  EXPECT_FALSE(BoxShown(*g));
+  EXPECT_EQ(g->sound_volume, 35000);
+  EXPECT_EQ(g->light_level, 25000);
+}
+
+}  // namespace
+}  // namespace klumpix
