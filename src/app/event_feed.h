@@ -1,0 +1,32 @@
+#pragma once
+// Hands input events to the mouse handlers at the ticks they are stamped with.
+#include <cstddef>
+#include <vector>
+
+#include "app/input_script.h"
+
+namespace klumpix {
+
+struct Game;
+
+// Calls the mouse handler that `event` stands for.
+void DeliverInputEvent(Game& g, const InputEvent& event);
+
+// Walks a script's events in file order. Everything stamped at or before the
+// coming tick is delivered before it runs.
+class EventFeed {
+ public:
+  explicit EventFeed(const std::vector<InputEvent>& events) : events_(events) {}
+
+  // Delivers the events due before the tick with g.tick_count; each one is
+  // also appended to `delivered` when that is given (for --record).
+  void DeliverDue(Game& g, std::vector<InputEvent>* delivered);
+
+  bool Done() const { return next_ == events_.size(); }
+
+ private:
+  const std::vector<InputEvent>& events_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace klumpix

@@ -1,0 +1,185 @@
+#include "app/input_script.h"
+
+#include <fstream>
+#include <limits>
+#include <iterator>
+
+#include "app/options.h"
+
+namespace klumpix {
+
+namespace {
+
+// Splits a line (comment already cut off) into words at spaces and tabs.
+std::vector<std::string> SplitWords(std::string_view line) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+    std::size_t start = i;
+    while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') ++i;
+    if (i > start) words.emplace_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+// A coordinate may lie off the picture (a pointer outside the window) but
+// must fit the game's 16-bit positions.
+bool ParseCoordinate(const std::string& text, std::int32_t& value) {
+  constexpr std::int64_t kLimit = 32767;
+  bool negative = !text.empty() && text[0] == '-';
+  std::uint64_t magnitude = 0;
+  if (!ParseDecimal(negative ? text.substr(1) : text, kLimit + (negative ? 1 : 0), magnitude)) {
+    return false;
+  }
+  value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
+                                             : static_cast<std::int64_t>(magnitude));
+  return true;
+}
+
+bool ParseButton(const std::string& text, MouseButton& button) {
+  if (text == "left") button = MouseButton::kLeft;
+  else if (text == "right") button = MouseButton::kRight;
+  else if (text == "middle") button = MouseButton::kMiddle;
+  else return false;
+  return true;
+}
+
+const char* ButtonName(MouseButton button) {
+  switch (button) {
+    case MouseButton::kLeft: return "left";
+    case MouseButton::kRight: return "right";
+    case MouseButton::kMiddle: return "middle";
+  }
+  return "left";
+}
+
+// Reads the words of one event line into `event`; on failure `message` says why.
+bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event, std::string& message) {
+  std::uint64_t tick = 0;
+  if (!ParseDecimal(words[0], std::numeric_limits<std::int32_t>::max(), tick)) {
+    message = "expected a tick number or 'seed', not '" + words[0] + "'";
+    return false;
+  }
+  event = InputEvent{};
+  event.tick = static_cast<std::int32_t>(tick);
+  if (words.size() < 2) {
+    message = "expected move, down, up or click after the tick";
+    return false;
+  }
+  const std::string& verb = words[1];
+  if (verb == "move") {
+    event.kind = InputKind::kMove;
+    if (words.size() != 4 || !ParseCoordinate(words[2], event.x) ||
+        !ParseCoordinate(words[3], event.y)) {
+      message = "expected 'TICK move X Y' with X and Y from -32768 to 32767";
+      return false;
+    }
+    return true;
+  }
+  if (verb == "down" || verb == "up") {
+    event.kind = verb == "down" ? InputKind::kDown : InputKind::kUp;
+    bool shape_ok = words.size() == 3 || (words.size() == 4 && words[3] == "ctrl");
+    if (!shape_ok || !ParseButton(words[2], event.button)) {
+      message = "expected 'TICK " + verb + " left|right|middle [ctrl]'";
+      return false;
+    }
+    event.ctrl = words.size() == 4;
+    return true;
+  }
+  if (verb == "click") {
+    event.kind = InputKind::kClick;
+    if (words.size() != 2) {
+      message = "expected nothing after 'click'";
+      return false;
+    }
+    return true;
+  }
+  message = "unknown event '" + verb + "' (move, down, up or click)";
+  return false;
+}
+
+}  // namespace
+
+bool ParseInputScript(std::string_view text, const std::string& file_name, InputScript& script,
+                      std::string& error) {
+  script = InputScript{};
+  int line_number = 0;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    ++line_number;
+
+    std::size_t hash = line.find('#');
+    if (hash != std::string_view::npos) line = line.substr(0, hash);
+    const std::vector<std::string> words = SplitWords(line);
+    if (words.empty()) continue;
+
+    std::string message;
+    if (words[0] == "seed") {
+      if (!script.events.empty()) {
+        message = "the seed line must come before the first event";
+      } else if (script.has_seed) {
+        message = "a second seed line";
+      } else if (words.size() != 2 ||
+                 !ParseDecimal(words[1], std::numeric_limits<std::uint64_t>::max(), script.seed)) {
+        message = "expected 'seed N' with N a whole number from 0 to 18446744073709551615";
+      } else {
+        script.has_seed = true;
+        continue;
+      }
+    } else {
+      InputEvent event;
+      if (ParseEventWords(words, event, message)) {
+        if (!script.events.empty() && event.tick < script.events.back().tick) {
+          message = "tick " + std::to_string(event.tick) + " comes after tick " +
+                    std::to_string(script.events.back().tick) + "; stamps never decrease";
+        } else {
+          script.events.push_back(event);
+          continue;
+        }
+      }
+    }
+    error = file_name + ":" + std::to_string(line_number) + ": " + message;
+    return false;
+  }
+  return true;
+}
+
+bool LoadInputScript(const std::string& path, InputScript& script, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in.is_open()) {
+    error = path + ": cannot read";
+    return false;
+  }
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return ParseInputScript(text, path, script, error);
+}
+
+std::string FormatInputScript(std::uint64_t seed, const std::vector<InputEvent>& events) {
+  std::string out = "seed " + std::to_string(seed) + "\n";
+  for (const InputEvent& e : events) {
+    out += std::to_string(e.tick);
+    switch (e.kind) {
+      case InputKind::kMove:
+        out += " move " + std::to_string(e.x) + " " + std::to_string(e.y);
+        break;
+      case InputKind::kDown:
+      case InputKind::kUp:
+        out += e.kind == InputKind::kDown ? " down " : " up ";
+        out += ButtonName(e.button);
+        if (e.ctrl) out += " ctrl";
+        break;
+      case InputKind::kClick:
+        out += " click";
+        break;
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+}  // namespace klumpix

@@ -1,0 +1,44 @@
+#pragma once
+// Input scripts: the four mouse handler calls of a run, each stamped with the
+// tick before which it is delivered. `--input` reads them, `--record` writes them.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/mouse.h"
+
+namespace klumpix {
+
+enum class InputKind { kMove, kDown, kUp, kClick };
+
+struct InputEvent {
+  std::int32_t tick = 0;  // delivered before the tick with this tick_count
+  InputKind kind = InputKind::kMove;
+  std::int32_t x = 0, y = 0;                 // kMove
+  MouseButton button = MouseButton::kLeft;   // kDown, kUp
+  bool ctrl = false;                         // kDown, kUp
+
+  bool operator==(const InputEvent&) const = default;
+};
+
+struct InputScript {
+  bool has_seed = false;
+  std::uint64_t seed = 0;
+  std::vector<InputEvent> events;  // in file order; stamps never decrease
+};
+
+// Parses script text. On a bad line returns false with "NAME:LINE: message"
+// in `error`, where NAME is `file_name`.
+bool ParseInputScript(std::string_view text, const std::string& file_name, InputScript& script,
+                      std::string& error);
+
+// Reads and parses the script at `path`; a file that cannot be read is an
+// error too ("PATH: cannot read").
+bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);
+
+// The script text of `events` with a seed line first; ParseInputScript reads
+// it back to the same seed and events.
+std::string FormatInputScript(std::uint64_t seed, const std::vector<InputEvent>& events);
+
+}  // namespace klumpix

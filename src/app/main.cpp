@@ -1,0 +1,26 @@
+// The game's entry: read the command line, then play in a window or headless.
+#include <cstdio>
+#include <string>
+
+#include "app/headless.h"
+#include "app/options.h"
+#include "platform/main_loop.h"
+
+int main(int argc, char** argv) {
+  klumpix::Options options;
+  std::string error;
+  if (!klumpix::ParseOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(klumpix::UsageText(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::fputs(klumpix::VersionText(), stdout);
+    return 0;
+  }
+  if (options.headless) return klumpix::RunHeadless(options);
+  return klumpix::RunInteractive(options);
+}

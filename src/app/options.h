@@ -1,0 +1,36 @@
+#pragma once
+// The command line: what the player or a tool asked this run to do.
+#include <cstdint>
+#include <string>
+
+namespace klumpix {
+
+struct Options {
+  bool window = false;     // a resizable window instead of full screen
+  bool headless = false;   // no window, no audio: run ticks as fast as possible
+  bool check = false;      // headless: check the play state after every tick
+  bool help = false;
+  bool version = false;
+  bool has_seed = false;
+  std::uint64_t seed = 0;
+  bool has_ticks = false;
+  std::int32_t ticks = 0;
+  std::string record_path;
+  std::string input_path;
+  std::string state_path;
+  std::string trace_path;
+  std::string screenshot_path;
+};
+
+// Reads argv into `options`. On a bad option returns false and `error` says
+// what is wrong in one line.
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+
+// The text of --help and --version.
+const char* UsageText();
+const char* VersionText();
+
+// Reads a whole decimal number in [0, max]; false for anything else.
+bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& value);
+
+}  // namespace klumpix

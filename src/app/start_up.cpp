@@ -1,0 +1,65 @@
+#include "app/start_up.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "shell/assets.h"
+#include "shell/game.h"
+#include "shell/tick.h"
+
+namespace klumpix {
+
+std::string FindResDir() {
+  std::error_code ec;
+  if (std::filesystem::is_directory("res", ec)) return "res";
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const std::filesystem::path beside = exe.parent_path() / "res";
+    if (std::filesystem::is_directory(beside, ec)) return beside.string();
+  }
+  return "res";  // absent everywhere: loading will name the missing file
+}
+
+std::uint64_t ChooseSeed(const Options& options, const InputScript& script) {
+  if (options.has_seed) return options.seed;
+  if (script.has_seed) return script.seed;
+  return static_cast<std::uint64_t>(
+      std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+bool LoadScriptOption(const Options& options, InputScript& script, std::string& error) {
+  script = InputScript{};
+  if (options.input_path.empty()) return true;
+  return LoadInputScript(options.input_path, script, error);
+}
+
+bool StartGame(Game& g, PictureSet& pictures, std::uint64_t seed, std::string& error) {
+  ResetGame(g);
+  g.seed = seed;
+  std::snprintf(g.winners_path, sizeof g.winners_path, "%s", "groar.dat");
+  if (!LoadPictures(FindResDir(), pictures, error)) return false;
+  AttachPictures(g, pictures);
+  FormCreate(g);
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,
+                    std::string& error) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) {
+    error = path + ": cannot write: " + std::strerror(errno);
+    return false;
+  }
+  const bool written = std::fwrite(bytes, 1, size, f) == size;
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !closed) {
+    error = path + ": write failed";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace klumpix

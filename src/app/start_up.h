@@ -1,0 +1,36 @@
+#pragma once
+// What the headless and the interactive runs do alike before the first tick.
+#include <cstdint>
+#include <string>
+
+#include "app/input_script.h"
+#include "app/options.h"
+
+namespace klumpix {
+
+struct Game;
+struct PictureSet;
+
+// The tick that starts the game; the ticks before it only clear the screen.
+constexpr std::int32_t kStartUpTick = 10;
+
+// The resource folder: res/ under the working directory, else res/ beside
+// the executable.
+std::string FindResDir();
+
+// The seed of this run: --seed, else the script's seed line, else the clock.
+std::uint64_t ChooseSeed(const Options& options, const InputScript& script);
+
+// Reads the --input script if one is given (an empty script otherwise).
+bool LoadScriptOption(const Options& options, InputScript& script, std::string& error);
+
+// Resets the game, seeds it, points it at groar.dat in the working directory,
+// loads and attaches the pictures and creates the form. On a picture that
+// cannot be loaded returns false with `error` naming the file.
+bool StartGame(Game& g, PictureSet& pictures, std::uint64_t seed, std::string& error);
+
+// Writes `bytes` to `path`; false with a one-line reason otherwise.
+bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,
+                    std::string& error);
+
+}  // namespace klumpix

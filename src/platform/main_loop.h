@@ -1,0 +1,13 @@
+#pragma once
+// The interactive run: window, sound, mouse and the 33 ms frame timer.
+// Called by main() when --headless is not given.
+namespace klumpix {
+
+struct Options;
+
+// Plays until the player quits or closes the window. Returns the exit
+// status: 0 done, 1 a picture or the window could not be opened, 2 a bad
+// input script.
+int RunInteractive(const Options& options);
+
+}  // namespace klumpix

@@ -1,0 +1,36 @@
+#pragma once
+// The window and the presenting of the game's 800 x 600 picture.
+// Called by main_loop only.
+#include <string>
+
+#include "core/surface.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace klumpix {
+
+class Video {
+ public:
+  Video() = default;
+  Video(const Video&) = delete;
+  Video& operator=(const Video&) = delete;
+  ~Video();
+
+  // Opens full screen (the desktop's mode), or a resizable 800 x 600 window.
+  bool Open(bool windowed, std::string& error);
+  // Shows `screen`, scaled to the window with its aspect kept.
+  void Present(const Surface& screen);
+  // Shows the last presented picture again (after the window was uncovered).
+  void Redraw();
+
+  SDL_Window* Window() const { return window_; }
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+};
+
+}  // namespace klumpix
