@@ -1,0 +1,181 @@
+// The winners table and groar.dat: record layout, tolerant reading, safe saving.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "screens/winners.h"
+#include "shell/game.h"
+
+namespace klumpix {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+class WinnersFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/klumpix-winners-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    g_ = NewGame();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::unique_ptr<Game> NewGame() {
+    auto g = std::make_unique<Game>();
+    ResetGame(*g);
+    UsePath(*g, path());
+    return g;
+  }
+  static void UsePath(Game& g, const std::string& p) { std::strcpy(g.winners_path, p.c_str()); }
+  std::string path() const { return dir_ + "/groar.dat"; }
+
+  Bytes Load() const {
+    std::ifstream in(path(), std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  void Store(const Bytes& bytes) const {
+    std::ofstream out(path(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  void FillTable(Game& g) const {
+    for (int t = 1; t <= kGameTypes; ++t) {
+      for (int p = 1; p <= kPlaces; ++p) {
+        const std::string name(static_cast<std::size_t>(p), static_cast<char>('A' + t));
+        g.winner_name[t][p].Assign(name.c_str());
+        g.winner_score[t][p] = 1000 * t - 100 * p;
+      }
+    }
+  }
+
+  std::string dir_;
+  std::unique_ptr<Game> g_;
+};
+
+int ScoreAt(const Bytes& b, std::size_t at) {
+  return static_cast<std::int32_t>(b[at + 12] | b[at + 13] << 8 | b[at + 14] << 16 |
+                                   static_cast<std::uint32_t>(b[at + 15]) << 24);
+}
+
+TEST_F(WinnersFile, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
+  FillTable(*g_);
+  g_->winner_name[2][1].Assign("HAUSMEISTER");  // cut to eight on disk
+  g_->winner_score[2][1] = -5;
+  g_->winner_name[8][5].Assign("ZORA");
+  g_->winner_score[8][5] = 0x12345678;
+  ASSERT_TRUE(WriteWinners(*g_));
+
+  const Bytes b = Load();
+  ASSERT_EQ(b.size(), 976u);
+  EXPECT_EQ(b[128], 8);
+  EXPECT_EQ(std::string(b.begin() + 129, b.begin() + 137), "HAUSMEIS");
+  EXPECT_EQ(ScoreAt(b, 128), -5);
+  EXPECT_EQ(b[960], 4);
+  EXPECT_EQ(std::string(b.begin() + 961, b.begin() + 965), "ZORA");
+  EXPECT_EQ(b[965], 0);
+  EXPECT_EQ(b[972], 0x78);
+  EXPECT_EQ(b[975], 0x12);
+  // Records 5..7 of each block and the filler bytes stay zero.
+  for (int t = 1; t < kGameTypes; ++t) {
+    for (std::size_t i = 0; i < 48; ++i) EXPECT_EQ(b[(t - 1) * 128 + 80 + i], 0) << t;
+  }
+  EXPECT_EQ(b[9] | b[10] | b[11], 0);
+  EXPECT_FALSE(fs::exists(path() + ".tmp"));
+
+  auto back = NewGame();
+  ReadWinners(*back);
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      EXPECT_EQ(back->winner_score[t][p], g_->winner_score[t][p]);
+      if (t != 2 || p != 1) {
+        EXPECT_TRUE(back->winner_name[t][p] == g_->winner_name[t][p].c_str());
+      }
+    }
+  }
+  EXPECT_TRUE(back->winner_name[2][1] == "HAUSMEIS");
+}
+
+TEST_F(WinnersFile, AMissingFileGivesTheStarterTable) {
+  ReadWinners(*g_);
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      const auto& name = g_->winner_name[t][p];
+      EXPECT_TRUE(name.length >= 1 && name.length <= 7);
+      for (std::size_t i = 0; i < name.length; ++i) {
+        EXPECT_TRUE(name.bytes[i] >= 'A' && name.bytes[i] <= 'Z');
+      }
+      EXPECT_GT(g_->winner_score[t][p], 0);
+      if (p > 1) {
+        EXPECT_LT(g_->winner_score[t][p], g_->winner_score[t][p - 1]);
+      }
+    }
+  }
+}
+
+TEST_F(WinnersFile, AShortOrDamagedFileKeepsWhatCanBeRead) {
+  FillTable(*g_);
+  ASSERT_TRUE(WriteWinners(*g_));
+  Bytes b = Load();
+  b[0] = 200;  // a length byte beyond eight yields the eight name bytes
+  std::memcpy(&b[1], "ABCDEFGH", 8);
+  b.resize(16 * 9 + 7);  // type 1 whole, type 2 place 1 whole, place 2 cut
+  Store(b);
+
+  auto starter = NewGame();
+  SetStarterWinners(*starter);
+  ReadWinners(*g_);
+  EXPECT_TRUE(g_->winner_name[1][1] == "ABCDEFGH");
+  EXPECT_EQ(g_->winner_score[1][5], 500);
+  EXPECT_EQ(g_->winner_score[2][1], 1900);
+  EXPECT_EQ(g_->winner_score[2][2], starter->winner_score[2][2]);
+  EXPECT_TRUE(g_->winner_name[8][5] == starter->winner_name[8][5].c_str());
+
+  // Arbitrary bytes, even a directory in the file's place, never stop the game.
+  Bytes noise(2000);
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<unsigned char>(i * 37 + 11);
+  Store(noise);
+  ReadWinners(*g_);
+  for (int t = 1; t <= kGameTypes; ++t) EXPECT_LE(g_->winner_name[t][1].length, 8u);
+  fs::remove(path());
+  fs::create_directory(path());
+  ReadWinners(*g_);
+  EXPECT_TRUE(g_->winner_name[3][1] == starter->winner_name[3][1].c_str());
+}
+
+TEST_F(WinnersFile, AFailedSaveKeepsTheOldFileAndTheTable) {
+  FillTable(*g_);
+  ASSERT_TRUE(WriteWinners(*g_));
+  const Bytes old_file = Load();
+
+  g_->winner_score[4][1] = 99999;
+  fs::create_directory(path() + ".tmp");  // the temporary file cannot be made
+  EXPECT_FALSE(WriteWinners(*g_));
+  EXPECT_EQ(Load(), old_file);
+  EXPECT_EQ(g_->winner_score[4][1], 99999);
+  fs::remove(path() + ".tmp");
+
+  UsePath(*g_, dir_ + "/missing/groar.dat");
+  EXPECT_FALSE(WriteWinners(*g_));
+  UsePath(*g_, path() + "/groar.dat");  // its folder is a regular file
+  EXPECT_FALSE(WriteWinners(*g_));
+  EXPECT_EQ(Load(), old_file);
+
+  // Once the obstacle is gone the same table saves.
+  UsePath(*g_, path());
+  EXPECT_TRUE(WriteWinners(*g_));
+  EXPECT_EQ(ScoreAt(Load(), 3 * 128), 99999);
+}
+
+}  // namespace
+}  // namespace klumpix
