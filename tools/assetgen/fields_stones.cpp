@@ -76,7 +76,7 @@ Sheet PaintFields() {
     Color face = Muted(pal[i].base);
     DrawField(c, 26 * i, {face, face * 1.25f, 0, false});
   }
-  DrawField(c, 26 * 6, {{215, 200, 120}, {255, 240, 170}, 0.55f, false});  // lit highlight
+  DrawField(c, 26 * 6, {{250, 225, 120}, {255, 250, 200}, 0.7f, false});  // lit highlight
   DrawField(c, 26 * 7, {{70, 200, 120}, {150, 255, 190}, 0.35f, true});    // drop field
   return {"steine/felderm.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.4f)};
 }
