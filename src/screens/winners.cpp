@@ -129,6 +129,8 @@ bool WriteWinners(const Game& g) {
     }
   }
 
+  // A path that fills its whole buffer has lost its end; nothing sane to write to.
+  if (strnlen(g.winners_path, sizeof g.winners_path) == sizeof g.winners_path) return false;
   char temp_path[kPathCapacity];
   std::strcpy(temp_path, g.winners_path);
   std::strcat(temp_path, ".tmp");

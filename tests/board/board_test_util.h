@@ -1,5 +1,5 @@
 #pragma once
-// Boards ready to inspect, for the board tests.
+// Freshly built boards and lookups shared by the board tests.
 #include <memory>
 
 #include "board/board.h"
