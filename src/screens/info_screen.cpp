@@ -1,5 +1,4 @@
 #include "screens/help_info.h"
-
 #include "screens/text_layer.h"
 #include "shell/game.h"
 #include "world/floor.h"

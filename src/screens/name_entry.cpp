@@ -51,7 +51,10 @@ void WriteHeadings(Game& g) {
     WriteText(g, 80, 120, kFontHuge, 0, "1. PLATZ");
     WriteText(g, 80, 180, kFontHuge, 0, points.c_str());
   } else {
-    WriteText(g, 80, 100, kFontLarge, 0, "GRATULIERE, SIE D\xDC" "RFEN SICH F\xDC" "R");
+    WriteText(g, 80, 100, kFontLarge, 0,
+              "GRATULIERE, SIE D\xDC"
+              "RFEN SICH F\xDC"
+              "R");
     line.Assign("DEN ");
     line.AppendNumber(g.winner_place);
     line.Append(". PLATZ EINTRAGEN !");
@@ -75,15 +78,14 @@ void WriteHeadings(Game& g) {
 void RunLetterRow(Game& g) {
   for (int k = 0; k < kLetterCount; ++k) {
     const int left = 95 + 20 * k;
-    const bool hit = left < g.mouse_x && g.mouse_x < left + 20 && 360 < g.mouse_y &&
-                     g.mouse_y < 380;
+    const bool hit =
+        left < g.mouse_x && g.mouse_x < left + 20 && 360 < g.mouse_y && g.mouse_y < 380;
     const char letter[2] = {static_cast<char>('A' + k), '\0'};
     if (hit && g.clicked && g.entry_name_length < kMaxNameLength) {
       ++g.entry_name_length;
       g.entry_name.Append(letter[0]);
     }
-    WriteText(g, static_cast<std::int16_t>(80 + 20 * k), 360, kFontLarge, hit ? kGlow : 0,
-              letter);
+    WriteText(g, static_cast<std::int16_t>(80 + 20 * k), 360, kFontLarge, hit ? kGlow : 0, letter);
   }
 }
 

@@ -21,13 +21,20 @@ constexpr int kGlyphsPerSheetRow = 10;
 
 FontInfo Font(std::int16_t font) {
   switch (font) {
-    case 1: return {kPicFont1, 7, 8, false, false};
-    case 6: return {kPicFont6, 7, 8, false, false};
-    case 7: return {kPicFont7, 7, 8, false, false};
-    case 2: return {kPicFont2, 15, 15, true, true};
-    case 4: return {kPicFont4, 15, 15, true, true};
-    case 3: return {kPicFont3, 30, 40, true, true};
-    default: return {0, 0, 0, false, false};
+    case 1:
+      return {kPicFont1, 7, 8, false, false};
+    case 6:
+      return {kPicFont6, 7, 8, false, false};
+    case 7:
+      return {kPicFont7, 7, 8, false, false};
+    case 2:
+      return {kPicFont2, 15, 15, true, true};
+    case 4:
+      return {kPicFont4, 15, 15, true, true};
+    case 3:
+      return {kPicFont3, 30, 40, true, true};
+    default:
+      return {0, 0, 0, false, false};
   }
 }
 

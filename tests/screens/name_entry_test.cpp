@@ -30,7 +30,9 @@ void FinishGameWith(Game& g, std::int32_t score) {
   Tick(g);
 }
 
-void ClickLetter(Game& g, char letter) { ClickAt(g, 105 + 20 * (letter - 'A'), 370); }
+void ClickLetter(Game& g, char letter) {
+  ClickAt(g, 105 + 20 * (letter - 'A'), 370);
+}
 
 bool FileExists(const std::string& path) {
   struct stat info;

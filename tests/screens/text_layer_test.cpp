@@ -31,7 +31,9 @@ Picture NumberedSheet(int cell, int rows) {
   return pic;
 }
 
-std::uint16_t Pixel(const Game& g, int x, int y) { return g.screen.pixels[y * kScreenWidth + x]; }
+std::uint16_t Pixel(const Game& g, int x, int y) {
+  return g.screen.pixels[y * kScreenWidth + x];
+}
 
 TEST(WriteText, PutsAnEmptyCellBeforeTheFirstCharacter) {
   auto g = NewGame();
@@ -179,7 +181,7 @@ TEST(DrawTextLayer, TakesGlyphsFromTheirSheetCells) {
   g->pictures[kPicFont7] = &small;
   g->pictures[kPicFont3] = &large;
   ClearTextLayer(*g);
-  WriteText(*g, 0, 0, 7, 0, "0");  // glyph 47: column 6, row 4
+  WriteText(*g, 0, 0, 7, 0, "0");    // glyph 47: column 6, row 4
   WriteText(*g, 0, 100, 3, 0, ",");  // glyph 80: column 9, row 7
   DrawTextLayer(*g);
   EXPECT_EQ(Pixel(*g, 9, 1), 47);
