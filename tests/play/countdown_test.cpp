@@ -43,6 +43,27 @@ TEST(RowCountdown, ATakenRowIsRefilledAfterTheWaitingRowsLeftOfIt) {
   EXPECT_EQ(g->active_row, 1);
 }
 
+TEST(RowCountdown, ARowThatFindsNoRoomForAllThreeStonesStaysEmptyAndIsTriedAgain) {
+  auto g = RunningGame(3);
+  g->row_countdown[1] = 0;
+  // Leave two free slots in the whole dynamic range.
+  for (int s = g->dynamic_slot_floor + 1; s < kSlotCount; ++s) g->obj.alive[s] = 1;
+  g->obj.alive[700] = 0;
+  g->obj.alive[600] = 0;
+  Tick(*g);
+  EXPECT_EQ(g->store[1][1], 0);
+  EXPECT_EQ(g->obj.alive[700], 0);
+  EXPECT_EQ(g->obj.alive[600], 0);
+  EXPECT_EQ(g->active_row, 1);
+  EXPECT_EQ(g->row_countdown[1], 0);
+  EXPECT_EQ(StartsOf(*g, kSoundPloing2), 0);
+
+  g->obj.alive[500] = 0;
+  Tick(*g);
+  EXPECT_NE(g->store[1][3], 0);
+  EXPECT_EQ(g->active_row, 2);
+}
+
 TEST(CountdownStart, SinksInTick101ThenEvery201TicksAndPaysEachBonusOnce) {
   auto g = RunningGame(3);
   int tick = 0;
