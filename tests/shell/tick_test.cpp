@@ -90,7 +90,7 @@ TEST_F(TickTest, QuitStillDrawsAndSoundsTheLastTick) {
   EXPECT_TRUE(g_->quit_requested);
   EXPECT_FALSE(g_->timer_enabled);
   EXPECT_FALSE(ScreenIsBlack());
-  EXPECT_EQ(g_->tick_count, 15);
+  EXPECT_EQ(g_->tick_count, 14);
 }
 
 }  // namespace
