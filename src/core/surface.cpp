@@ -57,10 +57,10 @@ void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool key
       std::copy(in, in + w, out);
       continue;
     }
+    // Written as a select rather than a branch so the compiler can do
+    // whole vectors of pixels at once.
     const std::uint16_t key = pic.key;
-    for (int i = 0; i < w; ++i) {
-      if (in[i] != key) out[i] = in[i];
-    }
+    for (int i = 0; i < w; ++i) out[i] = in[i] != key ? in[i] : out[i];
   }
 }
 
