@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev
           libgtest-dev libgmock-dev libbenchmark-dev imagemagick xvfb xdotool x11-utils
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev matchbox-window-manager)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
