@@ -24,39 +24,35 @@ float Bayer(int x, int y) {
   return (kM[y & 3][x & 3] + 0.5f) / 16.0f;
 }
 
+// A field is a hexagonal frame: stones lie *under* their field (they are
+// drawn first), so the middle stays transparent and the stone shows through.
+// An empty field shows the floor and its own shadow through the opening.
 struct FieldLook {
   Color face;
   Color rim;
-  float glow = 0;     // brightening towards the centre
-  bool arrow = false; // drop-field chevron
+  float opening;  // how far out the transparent middle reaches (-1 centre .. 0 edge)
 };
 
 void DrawField(Canvas& c, int top, const FieldLook& look) {
   const float cx = 14, cy = 13, rx = 13.4f, ry = 11.6f;
   for (int y = 0; y < 26; ++y) {
     for (int x = 0; x < 28; ++x) {
-      float cov = Supersample(x, y, [&](float px, float py) { return HexDistance(px, py, cx, cy, rx, ry) < 0 ? 1.f : 0.f; });
+      const float px = x + 0.5f, py = y + 0.5f;
+      const float d = HexDistance(px, py, cx, cy, rx, ry);  // -1 centre .. 0 edge
+      if (d < -look.opening) continue;
+      float cov = Supersample(x, y, [&](float sx, float sy) {
+        const float e = HexDistance(sx, sy, cx, cy, rx, ry);
+        return e < 0 && e >= -look.opening ? 1.f : 0.f;
+      });
       if (cov <= 0) continue;
-      float px = x + 0.5f, py = y + 0.5f;
-      float d = HexDistance(px, py, cx, cy, rx, ry);  // -1 centre .. 0 edge
-      float nx = (px - cx) / rx, ny = (py - cy) / ry;
-      Color col = look.face;
-      // Gentle dome: lighter towards the upper left.
-      col = col * (1.0f - 0.18f * (nx + ny));
-      if (look.glow > 0) col = Mix(col, {255, 255, 255}, look.glow * Clamp01(-d * 1.2f - 0.2f));
-      // Bevelled rim: lit on the upper left, shaded on the lower right.
-      if (d > -0.2f) {
-        float lit = -(nx * 0.6f + ny * 0.8f);
-        col = Mix(look.rim, lit > 0 ? Color{255, 255, 255} : Color{0, 0, 0}, std::fabs(lit) * 0.45f);
-      } else if (d > -0.28f) {
-        col = col * 0.75f;  // groove inside the rim
-      }
-      if (look.arrow) {
-        // Downward chevron in the middle of the field.
-        float ax = std::fabs(px - cx), ay = py - cy;
-        float v = ay - 3.0f + ax * 0.9f;  // distance along the chevron
-        if (ax < 7 && v > -1.8f && v < 1.8f) col = Mix(col, {255, 255, 255}, 0.75f);
-      }
+      const float nx = (px - cx) / rx, ny = (py - cy) / ry;
+      // Bevelled frame: lit on the upper left, shaded on the lower right;
+      // the inner lip is the field's colour, the outer edge its rim.
+      const float lit = -(nx * 0.6f + ny * 0.8f);
+      const float across = Clamp01((d + look.opening) / look.opening);  // 0 inner .. 1 outer
+      Color col = Mix(look.face, look.rim, Smooth(0.35f, 0.8f, across));
+      col = Mix(col, lit > 0 ? Color{255, 255, 255} : Color{0, 0, 0}, std::fabs(lit) * 0.4f);
+      if (across < 0.18f) col = col * 0.7f;  // shaded inner lip
       c.Set(x, top + y, col, cov);
     }
   }
@@ -74,10 +70,10 @@ Sheet PaintFields() {
   const auto& pal = StonePalette();
   for (int i = 0; i < 6; ++i) {
     Color face = Muted(pal[i].base);
-    DrawField(c, 26 * i, {face, face * 1.25f, 0, false});
+    DrawField(c, 26 * i, {face * 1.3f, face * 1.6f, 0.3f});
   }
-  DrawField(c, 26 * 6, {{250, 225, 120}, {255, 250, 200}, 0.7f, false});  // lit highlight
-  DrawField(c, 26 * 7, {{70, 200, 120}, {150, 255, 190}, 0.35f, true});    // drop field
+  DrawField(c, 26 * 6, {{250, 225, 120}, {255, 250, 210}, 0.36f});  // lit highlight
+  DrawField(c, 26 * 7, {{60, 200, 120}, {170, 255, 200}, 0.36f});    // drop field
   return {"steine/felderm.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.4f)};
 }
 
