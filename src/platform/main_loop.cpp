@@ -13,6 +13,7 @@
 #include "app/start_up.h"
 #include "platform/audio.h"
 #include "platform/input.h"
+#include "platform/tick_log.h"
 #include "platform/video.h"
 #include "shell/assets.h"
 #include "shell/game.h"
@@ -85,6 +86,7 @@ int RunInteractive(const Options& options) {
 
   // The timer runs only while the window has the input focus.
   bool focused = (SDL_GetWindowFlags(video.Window()) & SDL_WINDOW_INPUT_FOCUS) != 0;
+  TickLog tick_log;
   Uint64 next_due = SDL_GetTicks64();
   for (;;) {
     SDL_Event event;
@@ -125,9 +127,11 @@ int RunInteractive(const Options& options) {
       SDL_WaitEventTimeout(nullptr, static_cast<int>(next_due - now));
       continue;
     }
+    tick_log.Tick();
     feed.DeliverDue(*g, feed_recording);
     DXTimer1Timer(*g, sound);
     video.Present(g->screen);
+    tick_log.Presented(g->tick_count);
     if (g->quit_requested) {
       SaveRecording(options, seed, recording);
       return 0;
