@@ -1,6 +1,9 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script
 ARGS ?=
 JOBS ?= $(shell nproc)
 
@@ -24,6 +27,21 @@ asan-test: setup
 	  -DKLUMPIX_WITH_PLATFORM=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# Each fuzzer runs FUZZ_SECONDS on a working corpus grown from the seeds in fuzz/corpus.
+fuzz: setup
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKLUMPIX_FUZZ=ON -DKLUMPIX_WITH_PLATFORM=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/artifacts; \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t \
+	    >$(FUZZ_BUILD)/$$t.log 2>&1; status=$$?; \
+	  grep -E "^(stat::number_of_executed_units|stat::peak_rss|Done )" $(FUZZ_BUILD)/$$t.log; \
+	  if [ $$status -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/$$t.log; exit 1; fi; \
+	done
 
 bench: build
 	./$(BUILD)/klumpix_bench
