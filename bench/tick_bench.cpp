@@ -10,6 +10,7 @@
 #include "board/board.h"
 #include "play/object_update.h"
 #include "screens/text_layer.h"
+#include "bench/bench_games.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
@@ -21,35 +22,7 @@
 namespace klumpix {
 namespace {
 
-const PictureSet& Pictures() {
-  static PictureSet* set = [] {
-    auto* s = new PictureSet;
-    std::string error;
-    if (!LoadPictures(KLUMPIX_BENCH_RES_DIR, *s, error)) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      std::exit(1);
-    }
-    return s;
-  }();
-  return *set;
-}
-
-// A game past its start-up tick, on the given screen and game type.
-std::unique_ptr<Game> StartedGame(int game_type) {
-  auto g = std::make_unique<Game>();
-  ResetGame(*g);
-  g->seed = 12345;
-  AttachPictures(*g, Pictures());
-  FormCreate(*g);
-  SilentSoundSink sink;
-  for (int i = 0; i <= 10; ++i) DXTimer1Timer(*g, sink);
-  std::snprintf(g->winners_path, sizeof g->winners_path, "/nonexistent/groar.dat");
-  if (game_type != g->game_type) {
-    g->game_type = game_type;
-    BuildBoard(*g);
-  }
-  return g;
-}
+using bench::StartedGame;
 
 void BM_TickStartupBoard(benchmark::State& state) {
   auto g = StartedGame(3);
@@ -70,45 +43,24 @@ void BM_TickHelpScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_TickHelpScreen);
 
-// A busy game on the tall board: a bot keeps taking store rows and dropping
-// them on drop fields, so stones fall and explode all the time.
+// A busy game on the tall board: about 150 stones, a bot taking rows and
+// dropping them, explosions every few ticks.
 void BM_TickBusyGame(benchmark::State& state) {
-  auto g = StartedGame(4);
-  SilentSoundSink sink;
-  g->game_running = true;
-  Pcg32 bot;
-  bot.Seed(99, 1);
+  auto g = bench::BusyGame(4, 300);
   std::int64_t stones = 0;
-  std::int64_t samples = 0;
+  std::int64_t explosion_ticks = 0;
   for (auto _ : state) {
-    const std::int32_t t = g->tick_count;
-    if (t % 6 == 0) {
-      if (g->carried[1] == 0) {
-        int row = 0;
-        for (int r = 1; r <= kStoreRows && row == 0; ++r)
-          if (g->store[r][1] > 0) row = r;
-        if (row > 0) DXDraw1MouseMove(*g, 30 * row + 120, 130);
-      } else {
-        const int x = 157 + 42 * static_cast<int>(bot.Random(10));
-        DXDraw1MouseMove(*g, x, 282);
-      }
-      DXDraw1MouseDown(*g, MouseButton::kLeft, false);
-    } else if (t % 6 == 1) {
-      DXDraw1MouseUp(*g, MouseButton::kLeft);
+    const std::int32_t before = g->explosion_count;
+    bench::BusyTick(*g);
+    explosion_ticks += g->explosion_count > before;
+    for (int s = 1; s <= kSlotCount; ++s) {
+      stones += g->obj.alive[s] > 0 && g->obj.kind[s] == kKindPiece && g->obj.image[s] == kImageStone;
     }
-    if (g->game_over) {
-      BuildBoard(*g);
-      g->game_running = true;
-    }
-    DXTimer1Timer(*g, sink);
-    int n = 0;
-    for (int s = 1; s <= kSlotCount; ++s) n += g->obj.alive[s] > 0 && g->obj.kind[s] == kKindPiece && g->obj.image[s] == kImageStone;
-    stones += n;
-    ++samples;
   }
-  state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
-  state.counters["stones_avg"] = samples ? static_cast<double>(stones) / static_cast<double>(samples) : 0;
+  const double n = static_cast<double>(state.iterations());
+  state.counters["ticks_per_s"] = benchmark::Counter(n, benchmark::Counter::kIsRate);
+  state.counters["stones_avg"] = static_cast<double>(stones) / n;
+  state.counters["explosion_ticks"] = static_cast<double>(explosion_ticks);
 }
 BENCHMARK(BM_TickBusyGame);
 
