@@ -121,7 +121,7 @@ Sheet PaintFrameLayout() {
   // Right column: game-type menu, status panel, winners table; title plate below.
   Inset(c, {638, 62, 790, 158}, kInset, 3);
   Inset(c, {642, 192, 770, 410}, kInset, 3);
-  Inset(c, {638, 438, 770, 524}, kInset, 3);
+  Inset(c, {638, 438, 774, 532}, kInset, 3);
   Inset(c, {626, 548, 798, 598}, {30, 22, 20}, 3);
 
   // A groove down the right column between the panels.
