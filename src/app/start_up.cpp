@@ -19,6 +19,9 @@ std::string FindResDir() {
   if (!ec) {
     const std::filesystem::path beside = exe.parent_path() / "res";
     if (std::filesystem::is_directory(beside, ec)) return beside.string();
+    // Installed: PREFIX/bin/klumpix with its pictures in PREFIX/share/klumpix/res.
+    const std::filesystem::path installed = exe.parent_path() / "../share/klumpix/res";
+    if (std::filesystem::is_directory(installed, ec)) return installed.lexically_normal().string();
   }
   return "res";  // absent everywhere: loading will name the missing file
 }

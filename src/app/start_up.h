@@ -15,7 +15,8 @@ struct PictureSet;
 constexpr std::int32_t kStartUpTick = 10;
 
 // The resource folder: res/ under the working directory, else res/ beside
-// the executable.
+// the executable, else share/klumpix/res of the prefix the executable is
+// installed in.
 std::string FindResDir();
 
 // The seed of this run: --seed, else the script's seed line, else the clock.

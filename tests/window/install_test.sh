@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the built game into a scratch prefix and checks that the installed
+# game finds its pictures from any folder, and that the launcher keeps the
+# player's files in their own data folder.
+#
+# usage: install_test.sh BUILD_DIR
+set -euo pipefail
+
+BUILD=$(realpath "$1")
+WORK=$(mktemp -d /tmp/klumpix-install-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+PREFIX="$WORK/prefix"
+cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" || fail "cmake --install failed"
+for f in bin/klumpix bin/klumpix-launcher share/applications/klumpix.desktop \
+         share/icons/hicolor/64x64/apps/klumpix.png share/klumpix/res; do
+  [ -e "$PREFIX/$f" ] || fail "$f was not installed"
+done
+[ -x "$PREFIX/bin/klumpix-launcher" ] || fail "the launcher is not executable"
+grep -q '^Exec=klumpix-launcher' "$PREFIX/share/applications/klumpix.desktop" ||
+  fail "the desktop entry does not start the launcher"
+[ "$(find "$PREFIX/share/klumpix/res" -name '*.bmp' | wc -l)" -eq \
+  "$(find "$BUILD/res" -name '*.bmp' | wc -l)" ] || fail "not every picture was installed"
+
+# A folder without res/ and far from the build: only the installed pictures
+# can be found from here.
+mkdir "$WORK/elsewhere"
+(cd "$WORK/elsewhere" && "$PREFIX/bin/klumpix" --headless --ticks 12 --screenshot shot.bmp) ||
+  fail "the installed game did not run from another folder"
+[ "$(stat -c %s "$WORK/elsewhere/shot.bmp")" -gt 1000000 ] || fail "no screenshot was written"
+
+# The launcher makes the data folder, runs the game in it and passes the
+# arguments through.
+(cd "$WORK/elsewhere" && XDG_DATA_HOME="$WORK/data" \
+  "$PREFIX/bin/klumpix-launcher" --headless --ticks 12 --state state.json) ||
+  fail "the launcher did not run the game"
+[ -d "$WORK/data/klumpix" ] || fail "the launcher made no data folder"
+[ -s "$WORK/data/klumpix/state.json" ] || fail "the game did not run in the data folder"
+[ ! -e "$WORK/elsewhere/state.json" ] || fail "the game ran in the caller's folder"
+
+# Without XDG_DATA_HOME the folder is ~/.local/share/klumpix.
+(env -u XDG_DATA_HOME HOME="$WORK/home" "$PREFIX/bin/klumpix-launcher" --headless --ticks 1) ||
+  fail "the launcher failed without XDG_DATA_HOME"
+[ -d "$WORK/home/.local/share/klumpix" ] || fail "no data folder under ~/.local/share"
+echo "PASS: installed game and launcher"

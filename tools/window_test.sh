@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Plays a few moves in the real window, as a person would, on a private
+# virtual X server: START, take the first store row once it has filled, set
+# it down, look at the window, quit with EXIT and JA. Then replays the
+# recorded input headless and checks that both runs reached the same board.
+#
+# usage: window_test.sh KLUMPIX_EXECUTABLE RES_DIR
+set -euo pipefail
+
+KLUMPIX=$(realpath "$1")
+RES_DIR=$(realpath "$2")
+for tool in Xvfb xdotool xwininfo import convert compare matchbox-window-manager; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+WORK=$(mktemp -d /tmp/klumpix-window-XXXXXX)
+# shellcheck source=tools/xsession.sh
+source "$(dirname "$0")/xsession.sh"
+trap 'xs_cleanup; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
+ln -s "$RES_DIR" "$WORK/res"
+
+# Picture pixels the player aims at (type 3 board, the one START builds).
+START=(51 200)
+STORE_ROW_1=(150 130)
+DROP_FIELD=(114 246)
+EXIT=(54 52)
+JA=(323 348)
+
+xs_start_x
+export KLUMPIX_TICK_LOG="$WORK/ticks.log"
+xs_start_game --seed 4242 --record rec.txt
+xs_wait_for 10 xs_shows_picture || xs_fail "the window stayed black"
+echo "window ${XS_WIDTH}x${XS_HEIGHT} on $DISPLAY shows the game"
+
+xs_press "${START[@]}"
+# The first store row fills about 131 ticks after START.
+xs_wait_ticks 150 20
+xs_press "${STORE_ROW_1[@]}"
+xs_wait_ticks 5 5
+xs_press "${DROP_FIELD[@]}"
+xs_wait_ticks 15 5
+
+# Without the focus the timer stops, so the picture holds still while we
+# take it. The game has run SHOWN_TICK ticks, so a headless run of as many
+# ticks must end on the same picture.
+xs_unfocus_game
+sleep 0.3
+SHOWN_TICK=$(xs_ticks)
+import -window "$GAME_WINDOW" "$WORK/window.png"
+# A move while paused is stamped with the tick that has not run yet.
+read -r EXIT_X EXIT_Y <<<"$(xs_window_xy "${EXIT[@]}")"
+xdotool mousemove --window "$GAME_WINDOW" "$EXIT_X" "$EXIT_Y"
+sleep 0.3
+[ "$(xs_ticks)" = "$SHOWN_TICK" ] || xs_fail "the timer ran on without the focus"
+xs_focus_game
+xs_press "${EXIT[@]}"
+xs_wait_ticks 3 5
+xs_press "${JA[@]}"
+xs_wait_for 10 bash -c '! kill -0 "$0" 2>/dev/null' "$GAME_PID" || xs_fail "JA did not end the game"
+wait "$GAME_PID" || xs_fail "the game ended with status $? (see $WORK/game.log)"
+[ -s "$WORK/rec.txt" ] || xs_fail "the game wrote no recording"
+grep -q "^$SHOWN_TICK move ${EXIT[0]} ${EXIT[1]}\$" "$WORK/rec.txt" ||
+  xs_fail "no move at tick $SHOWN_TICK in the recording: $(tr '\n' '|' <"$WORK/rec.txt")"
+
+(cd "$WORK" && "$KLUMPIX" --headless --input rec.txt --ticks "$SHOWN_TICK" \
+  --state state.json --screenshot headless.bmp) || xs_fail "the headless replay failed"
+grep -q '"stones_placed": 3,' "$WORK/state.json" ||
+  xs_fail "the replay did not set down three stones: $(grep -o '"stones_placed": [0-9]*' "$WORK/state.json")"
+SCORE=$(grep -o '"score": [0-9-]*' "$WORK/state.json")
+
+# The window's picture, letterbox cut off and scaled back to 800 x 600.
+read -r CROP_X CROP_Y <<<"$(xs_window_xy 0 0)"
+read -r END_X END_Y <<<"$(xs_window_xy 799 599)"
+convert "$WORK/window.png" -crop "$((END_X - CROP_X + 1))x$((END_Y - CROP_Y + 1))+$CROP_X+$CROP_Y" \
+  +repage -sample '800x600!' "$WORK/window800.png"
+
+# Pixels that differ by more than a little, over the whole picture and over
+# the playfield; a window at the picture's own size must match exactly.
+ALL=$(compare -metric AE -fuzz 12% "$WORK/window800.png" "$WORK/headless.bmp" null: 2>&1 || true)
+convert "$WORK/window800.png" -crop 660x480+120+100 +repage "$WORK/field_window.png"
+convert "$WORK/headless.bmp" -crop 660x480+120+100 +repage "$WORK/field_headless.png"
+FIELD=$(compare -metric AE -fuzz 12% "$WORK/field_window.png" "$WORK/field_headless.png" null: 2>&1 || true)
+echo "tick $SHOWN_TICK, $SCORE, stones_placed 3; differing pixels: picture $ALL, playfield $FIELD"
+if [ "$XS_WIDTH" = 800 ] && [ "$XS_HEIGHT" = 600 ]; then
+  [ "$ALL" = 0 ] || xs_fail "the window and the replay show different pictures ($ALL pixels)"
+else
+  [ "${FIELD%%.*}" -le $((660 * 480 / 50)) ] ||
+    xs_fail "the playfield differs between window and replay ($FIELD pixels)"
+fi
+echo "PASS: the window and its headless replay reached the same board"
