@@ -1,0 +1,161 @@
+// Start-up with a damaged res/ folder: for every one of the thirteen pictures,
+// missing, cut short, of the wrong size or not a picture at all, the game
+// names the file on stderr and exits with status 1, without crashing.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/headless.h"
+#include "app/options.h"
+#include "shell/assets.h"
+
+namespace klumpix {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Damage { kMissing, kTruncated, kWrongSize, kNotABmp };
+
+const char* DamageName(Damage d) {
+  switch (d) {
+    case Damage::kMissing: return "missing";
+    case Damage::kTruncated: return "truncated";
+    case Damage::kWrongSize: return "wrong size";
+    case Damage::kNotABmp: return "not a BMP";
+  }
+  return "";
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A well-formed 3 x 2 picture of 24 bits: a real BMP, just not the size the game needs.
+std::string TinyBmp() {
+  std::string bytes(54 + 2 * 12, '\0');
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(bytes.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, 3);
+  put32(22, 2);
+  bytes[26] = 1;
+  bytes[28] = 24;
+  return bytes;
+}
+
+class BadPictures : public ::testing::TestWithParam<Damage> {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/klumpix-badpic-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir_ = name;
+    fs::copy(KLUMPIX_TEST_RES_DIR, dir_ / "res", fs::copy_options::recursive);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void Spoil(const fs::path& file, Damage damage) {
+    const std::string good = ReadFile(file);
+    switch (damage) {
+      case Damage::kMissing: fs::remove(file); break;
+      case Damage::kTruncated: WriteFile(file, good.substr(0, good.size() / 2)); break;
+      case Damage::kWrongSize: WriteFile(file, TinyBmp()); break;
+      case Damage::kNotABmp: WriteFile(file, "GIF89a this is no bitmap at all\n"); break;
+    }
+  }
+
+  // Starts the game headless in the damaged folder; the exit status (-1 for
+  // a signal) and what it wrote on stderr.
+  int StartUp(std::string& err) {
+    const fs::path binary = fs::path(KLUMPIX_TEST_BINARY_DIR) / "klumpix";
+    const fs::path err_file = dir_ / "stderr.txt";
+    int status = -1;
+    if (fs::exists(binary)) {
+      const std::string command = "cd '" + dir_.string() + "' && '" + binary.string() +
+                                  "' --headless --ticks 20 >/dev/null 2>'" + err_file.string() + "'";
+      const int raw = std::system(command.c_str());
+      status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    } else {
+      status = StartUpInProcess(err_file);
+    }
+    err = ReadFile(err_file);
+    return status;
+  }
+
+  fs::path dir_;
+
+ private:
+  // Without the game binary (builds without the platform) the same headless
+  // run, in this process, with stderr caught in a file.
+  int StartUpInProcess(const fs::path& err_file) {
+    const fs::path old_dir = fs::current_path();
+    fs::current_path(dir_);
+    std::fflush(stderr);
+    const int saved = dup(2);
+    const int file = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(file, 2);
+    close(file);
+    const char* args[] = {"klumpix", "--headless", "--ticks", "20"};
+    Options options;
+    std::string error;
+    const int status = ParseOptions(4, args, options, error) ? RunHeadless(options) : -2;
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    fs::current_path(old_dir);
+    return status;
+  }
+};
+
+TEST_P(BadPictures, EveryPictureIsNamedAndStartUpEndsWithStatusOne) {
+  const Damage damage = GetParam();
+  for (int i = 1; i <= kPictureCount; ++i) {
+    const std::string relative = kPictureFiles[i].path;
+    const fs::path file = dir_ / "res" / relative;
+    const std::string good = ReadFile(file);
+    ASSERT_FALSE(good.empty()) << relative;
+    Spoil(file, damage);
+
+    std::string err;
+    const int status = StartUp(err);
+    EXPECT_EQ(status, 1) << relative << " " << DamageName(damage) << "; stderr: " << err;
+    EXPECT_NE(err.find(relative), std::string::npos)
+        << relative << " " << DamageName(damage) << " not named; stderr: " << err;
+    EXPECT_EQ(err.find("Sanitizer"), std::string::npos) << err;
+    EXPECT_EQ(err.find("runtime error"), std::string::npos) << err;
+
+    WriteFile(file, good);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Damages, BadPictures,
+                         ::testing::Values(Damage::kMissing, Damage::kTruncated, Damage::kWrongSize,
+                                           Damage::kNotABmp),
+                         [](const ::testing::TestParamInfo<Damage>& info) {
+                           std::string name = DamageName(info.param);
+                           for (char& c : name) {
+                             if (c == ' ') c = '_';
+                           }
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace klumpix

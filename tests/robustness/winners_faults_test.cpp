@@ -1,0 +1,181 @@
+// groar.dat under faults: a process killed in the middle of a save, a full
+// disk and a read-only folder must each leave the last complete table.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "screens/winners.h"
+#include "shell/game.h"
+
+namespace klumpix {
+namespace {
+
+constexpr std::uintmax_t kWinnersFileSize = 976;
+
+// Two full tables that differ in every entry.
+std::unique_ptr<Game> TableA() {
+  auto g = std::make_unique<Game>();
+  ResetGame(*g);
+  SetStarterWinners(*g);
+  return g;
+}
+
+std::unique_ptr<Game> TableB() {
+  auto g = std::make_unique<Game>();
+  ResetGame(*g);
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      g->winner_name[t][p].Assign("QUASIMODO", static_cast<std::size_t>(p + 3));
+      g->winner_score[t][p] = 100000 * t - 1000 * p + 7;
+    }
+  }
+  return g;
+}
+
+bool SameTable(const Game& a, const Game& b) {
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      if (!(a.winner_name[t][p] == b.winner_name[t][p].c_str())) return false;
+      if (a.winner_score[t][p] != b.winner_score[t][p]) return false;
+    }
+  }
+  return true;
+}
+
+void PointAt(Game& g, const std::filesystem::path& path) {
+  std::snprintf(g.winners_path, sizeof g.winners_path, "%s", path.c_str());
+}
+
+// The table a fresh start would read from `path`.
+std::unique_ptr<Game> ReadBack(const std::filesystem::path& path) {
+  auto g = std::make_unique<Game>();
+  ResetGame(*g);
+  PointAt(*g, path);
+  ReadWinners(*g);
+  return g;
+}
+
+class WinnersFaults : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/klumpix-faults-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir_ = name;
+    a_ = TableA();
+    b_ = TableB();
+    PointAt(*a_, File());
+    PointAt(*b_, File());
+  }
+  void TearDown() override {
+    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
+    std::filesystem::remove_all(dir_);
+  }
+
+  std::filesystem::path File() const { return dir_ / "groar.dat"; }
+
+  // A tiny file system of its own on the folder; false where mounting is not allowed.
+  bool MountTinyDisk(std::string& why) {
+    if (mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k") != 0) {
+      why = std::strerror(errno);
+      return false;
+    }
+    mounted_ = true;
+    return true;
+  }
+
+  std::filesystem::path dir_;
+  std::unique_ptr<Game> a_, b_;
+  bool mounted_ = false;
+};
+
+TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
+  constexpr int kTrials = 200;
+  ASSERT_TRUE(WriteWinners(*a_));
+  std::mt19937 dice(2024);
+  int saw_b = 0;
+  for (int trial = 0; trial < kTrials; ++trial) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      // Saves the two tables by turns until it is killed.
+      for (;;) {
+        WriteWinners(*b_);
+        WriteWinners(*a_);
+      }
+    }
+    usleep(static_cast<useconds_t>(dice() % 5001));
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "trial " << trial;
+
+    ASSERT_EQ(std::filesystem::file_size(File()), kWinnersFileSize) << "trial " << trial;
+    const auto read = ReadBack(File());
+    const bool is_a = SameTable(*read, *a_);
+    const bool is_b = SameTable(*read, *b_);
+    ASSERT_TRUE(is_a || is_b) << "trial " << trial << ": a mixed or damaged table";
+    saw_b += is_b ? 1 : 0;
+    // A stale groar.dat.tmp from the killed save must not stop the next one.
+    ASSERT_TRUE(WriteWinners(is_a ? *a_ : *b_)) << "trial " << trial;
+  }
+  std::cout << "[ faults   ] " << kTrials << " killed saves, table B found " << saw_b << " times\n";
+}
+
+TEST_F(WinnersFaults, FullDiskKeepsTheOldFileAndTheTableInMemory) {
+  std::string why;
+  if (!MountTinyDisk(why)) GTEST_SKIP() << "cannot mount a small tmpfs here (" << why << ")";
+  ASSERT_TRUE(WriteWinners(*a_));
+  {
+    // Fill every last block.
+    std::FILE* filler = std::fopen((dir_ / "filler").c_str(), "wb");
+    ASSERT_NE(filler, nullptr);
+    std::setvbuf(filler, nullptr, _IONBF, 0);
+    const std::vector<char> block(512, 'x');
+    while (std::fwrite(block.data(), 1, block.size(), filler) == block.size()) {
+    }
+    std::fwrite(block.data(), 1, 1, filler);
+    std::fclose(filler);
+  }
+
+  EXPECT_FALSE(WriteWinners(*b_));
+  EXPECT_EQ(std::filesystem::file_size(File()), kWinnersFileSize);
+  EXPECT_TRUE(SameTable(*ReadBack(File()), *a_));
+  EXPECT_TRUE(SameTable(*b_, *TableB())) << "the table in memory changed";
+
+  // Room again: the same table saves.
+  std::filesystem::remove(dir_ / "filler");
+  EXPECT_TRUE(WriteWinners(*b_));
+  EXPECT_TRUE(SameTable(*ReadBack(File()), *b_));
+}
+
+TEST_F(WinnersFaults, ReadOnlyFolderKeepsTheOldFileAndTheTableInMemory) {
+  // Root writes through any file mode, so the folder is made read-only by mounting.
+  std::string why;
+  if (!MountTinyDisk(why)) GTEST_SKIP() << "cannot mount a small tmpfs here (" << why << ")";
+  ASSERT_TRUE(WriteWinners(*a_));
+  if (mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+    GTEST_SKIP() << "cannot remount read-only here (" << std::strerror(errno) << ")";
+  }
+
+  EXPECT_FALSE(WriteWinners(*b_));
+  EXPECT_EQ(std::filesystem::file_size(File()), kWinnersFileSize);
+  EXPECT_TRUE(SameTable(*ReadBack(File()), *a_));
+  EXPECT_TRUE(SameTable(*b_, *TableB())) << "the table in memory changed";
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "groar.dat.tmp"));
+}
+
+}  // namespace
+}  // namespace klumpix
