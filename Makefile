@@ -28,6 +28,13 @@ asan-test: setup
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The long soak: a million ticks of a restless hand under the sanitizers.
+soak: setup
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON \
+	  -DKLUMPIX_WITH_PLATFORM=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
+	SOAK_TICKS=1000000 ./$(ASAN_BUILD)/klumpix_tests --gtest_filter='SoakTest.*'
+
 # Each fuzzer runs FUZZ_SECONDS on a working corpus grown from the seeds in fuzz/corpus.
 fuzz: setup
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,0 +1,147 @@
+#pragma once
+// A restless player for the soak: presses, holds, clicks and wanders with
+// both buttons all over the screen, but leans towards what moves a game on
+// (START, full store rows, drop fields, letters and ENTER on the name entry),
+// so that games really get played, lost and entered into the winners table.
+#include <cstdint>
+#include <random>
+
+#include "shell/game.h"
+#include "shell/mouse.h"
+
+namespace klumpix::testing {
+
+class SoakHand {
+ public:
+  SoakHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
+
+  // What the hand does before the next tick.
+  void Act() {
+    if (held_) {
+      if (hold_left_ > 0) {
+        --hold_left_;
+        if (Roll(4) == 0) Move(g_.mouse_x + Roll(9) - 4, g_.mouse_y + Roll(9) - 4);
+        return;
+      }
+      Release();
+      return;
+    }
+    if (rest_ > 0) {
+      --rest_;
+      return;
+    }
+    if (Roll(12) == 0) {
+      rest_ = Roll(25);
+      return;
+    }
+    if (!Aim() || Roll(8) == 0) return;  // only passing by
+    const int b = Roll(100);
+    button_ = b < 85 ? MouseButton::kLeft : (b < 95 ? MouseButton::kRight : MouseButton::kMiddle);
+    DXDraw1MouseDown(g_, button_, Roll(10) == 0);
+    held_ = true;
+    hold_left_ = Roll(5) == 0 ? Roll(15) : Roll(3);
+  }
+
+ private:
+  int Roll(int n) { return static_cast<int>(dice_() % static_cast<std::uint64_t>(n)); }
+
+  void Move(int x, int y) { DXDraw1MouseMove(g_, x, y); }
+
+  // A left release is mostly a click too, raised before the release as the
+  // window's event feed raises it.
+  void Release() {
+    if (button_ == MouseButton::kLeft && Roll(4) != 0) DXDraw1Click(g_);
+    DXDraw1MouseUp(g_, button_);
+    held_ = false;
+  }
+
+  // Moves the pointer somewhere; false when the hand should not press there.
+  bool Aim() {
+    // Within a running game the hand mostly plays; a stray press on ENDE or
+    // EXIT would otherwise end nearly every game before it scores.
+    const bool playing = g_.screen_mode == kModePlay && g_.game_running && !g_.game_over;
+    const int r = Roll(100);
+    if (r < (playing ? 92 : 50)) {
+      if (AimUseful()) return true;
+      if (playing) {
+        rest_ = Roll(10);  // nothing to take yet: wait for the store
+        return false;
+      }
+    }
+    const auto button = static_cast<std::int16_t>(kFirstButton + Roll(kLastButton - kFirstButton + 1));
+    if (r < (playing ? 94 : 70) && AimAtButton(button)) return true;
+    Move(Roll(kScreenWidth + 40) - 20, Roll(kScreenHeight + 40) - 20);
+    return true;
+  }
+
+  bool AimUseful() {
+    if (g_.confirm_open) return AimAtButton(Roll(10) == 0 ? kSlotJa : kSlotNein);
+    switch (g_.screen_mode) {
+      case kModePlay:
+        if (!g_.game_running || g_.game_over) {
+          if (Roll(3) != 0) return AimAtButton(kSlotStart);
+          Move(660 + Roll(80), 70 + 10 * (1 + Roll(kGameTypes)) + Roll(5) - 2);  // type menu
+          return true;
+        }
+        if (g_.carried[1] == 0) return AimAtFullRow();
+        return AimAtDropField();
+      case kModeNameEntry:
+        if (Roll(6) == 0) return AimAtButton(Roll(4) == 0 ? kSlotNeu : kSlotEnter);
+        Move(97 + 20 * Roll(26) + Roll(16), 362 + Roll(16));  // the letter row
+        return true;
+      default:
+        return AimAtButton(kSlotSpiel);
+    }
+  }
+
+  bool AimAtButton(std::int16_t slot) {
+    if (!g_.obj.alive[slot] || g_.obj.kind[slot] != kKindButton) return false;
+    Move(g_.obj.x[slot] + Roll(11) - 5, g_.obj.y[slot] + Roll(11) - 5);
+    return true;
+  }
+
+  bool AimAtFullRow() {
+    int rows[kStoreRows];
+    int n = 0;
+    for (int r = 1; r <= kStoreRows; ++r) {
+      if (g_.store[r][1] > 0) rows[n++] = r;
+    }
+    if (n == 0) return false;
+    Move(30 * rows[Roll(n)] + 120, 100 + Roll(95));
+    return true;
+  }
+
+  bool AimAtDropField() {
+    std::int16_t drops[kSlotCount];
+    int n = 0;
+    for (std::int16_t s = 1; s <= kSlotCount; ++s) {
+      if (g_.obj.alive[s] && g_.obj.kind[s] == kKindPiece && g_.obj.image[s] == kImageField &&
+          g_.obj.tag[s] == 1 && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
+        drops[n++] = s;
+      }
+    }
+    if (n == 0) return false;
+    const std::int16_t d = drops[Roll(n)];
+    Move(g_.obj.x[d] + Roll(9) - 4, g_.obj.y[d] + Roll(9) - 4);
+    return true;
+  }
+
+  // The buttons' fixed slots.
+  static constexpr std::int16_t kFirstButton = 5;  // EXIT
+  static constexpr std::int16_t kSlotSpiel = 7;
+  static constexpr std::int16_t kSlotStart = 12;
+  static constexpr std::int16_t kSlotNeu = 13;
+  static constexpr std::int16_t kSlotEnter = 14;
+  static constexpr std::int16_t kSlotJa = 15;
+  static constexpr std::int16_t kSlotNein = 16;
+  static constexpr std::int16_t kLastButton = 16;
+
+  Game& g_;
+  std::mt19937_64 dice_;
+  MouseButton button_ = MouseButton::kLeft;
+  bool held_ = false;
+  int hold_left_ = 0;
+  int rest_ = 0;
+};
+
+}  // namespace klumpix::testing
