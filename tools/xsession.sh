@@ -60,7 +60,9 @@ xs_find_window() {
 # Starts the game in a window with the given arguments, waits for its window
 # and gives it the focus.
 xs_start_game() {
-  (cd "$WORK" && exec env SDL_AUDIODRIVER=dummy "$KLUMPIX" --window "$@") \
+  # The launch time in microseconds (wall clock), for the time to the first picture.
+  (cd "$WORK" && echo "${EPOCHREALTIME/./}" >launch_time &&
+    exec env SDL_AUDIODRIVER=dummy "$KLUMPIX" --window "$@") \
     >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   XS_PIDS+=("$GAME_PID")
@@ -114,14 +116,14 @@ xs_press() {
 # Number of ticks the game has run so far, from its tick log.
 xs_ticks() {
   local n
-  n=$(grep -c -v first_picture "$WORK/ticks.log" 2>/dev/null)
+  n=$(grep -c '^[0-9]' "$WORK/ticks.log" 2>/dev/null)
   echo "${n:-0}"
 }
 
 # Waits up to $2 seconds until the game has run $1 more ticks.
 xs_wait_ticks() {
   local until=$(($(xs_ticks) + $1))
-  xs_wait_for "$2" bash -c '[ "$(grep -c -v first_picture "$0")" -ge "$1" ]' \
+  xs_wait_for "$2" bash -c '[ "$(grep -c "^[0-9]" "$0")" -ge "$1" ]' \
     "$WORK/ticks.log" "$until" || xs_fail "the game ran fewer than $1 ticks in $2 s"
 }
 

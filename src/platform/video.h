@@ -31,6 +31,9 @@ class Video {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+
+  // Software for small windows, SDL's best renderer for large ones.
+  bool MakeRenderer(std::string& error);
 };
 
 }  // namespace klumpix
