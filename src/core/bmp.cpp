@@ -32,7 +32,9 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, Picture& out, std::st
   }
   const std::uint32_t pixel_offset = ReadU32(data + 10);
   const std::uint32_t header_size = ReadU32(data + 14);
-  if (header_size < 40 || 14u + header_size > size) {
+  // Sizes from the file are compared without adding to them, so a huge
+  // value cannot wrap around and pass.
+  if (header_size < 40 || header_size > size - 14) {
     error = "unsupported BMP header";
     return false;
   }
@@ -61,7 +63,7 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, Picture& out, std::st
   if (bits == 8) {
     palette_count = ReadU32(data + 46);
     if (palette_count == 0 || palette_count > 256) palette_count = 256;
-    if (14u + header_size + 4u * palette_count > pixel_offset) {
+    if (std::uint64_t{14} + header_size + std::uint64_t{4} * palette_count > pixel_offset) {
       error = "BMP palette is truncated";
       return false;
     }
