@@ -126,8 +126,8 @@ Sheet PaintStones() {
         if (mark_cov > 0) col = Mix(col, mark_ink * (0.55f + 0.6f * diffuse), mark_cov * 0.9f);
         // Glossy highlight.
         float hx = nx + 0.5f, hy = ny + 0.58f;
-        float spec = Clamp01(1 - (hx * hx + hy * hy) * 16.0f);
-        col = Mix(col, {255, 255, 255}, spec * 0.9f);
+        float gloss = Clamp01(1 - (hx * hx + hy * hy) * 16.0f);
+        col = Mix(col, {255, 255, 255}, gloss * 0.9f);
         // Dark outline so stones read on bright fields.
         col = col * (1 - 0.45f * Smooth(0.75f, 1.0f, rim));
         c.Set(x, y, col, cov);
