@@ -31,29 +31,24 @@ std::int32_t TickCount(const Options& options, const InputScript& script) {
   return ticks;
 }
 
-bool WriteOutputFile(const std::string& path, const std::string& text) {
+bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size) {
   std::string error;
-  if (WriteWholeFile(path, text.data(), text.size(), error)) return true;
+  if (WriteWholeFile(path, bytes, size, error)) return true;
   std::fprintf(stderr, "klumpix: %s\n", error.c_str());
   return false;
+}
+
+bool WriteOutputFile(const std::string& path, const std::string& text) {
+  return WriteOutputFile(path, text.data(), text.size());
 }
 
 }  // namespace
 
 int RunHeadless(const Options& options) {
   InputScript script;
-  std::string error;
-  if (!LoadScriptOption(options, script, error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 2;
-  }
-  const std::uint64_t seed = ChooseSeed(options, script);
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
-  if (!StartGame(*g, *pictures, seed, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 1;
-  }
+  if (const int status = PrepareRun(options, script, *g, *pictures); status != 0) return status;
 
   EventFeed feed(script.events);
   std::vector<InputEvent> delivered;
@@ -82,14 +77,11 @@ int RunHeadless(const Options& options) {
   if (!options.state_path.empty()) ok = WriteOutputFile(options.state_path, StateDumpJson(*g)) && ok;
   if (!options.trace_path.empty()) ok = WriteOutputFile(options.trace_path, trace) && ok;
   if (!options.record_path.empty()) {
-    ok = WriteOutputFile(options.record_path, FormatInputScript(seed, delivered)) && ok;
+    ok = WriteOutputFile(options.record_path, FormatInputScript(g->seed, delivered)) && ok;
   }
   if (!options.screenshot_path.empty()) {
     const std::vector<std::uint8_t> bmp = EncodeScreenshotBmp(g->screen);
-    if (!WriteWholeFile(options.screenshot_path, bmp.data(), bmp.size(), error)) {
-      std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-      ok = false;
-    }
+    ok = WriteOutputFile(options.screenshot_path, bmp.data(), bmp.size()) && ok;
   }
   return ok ? 0 : 1;
 }

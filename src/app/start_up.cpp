@@ -49,6 +49,19 @@ bool StartGame(Game& g, PictureSet& pictures, std::uint64_t seed, std::string& e
   return true;
 }
 
+int PrepareRun(const Options& options, InputScript& script, Game& g, PictureSet& pictures) {
+  std::string error;
+  if (!LoadScriptOption(options, script, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
+  if (!StartGame(g, pictures, ChooseSeed(options, script), error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,
                     std::string& error) {
   std::FILE* f = std::fopen(path.c_str(), "wb");

@@ -5,14 +5,12 @@
 
 #include "app/input_script.h"
 #include "app/options.h"
+#include "shell/tick.h"
 
 namespace klumpix {
 
 struct Game;
 struct PictureSet;
-
-// The tick that starts the game; the ticks before it only clear the screen.
-constexpr std::int32_t kStartUpTick = 10;
 
 // The resource folder: res/ under the working directory, else res/ beside
 // the executable, else share/klumpix/res of the prefix the executable is
@@ -29,6 +27,11 @@ bool LoadScriptOption(const Options& options, InputScript& script, std::string& 
 // loads and attaches the pictures and creates the form. On a picture that
 // cannot be loaded returns false with `error` naming the file.
 bool StartGame(Game& g, PictureSet& pictures, std::uint64_t seed, std::string& error);
+
+// Everything before the first tick of a run: reads the script, picks the
+// seed, starts the game. Returns 0, or the exit status after printing why
+// (2 for a bad script, 1 for a picture that cannot be loaded).
+int PrepareRun(const Options& options, InputScript& script, Game& g, PictureSet& pictures);
 
 // Writes `bytes` to `path`; false with a one-line reason otherwise.
 bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,

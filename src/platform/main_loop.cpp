@@ -47,20 +47,12 @@ struct SdlSession {
 
 int RunInteractive(const Options& options) {
   InputScript script;
-  std::string error;
-  if (!LoadScriptOption(options, script, error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 2;
-  }
-  const std::uint64_t seed = ChooseSeed(options, script);
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
   // Pictures first: a missing file stops us before any window opens.
-  if (!StartGame(*g, *pictures, seed, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 1;
-  }
+  if (const int status = PrepareRun(options, script, *g, *pictures); status != 0) return status;
 
+  std::string error;
   SdlSession sdl;
   if (!sdl.ok) {
     std::fprintf(stderr, "klumpix: cannot start SDL: %s\n", SDL_GetError());
@@ -92,7 +84,7 @@ int RunInteractive(const Options& options) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
       if (event.type == SDL_QUIT) {
-        SaveRecording(options, seed, recording);
+        SaveRecording(options, g->seed, recording);
         return 0;
       }
       if (event.type == SDL_WINDOWEVENT) {
@@ -133,7 +125,7 @@ int RunInteractive(const Options& options) {
     video.Present(g->screen);
     tick_log.Presented(g->tick_count);
     if (g->quit_requested) {
-      SaveRecording(options, seed, recording);
+      SaveRecording(options, g->seed, recording);
       return 0;
     }
     // One tick per period and no catching up: a slow machine slows the game.

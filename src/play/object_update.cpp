@@ -41,15 +41,7 @@ void UpdateObjects(Game& g) {
       }
     }
     if (o.alive[s] <= 0) continue;
-    const Rect r = SpriteCell(o.kind[s], o.image[s], o.frame[s], o.variant[s]);
-    o.src_left[s] = static_cast<std::int16_t>(r.left);
-    o.src_right[s] = static_cast<std::int16_t>(r.right);
-    o.src_top[s] = static_cast<std::int16_t>(r.top);
-    o.src_bottom[s] = static_cast<std::int16_t>(r.bottom);
-    o.width[s] = static_cast<std::int16_t>(r.right - r.left);
-    o.height[s] = static_cast<std::int16_t>(r.bottom - r.top);
-    o.half_width[s] = static_cast<std::int16_t>(o.width[s] / 2);
-    o.half_height[s] = static_cast<std::int16_t>(o.height[s] / 2);
+    UpdatePictureRect(g, slot);
   }
 }
 

@@ -15,10 +15,7 @@ namespace {
 
 // Corner lights that keep the board visible even with nothing going on.
 void QueueCornerLights(Game& g) {
-  AddLight(g, 120, 120, 3.0);
-  AddLight(g, 580, 120, 3.0);
-  AddLight(g, 120, 480, 3.0);
-  AddLight(g, 580, 480, 3.0);
+  AddCornerLights(g, 120, 120, 580, 480, 3.0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #include "screens/help_info.h"
-#include "screens/text_layer.h"
+#include "screens/text_page.h"
 #include "shell/game.h"
 #include "world/floor.h"
 
@@ -7,16 +7,10 @@ namespace klumpix {
 
 namespace {
 
-struct HelpLine {
-  std::int16_t y;
-  std::int16_t font;
-  const char* text;
-};
-
 // The page as the player reads it, top to bottom. Headings stand in the
 // plain font; the rest, the store heading included, in green. Lines keep
 // their trailing blanks.
-constexpr HelpLine kHelpLines[] = {
+constexpr PageLine kHelpLines[] = {
     {60, 7, "DIE KN\xD6PFE:"},
     {70, 1, "DER START-KNOPF: -STARTET DAS GEW\xC4HLTE SPIEL"},
     {80, 1, "DER NEU  -KNOPF: -NUR BEI EINTRAG IN DIE SIEGERTABELLE N\xD6TIG"},
@@ -73,12 +67,9 @@ constexpr std::int16_t kHelpLeft = 90;
 
 // The help page, over the frozen play screen.
 void RunHelpScreen(Game& g) {
-  AddLight(g, 40, 40, 1.3);
-  AddLight(g, 660, 40, 1.3);
-  AddLight(g, 40, 560, 1.3);
-  AddLight(g, 660, 560, 1.3);
+  AddCornerLights(g, 40, 40, 660, 560, 1.3);
   WriteText(g, 480, 60, 2, 0, "HILFE");
-  for (const HelpLine& line : kHelpLines) WriteText(g, kHelpLeft, line.y, line.font, 0, line.text);
+  WritePage(g, kHelpLeft, kHelpLines);
 }
 
 }  // namespace klumpix

@@ -1,5 +1,5 @@
 #include "screens/help_info.h"
-#include "screens/text_layer.h"
+#include "screens/text_page.h"
 #include "shell/game.h"
 #include "world/floor.h"
 
@@ -7,16 +7,10 @@ namespace klumpix {
 
 namespace {
 
-struct InfoLine {
-  std::int16_t y;
-  std::int16_t font;
-  const char* text;
-};
-
 // Game names stand in the bright font after a hyphen, their descriptions in
 // green after " ,". The large fonts have no a, s or u, hence the capitals
 // in the addresses.
-constexpr InfoLine kInfoLines[] = {
+constexpr PageLine kInfoLines[] = {
     {100, 2, "KLUMPIX1 - 2026 - DAS KLUMPIX-TEAM"},
     {160, 2, "WEITERE FREEWARESPIELE VON"},
     {180, 2, "WWW.KLUMPIX.EXAMPLE.ORG:"},
@@ -43,11 +37,8 @@ constexpr std::int16_t kInfoLeft = 90;
 
 // The info page: who made the game and where to find more.
 void RunInfoScreen(Game& g) {
-  AddLight(g, 40, 40, 1.5);
-  AddLight(g, 660, 40, 1.5);
-  AddLight(g, 40, 560, 1.5);
-  AddLight(g, 660, 560, 1.5);
-  for (const InfoLine& line : kInfoLines) WriteText(g, kInfoLeft, line.y, line.font, 0, line.text);
+  AddCornerLights(g, 40, 40, 660, 560, 1.5);
+  WritePage(g, kInfoLeft, kInfoLines);
 }
 
 }  // namespace klumpix

@@ -94,10 +94,7 @@ void RunLetterRow(Game& g) {
 // The highscore screen: inserts the score once, then lets the player spell
 // a name with the mouse.
 void RunNameEntry(Game& g) {
-  AddLight(g, 120, 120, 3.0);
-  AddLight(g, 580, 120, 3.0);
-  AddLight(g, 120, 480, 3.0);
-  AddLight(g, 580, 480, 3.0);
+  AddCornerLights(g, 120, 120, 580, 480, 3.0);
   if (!g.entry_placed) InsertScore(g);
   WriteHeadings(g);
   RunLetterRow(g);

@@ -16,10 +16,6 @@
 
 namespace klumpix {
 
-namespace {
-constexpr std::int32_t kStartupTick = 10;
-}
-
 void FormCreate(Game& g) {
   g.tick_count = 0;
   g.timer_enabled = true;
@@ -70,10 +66,22 @@ void FollowMouse(Game& g) {
   }
 }
 
+void RunGameStep(Game& g) {
+  g.free_slot_cursor = kSlotCount;
+  g.light_count = 0;
+  ClearTextLayer(g);
+  RunScreen(g);
+  RunMenuBar(g);
+  if (g.screen_mode == kModePlay) FollowMouse(g);
+  UpdateObjects(g);
+  g.clicked = false;
+  UpdateShake(g);
+}
+
 void DXTimer1Timer(Game& g, SoundSink& sink) {
   FillSurface(g.screen, 0);
   g.started_sound_count = 0;
-  if (g.tick_count == kStartupTick) {
+  if (g.tick_count == kStartUpTick) {
     // The pictures are loaded before the first tick, so that a missing file
     // stops the program before its window opens.
     g.timer_enabled = false;
@@ -83,16 +91,8 @@ void DXTimer1Timer(Game& g, SoundSink& sink) {
     BuildBoard(g);
     g.timer_enabled = true;
   }
-  if (g.tick_count >= kStartupTick) {
-    g.free_slot_cursor = kSlotCount;
-    g.light_count = 0;
-    ClearTextLayer(g);
-    RunScreen(g);
-    RunMenuBar(g);
-    if (g.screen_mode == kModePlay) FollowMouse(g);
-    UpdateObjects(g);
-    g.clicked = false;
-    UpdateShake(g);
+  if (g.tick_count >= kStartUpTick) {
+    RunGameStep(g);
     DrawFloor(g);
     DrawScene(g);
     if (g.sound_on) PlaySounds(g, sink);

@@ -37,6 +37,14 @@ void AddLight(Game& g, std::int16_t x, std::int16_t y, double s) {
   g.light_strength[k] = g.light_level * s / 25000.0;
 }
 
+void AddCornerLights(Game& g, std::int16_t left, std::int16_t top, std::int16_t right,
+                     std::int16_t bottom, double s) {
+  AddLight(g, left, top, s);
+  AddLight(g, right, top, s);
+  AddLight(g, left, bottom, s);
+  AddLight(g, right, bottom, s);
+}
+
 void TileBrightness(Game& g, std::int16_t tile) {
   std::int32_t b = 0;
   for (int k = 1; k <= g.light_count; ++k) {

@@ -43,6 +43,19 @@ Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::
   }
 }
 
+void UpdatePictureRect(Game& g, std::int16_t slot) {
+  ObjectTable& o = g.obj;
+  const Rect r = SpriteCell(o.kind[slot], o.image[slot], o.frame[slot], o.variant[slot]);
+  o.src_left[slot] = static_cast<std::int16_t>(r.left);
+  o.src_right[slot] = static_cast<std::int16_t>(r.right);
+  o.src_top[slot] = static_cast<std::int16_t>(r.top);
+  o.src_bottom[slot] = static_cast<std::int16_t>(r.bottom);
+  o.width[slot] = static_cast<std::int16_t>(r.right - r.left);
+  o.height[slot] = static_cast<std::int16_t>(r.bottom - r.top);
+  o.half_width[slot] = static_cast<std::int16_t>(o.width[slot] / 2);
+  o.half_height[slot] = static_cast<std::int16_t>(o.height[slot] / 2);
+}
+
 void UpdateShake(Game& g) {
   if (g.shake <= 0) return;
   g.shake -= 1;

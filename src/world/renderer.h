@@ -9,6 +9,8 @@ namespace klumpix {
 struct Game;
 
 Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::int16_t variant);
+// Stores the slot's source rectangle and the sizes derived from it.
+void UpdatePictureRect(Game& g, std::int16_t slot);
 void UpdateShake(Game& g);
 // The object pass in depth order, then the text layer.
 void DrawScene(Game& g);

@@ -8,11 +8,8 @@
 #include <vector>
 
 #include "play/invariants.h"
-#include "play/object_update.h"
+#include "shell/tick.h"
 #include "play_fixture.h"
-#include "screens/menu_bar.h"
-#include "screens/text_layer.h"
-#include "world/renderer.h"
 
 namespace klumpix {
 namespace {
@@ -48,15 +45,7 @@ class BotDice {
 // drawn anyway, but clearing and sorting for the picture costs most of a
 // tick's time; the first ticks of every run go through the real timer tick.
 void TickWithoutDrawing(Game& g) {
-  g.free_slot_cursor = kSlotCount;
-  g.light_count = 0;
-  ClearTextLayer(g);
-  RunScreen(g);
-  RunMenuBar(g);
-  if (g.screen_mode == kModePlay) FollowMouse(g);
-  UpdateObjects(g);
-  g.clicked = false;
-  UpdateShake(g);
+  RunGameStep(g);
   SilentSoundSink sink;
   if (g.sound_on) PlaySounds(g, sink);
   ClearSoundRequests(g);

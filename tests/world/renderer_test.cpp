@@ -21,15 +21,7 @@ void Place(Game& g, int slot, int kind, int image, int x, int y, int depth, int 
   o.depth[slot] = static_cast<std::int16_t>(depth);
   o.variant[slot] = static_cast<std::int16_t>(variant);
   o.frame[slot] = static_cast<std::int16_t>(frame);
-  const Rect r = SpriteCell(o.kind[slot], o.image[slot], o.frame[slot], o.variant[slot]);
-  o.src_left[slot] = static_cast<std::int16_t>(r.left);
-  o.src_top[slot] = static_cast<std::int16_t>(r.top);
-  o.src_right[slot] = static_cast<std::int16_t>(r.right);
-  o.src_bottom[slot] = static_cast<std::int16_t>(r.bottom);
-  o.width[slot] = static_cast<std::int16_t>(r.right - r.left);
-  o.height[slot] = static_cast<std::int16_t>(r.bottom - r.top);
-  o.half_width[slot] = static_cast<std::int16_t>(o.width[slot] / 2);
-  o.half_height[slot] = static_cast<std::int16_t>(o.height[slot] / 2);
+  UpdatePictureRect(g, static_cast<std::int16_t>(slot));
 }
 
 TEST(SpriteCell, CutsEachSheetByItsCellArithmetic) {
