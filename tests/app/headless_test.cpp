@@ -8,7 +8,7 @@
 #include "app/event_feed.h"
 #include "app/start_up.h"
 #include "app/state_dump.h"
-#include "headless_fixture.h"
+#include "support/headless_dir.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
@@ -109,9 +109,9 @@ TEST_F(HeadlessRun, RecordingAReplayWritesTheSameScript) {
 TEST_F(HeadlessRun, AMissingPictureStopsTheStartNamingTheFile) {
   CopyPictures();
   std::filesystem::remove("res/steine/steinem.bmp");
-  testing::internal::CaptureStderr();
+  ::testing::internal::CaptureStderr();
   const int status = Run({"--ticks", "20", "--state", "s.json"});
-  const std::string message = testing::internal::GetCapturedStderr();
+  const std::string message = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 1);
   EXPECT_NE(message.find("steinem.bmp"), std::string::npos) << message;
   EXPECT_FALSE(std::filesystem::exists("s.json"));
@@ -120,9 +120,9 @@ TEST_F(HeadlessRun, AMissingPictureStopsTheStartNamingTheFile) {
 TEST_F(HeadlessRun, ABadScriptLineStopsWithItsLineNumber) {
   LinkPictures();
   WriteFile("bad.txt", "seed 1\n5 click\n3 click\n");
-  testing::internal::CaptureStderr();
+  ::testing::internal::CaptureStderr();
   const int status = Run({"--input", "bad.txt"});
-  const std::string message = testing::internal::GetCapturedStderr();
+  const std::string message = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 2);
   EXPECT_EQ(message.rfind("bad.txt:3: ", 0), 0u) << message;
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
 #include "app/headless.h"
 #include "app/options.h"
 #include "shell/assets.h"
@@ -65,12 +66,8 @@ std::string TinyBmp() {
 class BadPictures : public ::testing::TestWithParam<Damage> {
  protected:
   void SetUp() override {
-    char name[] = "/tmp/klumpix-badpic-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
     fs::copy(KLUMPIX_TEST_RES_DIR, dir_ / "res", fs::copy_options::recursive);
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   void Spoil(const fs::path& file, Damage damage) {
     const std::string good = ReadFile(file);
@@ -100,7 +97,8 @@ class BadPictures : public ::testing::TestWithParam<Damage> {
     return status;
   }
 
-  fs::path dir_;
+  testing::TempDir temp_;
+  const fs::path dir_ = temp_.path();
 
  private:
   // Without the game binary (builds without the platform) the same headless

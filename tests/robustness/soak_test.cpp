@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "support/temp_dir.h"
 #include "app/start_up.h"
 #include "play/invariants.h"
 #include "shell/assets.h"
@@ -125,16 +126,10 @@ class Soak {
 
 class SoakTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/klumpix-soak-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string WinnersPath() const { return (dir_ / "groar.dat").string(); }
+  std::string WinnersPath() const { return (dir_.path() / "groar.dat").string(); }
 
  private:
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
 };
 
 TEST_F(SoakTest, RestlessHandKeepsThePlayStateConsistentOnEveryScreen) {

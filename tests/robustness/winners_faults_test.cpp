@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 
@@ -71,9 +72,6 @@ std::unique_ptr<Game> ReadBack(const std::filesystem::path& path) {
 class WinnersFaults : public ::testing::Test {
  protected:
   void SetUp() override {
-    char name[] = "/tmp/klumpix-faults-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
     a_ = TableA();
     b_ = TableB();
     PointAt(*a_, File());
@@ -81,7 +79,6 @@ class WinnersFaults : public ::testing::Test {
   }
   void TearDown() override {
     if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-    std::filesystem::remove_all(dir_);
   }
 
   std::filesystem::path File() const { return dir_ / "groar.dat"; }
@@ -96,7 +93,8 @@ class WinnersFaults : public ::testing::Test {
     return true;
   }
 
-  std::filesystem::path dir_;
+  testing::TempDir temp_;
+  const std::filesystem::path dir_ = temp_.path();
   std::unique_ptr<Game> a_, b_;
   bool mounted_ = false;
 };

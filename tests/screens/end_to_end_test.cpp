@@ -12,6 +12,7 @@
 
 #include "app/headless.h"
 #include "app/options.h"
+#include "support/headless_dir.h"
 #include "screens/winners.h"
 #include "support/game_fixture.h"
 
@@ -57,38 +58,12 @@ constexpr const char* kSessionScript =
     "231 down left\n"
     "234 up left\n";
 
-class Session : public ::testing::Test {
+class Session : public HeadlessDir {
  protected:
   void SetUp() override {
-    char name[] = "/tmp/klumpix-session-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
-    old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-    std::filesystem::create_directory_symlink(KLUMPIX_TEST_RES_DIR, "res");
+    HeadlessDir::SetUp();
+    LinkPictures();
   }
-  void TearDown() override {
-    std::filesystem::current_path(old_dir_);
-    std::filesystem::remove_all(dir_);
-  }
-
-  static std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  static int Run(std::vector<const char*> args) {
-    args.insert(args.begin(), "klumpix");
-    args.push_back("--headless");
-    Options options;
-    std::string error;
-    EXPECT_TRUE(ParseOptions(static_cast<int>(args.size()), args.data(), options, error)) << error;
-    return RunHeadless(options);
-  }
-
- private:
-  std::filesystem::path dir_;
-  std::filesystem::path old_dir_;
 };
 
 // The number after "key": in a state dump, or -1.

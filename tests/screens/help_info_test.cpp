@@ -35,7 +35,7 @@ int StoneCount(const Game& g) {
 }
 
 TEST(HelpScreen, FreezesARunningGameUntilSpiel) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   PressButton(*g, kStart[0], kStart[1]);
   for (int i = 0; i < 400 && g->store[1][1] == 0; ++i) Tick(*g);

@@ -17,7 +17,7 @@ std::string SoundValueShown(const Game& g) {
 }
 
 TEST(MenuBarButtons, HeldSoundRaisesTheVolumeAndItsLabelFollowsOneTickLate) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   ASSERT_EQ(g->sound_volume, 35000);
   DXDraw1MouseMove(*g, kSound[0], kSound[1]);
@@ -34,7 +34,7 @@ TEST(MenuBarButtons, HeldSoundRaisesTheVolumeAndItsLabelFollowsOneTickLate) {
 }
 
 TEST(MenuBarButtons, LabelsStandBesideTheirButtonsAndTheBoxButtonsOnlyWhileOpen) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   const TextCall* exit_label = FindText(*g, "EXIT");
   ASSERT_NE(exit_label, nullptr);
@@ -65,7 +65,7 @@ TEST(MenuBarButtons, LabelsStandBesideTheirButtonsAndTheBoxButtonsOnlyWhileOpen)
 }
 
 TEST(TypeMenu, ThePointerOnTheBorderBetweenTwoEntriesSelectsNothing) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   DXDraw1MouseMove(*g, 700, 85);
   Tick(*g);
@@ -92,7 +92,7 @@ TEST(TypeMenu, ThePointerOnTheBorderBetweenTwoEntriesSelectsNothing) {
 }
 
 TEST(TypeMenu, TheSelectedTypeIsPlainTheOthersDark) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   EXPECT_EQ(FindText(*g, "-DAS V")->font, 7);
   EXPECT_EQ(FindText(*g, "-S\xC4ULEN")->font, 6);
@@ -101,7 +101,7 @@ TEST(TypeMenu, TheSelectedTypeIsPlainTheOthersDark) {
 }
 
 TEST(TypeMenu, AClickChangesTheTypeOnlyWhileNoGameRuns) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   PressButton(*g, kStart[0], kStart[1]);
   ASSERT_TRUE(g->game_running);
@@ -127,7 +127,7 @@ TEST(TypeMenu, AClickChangesTheTypeOnlyWhileNoGameRuns) {
 }
 
 TEST(WinnersView, ScoresAreRightAlignedInSevenPlaces) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   g->winner_name[3][1].Assign("ANNA");
   g->winner_score[3][1] = 1234567;
@@ -151,7 +151,7 @@ TEST(WinnersView, ScoresAreRightAlignedInSevenPlaces) {
 }
 
 TEST(WinnersView, ShowsTheTableOfTheSelectedType) {
-  const std::string folder = FreshFolder();
+  const TempDir folder;
   auto g = StartedProgram(folder);
   g->winner_name[1][1].Assign("ERSTER");
   ClickAt(*g, 700, 80);

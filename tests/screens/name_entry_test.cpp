@@ -42,11 +42,10 @@ bool FileExists(const std::string& path) {
 class NameEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = FreshFolder();
     g = StartedProgram(folder);
     PrepareTable(*g);
   }
-  std::string folder;
+  TempDir folder;
   std::unique_ptr<Game> g;
 };
 
@@ -176,7 +175,7 @@ TEST_F(NameEntry, StartAbandonsTheEntryAndKeepsTheDashInMemory) {
 }
 
 TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
-  const std::string sub = folder + "/later";
+  const std::string sub = folder.str() + "/later";
   std::snprintf(g->winners_path, sizeof g->winners_path, "%s/groar.dat", sub.c_str());
   FinishGameWith(*g, 700);
   ClickLetter(*g, 'O');

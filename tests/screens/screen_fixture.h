@@ -14,22 +14,15 @@
 #include "shell/sound.h"
 #include "shell/tick.h"
 #include "support/game_fixture.h"
+#include "support/temp_dir.h"
 
 namespace klumpix::testing {
 
-// A folder of its own for each test's groar.dat.
-inline std::string FreshFolder() {
-  std::string pattern = ::testing::TempDir() + "klumpix-screens-XXXXXX";
-  char* made = mkdtemp(pattern.data());
-  EXPECT_NE(made, nullptr);
-  return pattern;
-}
-
 // The program after its start-up tick: the play screen of type 3, no game
 // running, the winners file (missing, so starter entries) in `folder`.
-inline std::unique_ptr<Game> StartedProgram(const std::string& folder) {
+inline std::unique_ptr<Game> StartedProgram(const TempDir& folder) {
   auto g = NewGame();
-  std::snprintf(g->winners_path, sizeof g->winners_path, "%s/groar.dat", folder.c_str());
+  std::snprintf(g->winners_path, sizeof g->winners_path, "%s/groar.dat", folder.str().c_str());
   g->seed = 7;
   FormCreate(*g);
   g->tick_count = 10;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 
@@ -25,12 +26,8 @@ using Bytes = std::vector<unsigned char>;
 class WinnersFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/klumpix-winners-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
     g_ = NewGame();
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   std::unique_ptr<Game> NewGame() {
     auto g = std::make_unique<Game>();
@@ -59,7 +56,8 @@ class WinnersFile : public ::testing::Test {
     }
   }
 
-  std::string dir_;
+  testing::TempDir temp_;
+  const std::string dir_ = temp_.str();
   std::unique_ptr<Game> g_;
 };
 

@@ -2,7 +2,6 @@
 // A fresh working directory per test, with the generated pictures in res/,
 // so runs write groar.dat and their output files where nobody else looks.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,22 +11,17 @@
 
 #include "app/headless.h"
 #include "app/options.h"
+#include "support/temp_dir.h"
 
 namespace klumpix {
 
 class HeadlessDir : public ::testing::Test {
  protected:
   void SetUp() override {
-    char name[] = "/tmp/klumpix-app-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
     old_dir_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
+    std::filesystem::current_path(dir_.path());
   }
-  void TearDown() override {
-    std::filesystem::current_path(old_dir_);
-    std::filesystem::remove_all(dir_);
-  }
+  void TearDown() override { std::filesystem::current_path(old_dir_); }
 
   // res/ as the build made it, linked (or copied, when a test spoils it).
   void LinkPictures() { std::filesystem::create_directory_symlink(KLUMPIX_TEST_RES_DIR, "res"); }
@@ -54,7 +48,7 @@ class HeadlessDir : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path dir_;
+  testing::TempDir dir_;
   std::filesystem::path old_dir_;
 };
 
