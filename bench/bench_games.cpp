@@ -10,6 +10,7 @@
 #include "shell/mouse.h"
 #include "shell/sound.h"
 #include "shell/tick.h"
+#include "world/objects.h"
 
 namespace klumpix::bench {
 
@@ -26,11 +27,6 @@ const PictureSet& Pictures() {
     return s;
   }();
   return *set;
-}
-
-bool IsPlayfieldCell(const Game& g, int s) {
-  return g.obj.alive[s] > 0 && g.obj.kind[s] == kKindPiece && g.obj.image[s] == kImageField &&
-         g.obj.tag[s] == 1;
 }
 
 // Lays stones on the lowest cells so that no two neighbours share a colour:

@@ -5,6 +5,7 @@
 
 #include "board/neighbors.h"
 #include "shell/game.h"
+#include "world/objects.h"
 
 namespace klumpix {
 namespace {
@@ -21,11 +22,6 @@ constexpr int kAboveRight = 5;
 constexpr int kBelowRight = 6;
 
 constexpr std::int16_t kDropFieldVariant = 8;
-
-bool IsPlayfieldCell(const ObjectTable& obj, int slot) {
-  return obj.alive[slot] > 0 && obj.kind[slot] == kKindPiece && obj.image[slot] == kImageField &&
-         obj.tag[slot] == 1;
-}
 
 // The direction in which a cell at offset (dx, dy) = own - other lies, or 0
 // for a cell in the same row.
@@ -45,7 +41,7 @@ void LinkNeighbors(Game& g) {
   std::int16_t cells[kSlotCount + 1];
   int cell_count = 0;
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (IsPlayfieldCell(obj, s)) cells[cell_count++] = static_cast<std::int16_t>(s);
+    if (IsPlayfieldCell(g, s)) cells[cell_count++] = static_cast<std::int16_t>(s);
   }
   for (int a = 0; a < cell_count; ++a) {
     const int i = cells[a];
@@ -68,7 +64,7 @@ void LinkNeighbors(Game& g) {
 void MarkDropFields(Game& g) {
   ObjectTable& obj = g.obj;
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (IsPlayfieldCell(obj, s) && obj.neighbor[s][kAbove] == 0) obj.variant[s] = kDropFieldVariant;
+    if (IsPlayfieldCell(g, s) && obj.neighbor[s][kAbove] == 0) obj.variant[s] = kDropFieldVariant;
   }
 }
 

@@ -51,10 +51,7 @@ void SetDownCarried(Game& g, std::int32_t drop) {
 // when the left button is held over it.
 void RunDropFields(Game& g) {
   for (int slot = 1; slot <= kSlotCount; ++slot) {
-    if (g.obj.alive[slot] == 0 || g.obj.kind[slot] != kKindPiece ||
-        g.obj.image[slot] != kImageField || g.obj.tag[slot] != 1) {
-      continue;
-    }
+    if (!IsPlayfieldCell(g, slot)) continue;
     std::int16_t& variant = g.obj.variant[slot];
     if (variant != kDropFieldVariant && variant != kDropFieldLitVariant) continue;
     const std::int16_t x = g.obj.x[slot];

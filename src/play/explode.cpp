@@ -36,10 +36,7 @@ void ExplodeStones(Game& g) {
   ObjectTable& o = g.obj;
   bool exploded = false;
   for (int cell = 1; cell <= kSlotCount; ++cell) {
-    if (o.alive[cell] == 0 || o.kind[cell] != kKindPiece || o.image[cell] != kImageField ||
-        o.match_mark[cell] <= 0) {
-      continue;
-    }
+    if (!IsField(g, cell) || o.match_mark[cell] <= 0) continue;
     const std::int16_t stone = o.cell_stone[cell];
     const auto colour = static_cast<std::int16_t>(o.rest_colour[cell]);
     SpawnExplosion(g, o.x[cell], o.y[cell], colour);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/game.h"
+#include "world/objects.h"
 
 namespace klumpix {
 
@@ -14,10 +15,9 @@ bool IsStone(const Game& g, std::int32_t slot) {
          g.obj.kind[slot] == kKindPiece && g.obj.image[slot] == kImageStone;
 }
 
-bool IsPlayfieldCell(const Game& g, std::int32_t slot) {
-  return slot >= 1 && slot <= kSlotCount && g.obj.alive[slot] > 0 &&
-         g.obj.kind[slot] == kKindPiece && g.obj.image[slot] == kImageField &&
-         g.obj.tag[slot] == 1;
+// A cell reference that may point anywhere, even outside the table.
+bool IsValidCell(const Game& g, std::int32_t slot) {
+  return slot >= 1 && slot <= kSlotCount && IsPlayfieldCell(g, slot);
 }
 
 std::string At(const char* what, int a) { return std::string(what) + " " + std::to_string(a); }
@@ -59,7 +59,7 @@ std::string CheckNeighbors(const Game& g) {
     for (int d = 1; d <= 6; ++d) {
       const std::int32_t n = g.obj.neighbor[slot][d];
       if (n == 0) continue;
-      if (!IsPlayfieldCell(g, slot) || !IsPlayfieldCell(g, n)) {
+      if (!IsPlayfieldCell(g, slot) || !IsValidCell(g, n)) {
         return At("neighbor of slot", slot) + At(" links a non-cell", n);
       }
       if (g.obj.neighbor[n][kOpposite[d]] != slot) {

@@ -2,6 +2,7 @@
 #include "play/match.h"
 
 #include "shell/game.h"
+#include "world/objects.h"
 
 namespace klumpix {
 
@@ -12,9 +13,7 @@ namespace klumpix {
 void MatchStones(Game& g) {
   ObjectTable& o = g.obj;
   for (int cell = 1; cell <= kSlotCount; ++cell) {
-    if (o.alive[cell] == 0 || o.kind[cell] != kKindPiece || o.image[cell] != kImageField) {
-      continue;
-    }
+    if (!IsField(g, cell)) continue;
     const std::int32_t colour = o.rest_colour[cell];
     if (colour <= 0) continue;
     std::int32_t same[6];

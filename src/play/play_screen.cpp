@@ -11,15 +11,6 @@
 
 namespace klumpix {
 
-namespace {
-
-// Corner lights that keep the board visible even with nothing going on.
-void QueueCornerLights(Game& g) {
-  AddCornerLights(g, 120, 120, 580, 480, 3.0);
-}
-
-}  // namespace
-
 // One tick of the play screen, run only while screen_mode is 1.
 void PlayScreenTick(Game& g) {
   g.match_count = 0;
@@ -38,7 +29,7 @@ void PlayScreenTick(Game& g) {
     if (g.store[r][1] > 0) stones -= 3;
   }
 
-  QueueCornerLights(g);
+  AddCornerLights(g, 120, 120, 580, 480, 3.0);
   DrawStatusPanel(g, fields, stones);
 
   if (g.game_running) {

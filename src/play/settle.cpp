@@ -2,6 +2,7 @@
 #include "play/settle.h"
 
 #include "shell/game.h"
+#include "world/objects.h"
 #include "shell/sound.h"
 #include "world/floor.h"
 
@@ -14,10 +15,7 @@ namespace klumpix {
 void SettleStones(Game& g) {
   ObjectTable& o = g.obj;
   for (int cell = 1; cell <= kSlotCount; ++cell) {
-    if (o.alive[cell] == 0 || o.kind[cell] != kKindPiece || o.image[cell] != kImageField ||
-        o.tag[cell] != 1) {
-      continue;
-    }
+    if (!IsPlayfieldCell(g, cell)) continue;
     o.rest_colour[cell] = 0;
     o.match_mark[cell] = 0;
     const std::int16_t stone = o.cell_stone[cell];

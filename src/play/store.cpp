@@ -20,10 +20,7 @@ constexpr std::int16_t kShadowOccupied = 2;
 void SetStoreShadows(Game& g, int row, std::int16_t frame) {
   const int column_x = StoreRowX(row);
   for (int slot = 1; slot < kSlotCount; ++slot) {
-    if (g.obj.alive[slot] == 0 || g.obj.kind[slot] != kKindPiece ||
-        g.obj.image[slot] != kImageField || g.obj.tag[slot] == 1) {
-      continue;
-    }
+    if (!IsField(g, slot) || g.obj.tag[slot] == 1) continue;
     if (g.obj.x[slot] - g.obj.half_width[slot] < column_x &&
         column_x < g.obj.x[slot] + g.obj.half_width[slot]) {
       g.obj.frame[slot + 1] = frame;

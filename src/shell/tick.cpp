@@ -55,9 +55,7 @@ void FollowMouse(Game& g) {
   }
   if (!g.game_running || g.game_over) return;
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (o.alive[s] <= 0 || o.kind[s] != kKindPiece || o.image[s] != kImageField || o.tag[s] == 1) {
-      continue;
-    }
+    if (!IsField(g, s) || o.tag[s] == 1) continue;
     o.variant[s] = 1;
     if (o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
         90 < g.mouse_y && g.mouse_y < 170) {

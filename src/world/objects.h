@@ -2,9 +2,20 @@
 // The 900-slot object table: resetting slots and the top-down slot search.
 #include <cstdint>
 
+#include "shell/game.h"
+
 namespace klumpix {
 
-struct Game;
+// A live hex field, on the playfield or in the store.
+inline bool IsField(const Game& g, int slot) {
+  return g.obj.alive[slot] > 0 && g.obj.kind[slot] == kKindPiece &&
+         g.obj.image[slot] == kImageField;
+}
+
+// A field of the playfield: the cells that hold stones and know their neighbours.
+inline bool IsPlayfieldCell(const Game& g, int slot) {
+  return IsField(g, slot) && g.obj.tag[slot] == 1;
+}
 
 void ClearSlot(Game& g, std::int16_t slot);
 void ClearAllSlots(Game& g);
