@@ -2,6 +2,7 @@
 // Freshly built boards and lookups shared by the board tests.
 #include <memory>
 
+#include "world/objects.h"
 #include "board/board.h"
 #include "shell/game.h"
 
@@ -15,15 +16,10 @@ inline std::unique_ptr<Game> BoardOfType(int game_type) {
   return g;
 }
 
-inline bool IsCell(const Game& g, int slot) {
-  const ObjectTable& o = g.obj;
-  return o.alive[slot] > 0 && o.kind[slot] == kKindPiece && o.image[slot] == kImageField && o.tag[slot] == 1;
-}
-
 // The playfield cell centred at (x, y), or 0.
 inline int CellAt(const Game& g, int x, int y) {
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (IsCell(g, s) && g.obj.x[s] == x && g.obj.y[s] == y) return s;
+    if (IsPlayfieldCell(g, s) && g.obj.x[s] == x && g.obj.y[s] == y) return s;
   }
   return 0;
 }

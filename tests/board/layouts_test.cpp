@@ -10,7 +10,6 @@ namespace klumpix {
 namespace {
 
 using test::BoardOfType;
-using test::IsCell;
 
 struct BoardFacts {
   int game_type, cells, slot_top, drop_fields;
@@ -37,7 +36,7 @@ TEST(BoardLayout, EveryGameTypeHasItsCellsExtentsAndDropFields) {
     int cells = 0, drops = 0;
     int x_min = 9999, x_max = 0, y_min = 9999, y_max = 0;
     for (int s = 1; s <= kSlotCount; ++s) {
-      if (!IsCell(*g, s)) continue;
+      if (!IsPlayfieldCell(*g, s)) continue;
       ++cells;
       drops += o.variant[s] == 8;
       x_min = std::min<int>(x_min, o.x[s]);
@@ -58,11 +57,11 @@ TEST(BoardLayout, EveryGameTypeHasItsCellsExtentsAndDropFields) {
     EXPECT_EQ(o.x[105], b.first_x);
     EXPECT_EQ(o.y[105], b.first_y);
     const int last = b.slot_top - 1;
-    EXPECT_TRUE(IsCell(*g, last));
+    EXPECT_TRUE(IsPlayfieldCell(*g, last));
     EXPECT_EQ(o.x[last], b.last_x);
     EXPECT_EQ(o.y[last], b.last_y);
     for (int s = 105; s < b.slot_top; s += 2) {
-      ASSERT_TRUE(IsCell(*g, s)) << s;
+      ASSERT_TRUE(IsPlayfieldCell(*g, s)) << s;
       EXPECT_EQ(o.image[s + 1], kImageShadow);
       EXPECT_EQ(o.x[s + 1], o.x[s] + 10);
       EXPECT_EQ(o.y[s + 1], o.y[s] + 10);

@@ -8,7 +8,6 @@ namespace {
 
 using test::BoardOfType;
 using test::CellAt;
-using test::IsCell;
 using test::NeighborCount;
 
 // Offset of the neighbour in each direction, and the opposite direction.
@@ -24,7 +23,7 @@ TEST(Neighbors, LinksAreSymmetricAndPointAtTheAdjacentCellOnEveryBoard) {
     for (int i = 1; i <= kSlotCount; ++i) {
       for (int d = 1; d <= 6; ++d) {
         const int j = o.neighbor[i][d];
-        if (!IsCell(*g, i)) {
+        if (!IsPlayfieldCell(*g, i)) {
           EXPECT_EQ(j, 0) << "slot " << i;  // store fields, shadows, frame, free slots
           continue;
         }
@@ -61,7 +60,7 @@ TEST(Neighbors, SeparatePiecesOfABoardShareNoLinks) {
     SCOPED_TRACE(type);
     auto g = BoardOfType(type);
     for (int i = 1; i <= kSlotCount; ++i) {
-      if (!IsCell(*g, i)) continue;
+      if (!IsPlayfieldCell(*g, i)) continue;
       for (int d = 1; d <= 6; ++d) {
         const int j = g->obj.neighbor[i][d];
         if (j != 0) {
@@ -77,7 +76,7 @@ TEST(Neighbors, DropFieldsAreTheCellsWithNothingStraightAbove) {
     SCOPED_TRACE(type);
     auto g = BoardOfType(type);
     for (int s = 1; s <= kSlotCount; ++s) {
-      if (IsCell(*g, s)) {
+      if (IsPlayfieldCell(*g, s)) {
         EXPECT_EQ(g->obj.variant[s] == 8, g->obj.neighbor[s][4] == 0) << s;
       }
     }

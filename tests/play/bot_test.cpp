@@ -7,6 +7,7 @@
 #include <iostream>
 #include <vector>
 
+#include "world/objects.h"
 #include "play/invariants.h"
 #include "shell/tick.h"
 #include "play_fixture.h"
@@ -108,8 +109,7 @@ class Bot {
   std::vector<std::int16_t> DropFields() const {
     std::vector<std::int16_t> out;
     for (int s = 1; s <= kSlotCount; ++s) {
-      if (g_.obj.alive[s] && g_.obj.kind[s] == kKindPiece && g_.obj.image[s] == kImageField &&
-          g_.obj.tag[s] == 1 && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
+      if (IsPlayfieldCell(g_, s) && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
         out.push_back(static_cast<std::int16_t>(s));
       }
     }

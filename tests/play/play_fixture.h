@@ -61,8 +61,7 @@ inline std::int16_t ColumnCell(int i) { return static_cast<std::int16_t>(103 + 2
 // The playfield cell centred on (x, y), or 0.
 inline std::int16_t CellAt(const Game& g, int x, int y) {
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (g.obj.alive[s] && g.obj.kind[s] == kKindPiece && g.obj.image[s] == kImageField &&
-        g.obj.tag[s] == 1 && g.obj.x[s] == x && g.obj.y[s] == y) {
+    if (IsPlayfieldCell(g, s) && g.obj.x[s] == x && g.obj.y[s] == y) {
       return static_cast<std::int16_t>(s);
     }
   }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <random>
 
+#include "world/objects.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 
@@ -115,8 +116,7 @@ class SoakHand {
     std::int16_t drops[kSlotCount];
     int n = 0;
     for (std::int16_t s = 1; s <= kSlotCount; ++s) {
-      if (g_.obj.alive[s] && g_.obj.kind[s] == kKindPiece && g_.obj.image[s] == kImageField &&
-          g_.obj.tag[s] == 1 && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
+      if (IsPlayfieldCell(g_, s) && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
         drops[n++] = s;
       }
     }
