@@ -2,6 +2,7 @@
 // its countdowns and the status panel on the right.
 #include "core/short_text.h"
 #include "play/play_steps.h"
+#include "screens/score_text.h"
 #include "screens/text_layer.h"
 #include "shell/game.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::int16_t kPanelFont = 6;
 constexpr int kStoreFields = 42;
-constexpr std::int32_t kUndrawnScore = 10000000;
 
 // One panel line: a label with a number right after it.
 void WriteCounter(Game& g, std::int16_t y, const char* label, std::int32_t value) {
@@ -56,13 +56,9 @@ void WritePlaceLine(Game& g) {
   }
 }
 
-// The score, padded with spaces to seven characters so it stays right-aligned.
 void WriteScore(Game& g) {
-  if (g.score >= kUndrawnScore) return;
   ShortText text;
-  for (std::int32_t limit = 1000000; limit >= 10 && g.score < limit; limit /= 10) text.Append(' ');
-  text.AppendNumber(g.score);
-  WriteText(g, 700, 320, kPanelFont, 0, text.c_str());
+  if (FormatSevenPlaceScore(g.score, text)) WriteText(g, 700, 320, kPanelFont, 0, text.c_str());
 }
 
 }  // namespace

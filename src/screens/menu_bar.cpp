@@ -2,6 +2,7 @@
 
 #include "board/board.h"
 #include "core/short_text.h"
+#include "screens/score_text.h"
 #include "screens/text_layer.h"
 #include "shell/game.h"
 
@@ -58,9 +59,6 @@ constexpr std::int16_t kFontDark = 6;
 constexpr std::int16_t kFontPlain = 7;
 constexpr std::int16_t kFontLarge = 2;
 
-// Scores from here on no longer fit the seven places of the column.
-constexpr std::int32_t kScoreColumnLimit = 10000000;
-
 void WriteLabel(Game& g, const ButtonLabel& label) {
   WriteText(g, static_cast<std::int16_t>(label.x - label.dx),
             static_cast<std::int16_t>(label.y - label.dy), kFontGreen, 0, label.text);
@@ -94,17 +92,6 @@ void RunTypeMenu(Game& g) {
   }
 }
 
-// The score right-aligned in seven places; too big a score is left out.
-void WriteWinnerScore(Game& g, std::int16_t y, std::int16_t font, std::int32_t score) {
-  if (score >= kScoreColumnLimit) return;
-  ShortText text;
-  for (std::int32_t bound = 1000000; bound >= 10; bound /= 10) {
-    if (score < bound) text.Append(' ');
-  }
-  text.AppendNumber(score);
-  WriteText(g, 700, y, font, 0, text.c_str());
-}
-
 void WriteWinnersTable(Game& g) {
   WriteText(g, 665, 446, kFontPlain, 0, "  SIEGER");
   for (int p = 1; p <= kPlaces; ++p) {
@@ -115,7 +102,10 @@ void WriteWinnersTable(Game& g) {
     place.Append('.');
     WriteText(g, 646, y, font, 0, place.c_str());
     WriteText(g, 660, y, font, 0, g.winner_name[g.game_type][p].c_str());
-    WriteWinnerScore(g, y, font, g.winner_score[g.game_type][p]);
+    ShortText score;
+    if (FormatSevenPlaceScore(g.winner_score[g.game_type][p], score)) {
+      WriteText(g, 700, y, font, 0, score.c_str());
+    }
   }
 }
 
