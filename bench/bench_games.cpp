@@ -79,7 +79,7 @@ void BusyTick(Game& g) {
       int row = 0;
       for (int r = 1; r <= kStoreRows && row == 0; ++r)
         if (g.store[r][1] > 0) row = r;
-      if (row > 0) DXDraw1MouseMove(g, 30 * row + 120, 130);
+      if (row > 0) DXDraw1MouseMove(g, StoreRowX(row), 130);
     } else {
       // Prefer a drop field whose column is topped by the colour of the
       // lowest carried stone, so groups form and explode often.

@@ -138,11 +138,8 @@ void BuildBoard(Game& g) {
   g.slot_top = 0;
   CreateFixedObjects(g);
   g.slot_top = kLastFixedSlot;
-  // Store row r is a column at x = 150..540, its places at y = 106, 132, 158.
-  for (std::int16_t r = 1; r <= kStoreRows; ++r) {
-    for (std::int16_t k = 1; k <= kStorePlaces; ++k) {
-      AddStoreCell(g, static_cast<std::int16_t>(120 + 30 * r), static_cast<std::int16_t>(80 + 26 * k), 1);
-    }
+  for (int r = 1; r <= kStoreRows; ++r) {
+    for (int k = 1; k <= kStorePlaces; ++k) AddStoreCell(g, StoreRowX(r), StorePlaceY(k), 1);
   }
   AddLayoutCells(g, g.game_type);
   LinkNeighbors(g);

@@ -1,15 +1,12 @@
 #pragma once
-// The steps of the play-screen tick, each in its own file, and the store
-// geometry they share.
+// The steps of the play-screen tick, each in its own file.
 #include <cstdint>
+
+#include "board/board.h"
 
 namespace klumpix {
 
 struct Game;
-
-// Store row r lies on one column; its three places are stacked from the top.
-constexpr std::int16_t StoreRowX(int row) { return static_cast<std::int16_t>(30 * row + 120); }
-constexpr std::int16_t StorePlaceY(int place) { return static_cast<std::int16_t>(26 * place + 80); }
 
 void RunRowCountdown(Game& g);
 void StepCountdownStart(Game& g);

@@ -13,20 +13,18 @@ namespace {
 struct ButtonLabel {
   std::int16_t slot;
   const char* text;
-  std::int16_t x, y;    // the button's centre
-  std::int16_t dx, dy;  // the label starts this far up and left of it
+  std::int16_t dx, dy;  // the label starts this far up and left of the button's centre
 };
 
 constexpr ButtonLabel kFrameLabels[] = {
-    {5, "EXIT", 54, 52, 22, 4},    {6, "ENDE", 54, 546, 24, 4},   {7, "SPIEL", 153, 27, 26, 4},
-    {8, "HILFE", 253, 27, 28, 4},  {9, "INFO", 350, 27, 24, 4},   {10, "SOUND", 450, 27, 28, 9},
-    {11, "LICHT", 552, 27, 28, 9}, {12, "START", 51, 200, 26, 4}, {13, "NEU", 51, 299, 20, 4},
-    {14, "ENTER", 52, 398, 28, 4},
+    {5, "EXIT", 22, 4},   {6, "ENDE", 24, 4},  {7, "SPIEL", 26, 4}, {8, "HILFE", 28, 4},
+    {9, "INFO", 24, 4},   {10, "SOUND", 28, 9}, {11, "LICHT", 28, 9}, {12, "START", 26, 4},
+    {13, "NEU", 20, 4},   {14, "ENTER", 28, 4},
 };
 
 constexpr ButtonLabel kConfirmLabels[] = {
-    {15, "JA", 323, 348, 17, 4},
-    {16, "NEIN", 481, 348, 22, 4},
+    {15, "JA", 17, 4},
+    {16, "NEIN", 22, 4},
 };
 
 constexpr std::int16_t kSoundSlot = 10;
@@ -60,12 +58,14 @@ constexpr std::int16_t kFontPlain = 7;
 constexpr std::int16_t kFontLarge = 2;
 
 void WriteLabel(Game& g, const ButtonLabel& label) {
-  WriteText(g, static_cast<std::int16_t>(label.x - label.dx),
-            static_cast<std::int16_t>(label.y - label.dy), kFontGreen, 0, label.text);
+  const std::int16_t x = g.obj.x[label.slot];
+  const std::int16_t y = g.obj.y[label.slot];
+  WriteText(g, static_cast<std::int16_t>(x - label.dx), static_cast<std::int16_t>(y - label.dy),
+            kFontGreen, 0, label.text);
   if (label.slot != kSoundSlot && label.slot != kLightSlot) return;
   ShortText value;
   value.AppendNumber(label.slot == kSoundSlot ? g.sound_volume : g.light_level);
-  WriteText(g, static_cast<std::int16_t>(label.x - 28), static_cast<std::int16_t>(label.y + 1),
+  WriteText(g, static_cast<std::int16_t>(x - 28), static_cast<std::int16_t>(y + 1),
             kFontGreen, 0, value.c_str());
 }
 
