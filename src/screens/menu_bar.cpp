@@ -1,6 +1,7 @@
 #include "screens/menu_bar.h"
 
 #include "board/board.h"
+#include "board/buttons.h"
 #include "core/short_text.h"
 #include "screens/score_text.h"
 #include "screens/text_layer.h"
@@ -17,20 +18,17 @@ struct ButtonLabel {
 };
 
 constexpr ButtonLabel kFrameLabels[] = {
-    {5, "EXIT", 22, 4},   {6, "ENDE", 24, 4},  {7, "SPIEL", 26, 4}, {8, "HILFE", 28, 4},
-    {9, "INFO", 24, 4},   {10, "SOUND", 28, 9}, {11, "LICHT", 28, 9}, {12, "START", 26, 4},
-    {13, "NEU", 20, 4},   {14, "ENTER", 28, 4},
+    {kSlotExit, "EXIT", 22, 4},   {kSlotEnde, "ENDE", 24, 4},   {kSlotSpiel, "SPIEL", 26, 4},
+    {kSlotHilfe, "HILFE", 28, 4}, {kSlotInfo, "INFO", 24, 4},   {kSlotSound, "SOUND", 28, 9},
+    {kSlotLicht, "LICHT", 28, 9}, {kSlotStart, "START", 26, 4}, {kSlotNeu, "NEU", 20, 4},
+    {kSlotEnter, "ENTER", 28, 4},
 };
 
 constexpr ButtonLabel kConfirmLabels[] = {
-    {15, "JA", 17, 4},
-    {16, "NEIN", 22, 4},
+    {kSlotJa, "JA", 17, 4},
+    {kSlotNein, "NEIN", 22, 4},
 };
 
-constexpr std::int16_t kSoundSlot = 10;
-constexpr std::int16_t kLightSlot = 11;
-constexpr std::int16_t kConfirmPanelSlot = 19;
-constexpr std::int32_t kConfirmBoxNumber = 1;
 
 struct MenuEntry {
   const char* text;
@@ -62,9 +60,9 @@ void WriteLabel(Game& g, const ButtonLabel& label) {
   const std::int16_t y = g.obj.y[label.slot];
   WriteText(g, static_cast<std::int16_t>(x - label.dx), static_cast<std::int16_t>(y - label.dy),
             kFontGreen, 0, label.text);
-  if (label.slot != kSoundSlot && label.slot != kLightSlot) return;
+  if (label.slot != kSlotSound && label.slot != kSlotLicht) return;
   ShortText value;
-  value.AppendNumber(label.slot == kSoundSlot ? g.sound_volume : g.light_level);
+  value.AppendNumber(label.slot == kSlotSound ? g.sound_volume : g.light_level);
   WriteText(g, static_cast<std::int16_t>(x - 28), static_cast<std::int16_t>(y + 1),
             kFontGreen, 0, value.c_str());
 }
@@ -124,7 +122,7 @@ void RunMenuBar(Game& g) {
   // A new type shows its board at once, in this same tick.
   if (g.game_type != type_at_entry) BuildBoard(g);
   WriteWinnersTable(g);
-  if (g.confirm_open && g.obj.tag[kConfirmPanelSlot] == kConfirmBoxNumber) {
+  if (g.confirm_open && g.obj.tag[kSlotConfirmPanel] == kConfirmBoxNumber) {
     WriteText(g, 240, 230, kFontLarge, 0, "WOLLEN SIE WIRKLICH");
     WriteText(g, 240, 250, kFontLarge, 0, "DAS SPIEL VERLASSEN");
     WriteText(g, 240, 270, kFontLarge, 0, "         ?         ");
