@@ -48,7 +48,8 @@ int RunHeadless(const Options& options) {
   InputScript script;
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
-  if (const int status = PrepareRun(options, script, *g, *pictures); status != 0) return status;
+  if (const int status = PrepareRun(options, script, *g); status != 0) return status;
+  if (!LoadGamePictures(*g, *pictures)) return 1;
 
   EventFeed feed(script.events);
   std::vector<InputEvent> delivered;

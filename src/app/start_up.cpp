@@ -39,27 +39,31 @@ bool LoadScriptOption(const Options& options, InputScript& script, std::string& 
   return LoadInputScript(options.input_path, script, error);
 }
 
-bool StartGame(Game& g, PictureSet& pictures, std::uint64_t seed, std::string& error) {
+void StartGame(Game& g, std::uint64_t seed) {
   ResetGame(g);
   g.seed = seed;
   std::snprintf(g.winners_path, sizeof g.winners_path, "%s", "groar.dat");
-  if (!LoadPictures(FindResDir(), pictures, error)) return false;
-  AttachPictures(g, pictures);
   FormCreate(g);
-  return true;
 }
 
-int PrepareRun(const Options& options, InputScript& script, Game& g, PictureSet& pictures) {
+int PrepareRun(const Options& options, InputScript& script, Game& g) {
   std::string error;
   if (!LoadScriptOption(options, script, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
-  if (!StartGame(g, pictures, ChooseSeed(options, script), error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 1;
-  }
+  StartGame(g, ChooseSeed(options, script));
   return 0;
+}
+
+bool LoadGamePictures(Game& g, PictureSet& pictures) {
+  std::string error;
+  if (!LoadPictures(FindResDir(), pictures, error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return false;
+  }
+  AttachPictures(g, pictures);
+  return true;
 }
 
 bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,

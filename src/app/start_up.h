@@ -23,15 +23,18 @@ std::uint64_t ChooseSeed(const Options& options, const InputScript& script);
 // Reads the --input script if one is given (an empty script otherwise).
 bool LoadScriptOption(const Options& options, InputScript& script, std::string& error);
 
-// Resets the game, seeds it, points it at groar.dat in the working directory,
-// loads and attaches the pictures and creates the form. On a picture that
-// cannot be loaded returns false with `error` naming the file.
-bool StartGame(Game& g, PictureSet& pictures, std::uint64_t seed, std::string& error);
+// Resets the game, seeds it, points it at groar.dat in the working directory
+// and creates the form.
+void StartGame(Game& g, std::uint64_t seed);
 
 // Everything before the first tick of a run: reads the script, picks the
-// seed, starts the game. Returns 0, or the exit status after printing why
-// (2 for a bad script, 1 for a picture that cannot be loaded).
-int PrepareRun(const Options& options, InputScript& script, Game& g, PictureSet& pictures);
+// seed, starts the game. Returns 0, or 2 after printing why the script is bad.
+int PrepareRun(const Options& options, InputScript& script, Game& g);
+
+// Loads the thirteen pictures and hands them to the game; they are needed
+// from the start-up tick on. False after printing which file is missing or
+// damaged.
+bool LoadGamePictures(Game& g, PictureSet& pictures);
 
 // Writes `bytes` to `path`; false with a one-line reason otherwise.
 bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,

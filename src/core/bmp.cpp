@@ -70,26 +70,20 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, Picture& out, std::st
   }
   out.width = width;
   out.height = height;
-  out.pixels.assign(static_cast<std::size_t>(width) * height, 0);
+  out.pixels.resize(static_cast<std::size_t>(width) * height);
+  const int bytes_per_pixel = bits / 8;
   for (int y = 0; y < height; ++y) {
     const int src_row = bottom_up ? height - 1 - y : y;
-    const std::uint8_t* row = data + pixel_offset + stride * static_cast<std::size_t>(src_row);
-    for (int x = 0; x < width; ++x) {
-      int r, g, b;
-      if (bits == 8) {
-        std::uint8_t index = row[x];
-        if (index >= palette_count) index = 0;
+    const std::uint8_t* in = data + pixel_offset + stride * static_cast<std::size_t>(src_row);
+    std::uint16_t* px = &out.pixels[static_cast<std::size_t>(y) * width];
+    if (bits == 8) {
+      for (int x = 0; x < width; ++x) {
+        const std::uint8_t index = in[x] < palette_count ? in[x] : 0;
         const std::uint8_t* entry = palette + 4 * index;
-        b = entry[0];
-        g = entry[1];
-        r = entry[2];
-      } else {
-        const std::uint8_t* px = row + static_cast<std::size_t>(x) * (bits / 8);
-        b = px[0];
-        g = px[1];
-        r = px[2];
+        px[x] = Rgb565(entry[2], entry[1], entry[0]);
       }
-      out.pixels[static_cast<std::size_t>(y) * width + x] = Rgb565(r, g, b);
+    } else {
+      for (int x = 0; x < width; ++x, in += bytes_per_pixel) px[x] = Rgb565(in[2], in[1], in[0]);
     }
   }
   return true;

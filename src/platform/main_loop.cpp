@@ -49,8 +49,7 @@ int RunInteractive(const Options& options) {
   InputScript script;
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
-  // Pictures first: a missing file stops us before any window opens.
-  if (const int status = PrepareRun(options, script, *g, *pictures); status != 0) return status;
+  if (const int status = PrepareRun(options, script, *g); status != 0) return status;
 
   std::string error;
   SdlSession sdl;
@@ -64,11 +63,11 @@ int RunInteractive(const Options& options) {
     return 1;
   }
   MixerSoundSink sound;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-    sound.Open();
-  } else {
-    std::fprintf(stderr, "klumpix: no sound: %s\n", SDL_GetError());
-  }
+  // The pictures and the sound device are made ready in the pauses between
+  // the first black ticks, one after the other, so the window shows at once
+  // and the black ticks keep their pace.
+  bool pictures_loaded = false;
+  bool sound_opened = false;
 
   std::vector<InputEvent> recording;
   Input input(options.record_path.empty() ? nullptr : &recording);
@@ -124,6 +123,17 @@ int RunInteractive(const Options& options) {
     DXTimer1Timer(*g, sound);
     video.Present(g->screen);
     tick_log.Presented(g->tick_count);
+    if (!pictures_loaded) {
+      pictures_loaded = true;
+      if (!LoadGamePictures(*g, *pictures)) return 1;
+    } else if (!sound_opened) {
+      sound_opened = true;
+      if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        sound.Open();
+      } else {
+        std::fprintf(stderr, "klumpix: no sound: %s\n", SDL_GetError());
+      }
+    }
     if (g->quit_requested) {
       SaveRecording(options, g->seed, recording);
       return 0;

@@ -1,7 +1,6 @@
 #include "shell/assets.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <vector>
 
 #include "core/bmp.h"
@@ -25,17 +24,34 @@ const PictureFile kPictureFiles[kPictureCount + 1] = {
     {"effekte/expl.bmp", kKeyBlack, 450, 2100},
 };
 
+namespace {
+
+// The file in one read; the explosion sheet alone is nearly 3 MB.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return false;
+  bool ok = std::fseek(f, 0, SEEK_END) == 0;
+  const long size = ok ? std::ftell(f) : -1;
+  ok = size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+  if (ok) {
+    bytes.resize(static_cast<std::size_t>(size));
+    ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  }
+  std::fclose(f);
+  return ok;
+}
+
+}  // namespace
+
 bool LoadPictures(const std::string& res_dir, PictureSet& set, std::string& error) {
   for (int i = 1; i <= kPictureCount; ++i) {
     const PictureFile& file = kPictureFiles[i];
     const std::string path = res_dir + "/" + file.path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes)) {
       error = path + ": cannot open picture";
       return false;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
     std::string why;
     Picture& pic = set.sheets[i];
     if (!DecodeBmp(bytes.data(), bytes.size(), pic, why)) {

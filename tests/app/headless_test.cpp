@@ -56,8 +56,8 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
   // call delivered and recorded with the tick that reads it.
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
-  std::string error;
-  ASSERT_TRUE(StartGame(*g, *pictures, 4242, error)) << error;
+  StartGame(*g, 4242);
+  ASSERT_TRUE(LoadGamePictures(*g, *pictures));
   PointerTranslator mouse;
   std::vector<InputEvent> recording;
   auto deliver = [&](const PointerCalls& calls) {
