@@ -9,7 +9,7 @@
 #include "shell/assets.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 #include "world/objects.h"
 
 namespace klumpix::bench {

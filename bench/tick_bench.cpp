@@ -7,15 +7,15 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_games.h"
 #include "board/board.h"
 #include "play/object_update.h"
 #include "screens/text_layer.h"
-#include "bench/bench_games.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 #include "world/floor.h"
 #include "world/renderer.h"
 

@@ -16,7 +16,7 @@
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 namespace {
 

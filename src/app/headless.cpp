@@ -17,7 +17,7 @@
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 

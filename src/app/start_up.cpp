@@ -8,7 +8,7 @@
 
 #include "shell/assets.h"
 #include "shell/game.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 

@@ -5,7 +5,7 @@
 
 #include "app/input_script.h"
 #include "app/options.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 

@@ -17,7 +17,7 @@
 #include "platform/video.h"
 #include "shell/assets.h"
 #include "shell/game.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 

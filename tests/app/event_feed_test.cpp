@@ -6,7 +6,7 @@
 
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 namespace {

@@ -3,16 +3,16 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/event_feed.h"
 #include "app/input_script.h"
 #include "app/pointer_events.h"
-#include "app/event_feed.h"
 #include "app/start_up.h"
 #include "app/state_dump.h"
-#include "support/headless_dir.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
+#include "support/headless_dir.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 namespace {

@@ -7,10 +7,10 @@
 #include <iostream>
 #include <vector>
 
-#include "world/objects.h"
 #include "play/invariants.h"
-#include "shell/tick.h"
 #include "play_fixture.h"
+#include "tick/tick.h"
+#include "world/objects.h"
 
 namespace klumpix {
 namespace {

@@ -10,8 +10,8 @@
 #include "play/play_screen.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
 #include "support/game_fixture.h"
+#include "tick/tick.h"
 #include "world/objects.h"
 
 namespace klumpix::testing {

@@ -12,14 +12,14 @@
 #include <memory>
 #include <string>
 
-#include "support/temp_dir.h"
 #include "app/start_up.h"
 #include "play/invariants.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
 #include "soak_hand.h"
+#include "support/temp_dir.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 namespace {

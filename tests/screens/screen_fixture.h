@@ -12,9 +12,9 @@
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
-#include "shell/tick.h"
 #include "support/game_fixture.h"
 #include "support/temp_dir.h"
+#include "tick/tick.h"
 
 namespace klumpix::testing {
 

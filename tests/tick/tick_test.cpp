@@ -1,4 +1,4 @@
-#include "shell/tick.h"
+#include "tick/tick.h"
 
 #include <gtest/gtest.h>
 
