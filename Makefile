@@ -2,25 +2,47 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script
 ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test asan-test bench soak fuzz clean
+.PHONY: setup setup-web configure build run test web web-serve asan-test bench soak fuzz clean
 
 setup:
 	@bash tools/setup.sh
 
-build: setup
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# What the page and its browser test need besides: emscripten, chromium, npm packages.
+setup-web: setup
+	@bash tools/setup_web.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKLUMPIX_WEB_SITE=$(abspath $(WEB_BUILD))/site >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	./$(BUILD)/klumpix $(ARGS)
 
-test: build
+test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The page in $(WEB_BUILD)/site: the core as WebAssembly, with the native
+# build's pictures and sounds.
+web: setup-web configure
+	@cmake --build $(BUILD) --target assets
+	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Release -DKLUMPIX_ASSETS_BUILD=$(abspath $(BUILD)) >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
+	@echo "web: the page is in $(WEB_BUILD)/site"
+
+web-serve: web
+	@echo "klumpix: http://127.0.0.1:$(WEB_PORT)/"
+	@cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
 asan-test: setup
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON \
@@ -54,4 +76,4 @@ bench: build
 	./$(BUILD)/klumpix_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD)

@@ -112,11 +112,10 @@ std::vector<std::uint8_t> EncodeScreenshotBmp(const Surface& screen) {
   PutU32(out, 0);
   for (int y = kScreenHeight - 1; y >= 0; --y) {
     for (int x = 0; x < kScreenWidth; ++x) {
-      const std::uint16_t p = screen.pixels[y * kScreenWidth + x];
-      const int r5 = p >> 11, g6 = (p >> 5) & 0x3F, b5 = p & 0x1F;
-      out.push_back(static_cast<std::uint8_t>((b5 << 3) | (b5 >> 2)));
-      out.push_back(static_cast<std::uint8_t>((g6 << 2) | (g6 >> 4)));
-      out.push_back(static_cast<std::uint8_t>((r5 << 3) | (r5 >> 2)));
+      const Rgb888 c = ExpandRgb565(screen.pixels[y * kScreenWidth + x]);
+      out.push_back(c.b);
+      out.push_back(c.g);
+      out.push_back(c.r);
     }
   }
   return out;

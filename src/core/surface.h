@@ -12,6 +12,18 @@ constexpr int kScreenHeight = 600;
 constexpr std::uint16_t Rgb565(int r, int g, int b) {
   return static_cast<std::uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
 }
+// One RGB565 pixel as 8-bit red, green and blue, the low bits filled from the
+// high ones, as screenshots and the browser's canvas show it.
+struct Rgb888 {
+  std::uint8_t r, g, b;
+};
+constexpr Rgb888 ExpandRgb565(std::uint16_t p) {
+  const int r5 = p >> 11, g6 = (p >> 5) & 0x3F, b5 = p & 0x1F;
+  return {static_cast<std::uint8_t>((r5 << 3) | (r5 >> 2)),
+          static_cast<std::uint8_t>((g6 << 2) | (g6 >> 4)),
+          static_cast<std::uint8_t>((b5 << 3) | (b5 >> 2))};
+}
+
 constexpr std::uint16_t kKeyMagenta = Rgb565(255, 0, 255);  // 0xF81F
 constexpr std::uint16_t kKeyBlack = 0x0000;
 

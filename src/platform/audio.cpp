@@ -4,7 +4,6 @@
 #include <SDL_mixer.h>
 #include <strings.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -15,10 +14,6 @@ namespace klumpix {
 namespace {
 
 constexpr int kChannels = 32;  // enough for many copies of a sound at once
-
-// A level in hundredths of a decibel (0 full, below 0 quieter) as a linear
-// gain of the sound's amplitude: -2000 is a tenth.
-double GainOf(std::int32_t level) { return std::pow(10.0, static_cast<double>(level) / 2000.0); }
 
 const EmbeddedSound* FindEmbedded(const char* name) {
   for (const EmbeddedSound& s : kEmbeddedSounds) {
@@ -66,21 +61,19 @@ void MixerSoundSink::Open() {
 void MixerSoundSink::SetPan(SoundId id, std::int32_t pan) { pan_[id] = pan; }
 
 void MixerSoundSink::SetVolume(SoundId id, std::int32_t volume) {
-  volume_[id] = std::clamp(volume, -10000, 0);
+  volume_[id] = volume;
   if (!open_) return;
-  Mix_VolumeChunk(chunks_[id], static_cast<int>(std::lround(MIX_MAX_VOLUME * GainOf(volume_[id]))));
+  const double gain = GainsOf(volume, 0).volume;
+  Mix_VolumeChunk(chunks_[id], static_cast<int>(std::lround(MIX_MAX_VOLUME * gain)));
 }
 
 void MixerSoundSink::Play(SoundId id) {
   if (!open_) return;
   const int channel = Mix_PlayChannel(-1, chunks_[id], 0);
   if (channel < 0) return;  // every channel busy: this copy is dropped
-  // Positive pan quietens the left side, negative the right.
-  const std::int32_t pan = std::clamp(pan_[id], -10000, 10000);
-  const Uint8 quiet = static_cast<Uint8>(std::lround(255.0 * GainOf(-std::abs(pan))));
-  const Uint8 left = pan > 0 ? quiet : 255;
-  const Uint8 right = pan < 0 ? quiet : 255;
-  Mix_SetPanning(channel, left, right);
+  const SoundGains gains = GainsOf(volume_[id], pan_[id]);
+  Mix_SetPanning(channel, static_cast<Uint8>(std::lround(255.0 * gains.left)),
+                 static_cast<Uint8>(std::lround(255.0 * gains.right)));
 }
 
 }  // namespace klumpix

@@ -1,6 +1,7 @@
 #include "shell/sound.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "shell/game.h"
 
@@ -30,7 +31,20 @@ constexpr SoundId kStartOrder[] = {kSoundMaser3,    kSoundExplosion1, kSoundTusc
 
 std::int32_t ClampVolume(std::int32_t v) { return std::clamp(v, -10000, 0); }
 
+// A level in hundredths of a decibel (0 full, below 0 quieter) as a linear
+// gain of the sound's amplitude: -2000 is a tenth.
+double GainOfLevel(std::int32_t level) {
+  return std::pow(10.0, static_cast<double>(level) / 2000.0);
+}
+
 }  // namespace
+
+SoundGains GainsOf(std::int32_t volume, std::int32_t pan) {
+  // Positive pan quietens the left side, negative the right.
+  const std::int32_t p = std::clamp(pan, -10000, 10000);
+  const double quiet = GainOfLevel(-std::abs(p));
+  return {GainOfLevel(std::clamp(volume, -10000, 0)), p > 0 ? quiet : 1.0, p < 0 ? quiet : 1.0};
+}
 
 const char* SoundName(SoundId id) { return kSounds[id].name; }
 

@@ -30,6 +30,13 @@ class SoundSink {
   virtual void Play(SoundId id) = 0;
 };
 
+// How loud a copy of a sound plays, as linear amplitude factors 0..1: the
+// volume's, and each side's after the pan has quietened one of them.
+struct SoundGains {
+  double volume, left, right;
+};
+SoundGains GainsOf(std::int32_t volume, std::int32_t pan);
+
 // A sink that plays nothing (headless runs and tests).
 class SilentSoundSink : public SoundSink {
  public:

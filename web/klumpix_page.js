@@ -1,0 +1,256 @@
+// The page around the game module: the canvas, the pointer, Web Audio, the
+// files kept in the browser's storage, and the page's functions for tests and
+// bug reports (window.klumpix).
+(function () {
+  'use strict';
+  const kWidth = 800;
+  const kHeight = 600;
+  const kMaxCopies = 32;        // sounds playing at once, as the desktop mixer's channels
+  const kDoubleClickMs = 500;   // presses this close in time and place count as one run
+  const kDoubleClickPx = 32;
+  const kStorePrefix = 'klumpix/';
+  const kStoredFiles = ['groar.dat'];
+
+  const statusLine = document.getElementById('status');
+  const canvas = document.getElementById('screen');
+  const context = canvas.getContext('2d', {alpha: false});
+  let notice = '';  // a lasting note, shown once the game runs
+
+  function fitCanvas() {
+    const height = window.innerHeight - canvas.offsetTop;
+    const scale = Math.max(0, Math.min(window.innerWidth / kWidth, height / kHeight));
+    canvas.style.width = Math.floor(kWidth * scale) + 'px';
+    canvas.style.height = Math.floor(kHeight * scale) + 'px';
+  }
+
+  function showStatus(text) {
+    statusLine.textContent = text;
+    statusLine.hidden = text === '';
+    fitCanvas();
+  }
+
+  function showMessage(text) {
+    canvas.hidden = true;
+    showStatus(text);
+  }
+
+  window.addEventListener('resize', fitCanvas);
+  fitCanvas();
+  if (typeof WebAssembly !== 'object') {
+    showMessage('This browser cannot run WebAssembly, which klumpix needs.');
+    return;
+  }
+
+  // --- files: groar.dat lives in localStorage, as base64 ---
+  let storage = null;
+  try {
+    storage = window.localStorage;
+    storage.setItem(kStorePrefix + 'probe', '1');
+    storage.removeItem(kStorePrefix + 'probe');
+  } catch (e) {
+    storage = null;
+  }
+  const storedStamp = {};
+
+  function bytesToBase64(bytes) {
+    let text = '';
+    for (let i = 0; i < bytes.length; ++i) text += String.fromCharCode(bytes[i]);
+    return btoa(text);
+  }
+
+  function base64ToBytes(text) {
+    const raw = atob(text);
+    const bytes = new Uint8Array(raw.length);
+    for (let i = 0; i < raw.length; ++i) bytes[i] = raw.charCodeAt(i);
+    return bytes;
+  }
+
+  // A file's identity and age: a save writes a fresh file and renames it.
+  function stamp(path) {
+    try {
+      const st = Module.FS.stat(path);
+      return st.ino + ' ' + st.mtime.getTime() + ' ' + st.size;
+    } catch (e) {
+      return null;
+    }
+  }
+
+  // Before main(): the stored files are laid into /data. Without storage the
+  // folder is not made, so a save fails on the game's screen.
+  function loadStoredFiles() {
+    if (storage === null) {
+      notice = 'This browser keeps no storage for this page: the winners table will not be kept.';
+      return;
+    }
+    Module.FS.mkdir('/data');
+    for (const name of kStoredFiles) {
+      const text = storage.getItem(kStorePrefix + name);
+      if (text === null) continue;
+      try {
+        Module.FS.writeFile('/data/' + name, base64ToBytes(text));
+      } catch (e) {
+        continue;  // not base64: the game starts as without the file
+      }
+      storedStamp[name] = stamp('/data/' + name);
+    }
+  }
+
+  function keepStoredFiles() {
+    if (storage === null) return;
+    for (const name of kStoredFiles) {
+      const path = '/data/' + name;
+      const now = stamp(path);
+      if (now === null || now === storedStamp[name]) continue;
+      storedStamp[name] = now;
+      try {
+        storage.setItem(kStorePrefix + name, bytesToBase64(Module.FS.readFile(path)));
+      } catch (e) {
+        notice = 'The browser did not keep ' + name + ': ' + e.message;
+        showStatus(notice);
+      }
+    }
+  }
+
+  // --- sound: decoded on the first press, when the browser allows audio ---
+  const wavs = [];
+  const buffers = [];
+  let audio = null;
+  let copiesPlaying = 0;
+
+  function startAudio() {
+    if (audio !== null) return;
+    const AudioContextClass = window.AudioContext || window.webkitAudioContext;
+    if (!AudioContextClass) return;
+    audio = new AudioContextClass();
+    wavs.forEach((bytes, id) => {
+      audio.decodeAudioData(bytes.slice().buffer).then((b) => { buffers[id] = b; }, () => {});
+    });
+  }
+
+  function playSound(id, volume, left, right) {
+    if (audio === null || !buffers[id] || copiesPlaying >= kMaxCopies) return;
+    const source = audio.createBufferSource();
+    source.buffer = buffers[id];
+    const merger = audio.createChannelMerger(2);
+    [left, right].forEach((side, channel) => {
+      const gain = audio.createGain();
+      gain.gain.value = volume * side;
+      source.connect(gain);
+      gain.connect(merger, 0, channel);
+    });
+    merger.connect(audio.destination);
+    ++copiesPlaying;
+    source.onended = () => { --copiesPlaying; };
+    source.start();
+  }
+
+  // --- the picture ---
+  let image = null;
+  function present(pointer) {
+    const heap = Module.HEAPU8;
+    if (image === null || image.data.buffer !== heap.buffer || image.data.byteOffset !== pointer) {
+      image = new ImageData(new Uint8ClampedArray(heap.buffer, pointer, kWidth * kHeight * 4),
+                            kWidth, kHeight);
+    }
+    context.putImageData(image, 0, 0);
+  }
+
+  // --- the pointer: mouse, touch and pen alike ---
+  const kButtonBits = [[1, 0], [4, 1], [2, 2]];  // DOM `buttons` bit and `button` number
+  let held = 0;
+  let lastPoint = null;
+  let lastPress = {time: -Infinity, x: 0, y: 0, button: -1, clicks: 0};
+
+  function picturePoint(e) {
+    const r = canvas.getBoundingClientRect();
+    return {x: Math.floor((e.clientX - r.left) * kWidth / r.width),
+            y: Math.floor((e.clientY - r.top) * kHeight / r.height)};
+  }
+
+  function clickCount(e, button, now) {
+    const quick = button === lastPress.button && now - lastPress.time <= kDoubleClickMs &&
+        Math.abs(e.clientX - lastPress.x) <= kDoubleClickPx &&
+        Math.abs(e.clientY - lastPress.y) <= kDoubleClickPx;
+    lastPress = {time: now, x: e.clientX, y: e.clientY, button,
+                 clicks: quick ? lastPress.clicks + 1 : 1};
+    return lastPress.clicks;
+  }
+
+  function onPointer(e) {
+    if (!e.isPrimary || !api.running) return;
+    const p = picturePoint(e);
+    if (lastPoint === null || p.x !== lastPoint.x || p.y !== lastPoint.y) {
+      lastPoint = p;
+      Module._klumpix_pointer_move(p.x, p.y);
+    }
+    const buttons = e.type === 'pointercancel' ? 0 : e.buttons;
+    const ctrl = e.ctrlKey ? 1 : 0;
+    for (const [bit, button] of kButtonBits) {
+      if ((buttons & bit) && !(held & bit)) {
+        startAudio();
+        if (e.type === 'pointerdown') canvas.setPointerCapture(e.pointerId);
+        Module._klumpix_pointer_down(button, clickCount(e, button, performance.now()), ctrl);
+      } else if (!(buttons & bit) && (held & bit)) {
+        const over = p.x >= 0 && p.x < kWidth && p.y >= 0 && p.y < kHeight;
+        Module._klumpix_pointer_up(button, ctrl, over ? 1 : 0);
+      }
+    }
+    held = buttons;
+  }
+
+  for (const type of ['pointerdown', 'pointermove', 'pointerup', 'pointercancel']) {
+    canvas.addEventListener(type, onPointer);
+  }
+  canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+
+  // --- the page's functions ---
+  const api = window.klumpix = {
+    running: false,
+    firstPictureMs: null,  // performance.now() when the first picture was shown
+    tickCount: () => Module._klumpix_tick_count(),
+    stopped: () => Module._klumpix_stopped() !== 0,
+    recording: () => Module.UTF8ToString(Module._klumpix_recording()),
+    state: () => Module.UTF8ToString(Module._klumpix_state()),
+    // Offers the recording as a file, for a bug report.
+    saveRecording() {
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([api.recording()], {type: 'text/plain'}));
+      link.download = 'klumpix-input.txt';
+      link.click();
+    },
+  };
+
+  // The query's options: ?seed=N, ?record, ?ticks=N.
+  const query = new URLSearchParams(window.location.search);
+  const args = [];
+  if (query.has('seed')) args.push('--seed', query.get('seed'));
+  if (query.has('record')) args.push('--record');
+  if (query.has('ticks')) args.push('--ticks', query.get('ticks'));
+
+  const Module = window.Module = {
+    arguments: args,
+    preRun: [loadStoredFiles],
+    onRuntimeInitialized: () => { api.running = true; },
+    setStatus: (text) => { if (api.firstPictureMs === null) showStatus(text || 'Starting …'); },
+    onAbort: () => showMessage('klumpix stopped with an error (see the console).'),
+    klumpix: {
+      present,
+      loadSound: (id, pointer, size) => { wavs[id] = Module.HEAPU8.slice(pointer, pointer + size); },
+      playSound,
+      paused: () => document.hidden || !document.hasFocus(),
+      afterTick(firstPicture) {
+        keepStoredFiles();
+        if (firstPicture) {
+          api.firstPictureMs = performance.now();
+          showStatus(notice);
+        }
+      },
+      showMessage,
+    },
+  };
+
+  const script = document.createElement('script');
+  script.src = 'klumpix.js';
+  script.onerror = () => showMessage('The game could not be loaded.');
+  document.body.appendChild(script);
+})();
