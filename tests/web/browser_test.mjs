@@ -1,0 +1,224 @@
+// The page in headless Chromium, played with real pointer events:
+//  1. a played game, stopped at a fixed tick, replays natively to the same
+//     state and the same picture;
+//  2. a touch tap on START starts a game;
+//  3. a name entered after a game is in the winners column after a reload.
+// usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
+// Every wait is on a condition of the game, never on the clock.
+import {execFileSync} from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [site, klumpix, chromium] = process.argv.slice(2);
+const kStopTick = 900;
+const kWait = {timeout: 120000, polling: 50};
+const kSlotEnde = 6;
+const kSlotStart = 12;
+const kSlotEnter = 14;
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'klumpix-browser-'));
+
+function serve(dir) {
+  const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+  const server = http.createServer((request, response) => {
+    let name = new URL(request.url, 'http://localhost').pathname;
+    if (name.endsWith('/')) name += 'index.html';
+    fs.readFile(path.join(dir, path.normalize(name)), (error, data) => {
+      if (error) {
+        response.writeHead(404);
+        response.end();
+        return;
+      }
+      response.writeHead(200, {'content-type': types[path.extname(name)] || 'application/octet-stream'});
+      response.end(data);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+async function state(page) {
+  return JSON.parse(await page.evaluate(() => window.klumpix.state()));
+}
+
+async function waitForState(page, what, test) {
+  const deadline = Date.now() + kWait.timeout;
+  for (;;) {
+    const s = await state(page);
+    if (test(s)) return s;
+    if (Date.now() > deadline) throw new Error(`no ${what} by tick ${s.tick_count}`);
+    if (await page.evaluate(() => window.klumpix.stopped())) {
+      throw new Error(`the page stopped at tick ${s.tick_count} before ${what}`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
+// Page pixel of picture pixel (x, y), through the canvas's scaling.
+async function pagePoint(page, x, y) {
+  const box = await (await page.$('canvas')).boundingBox();
+  return {x: box.x + (x + 0.5) * box.width / 800, y: box.y + (y + 0.5) * box.height / 600};
+}
+
+function objectAt(s, slot) {
+  return s.objects.find((o) => o.slot === slot);
+}
+
+async function openPage(browser, server, query) {
+  const page = await browser.newPage();
+  page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
+  await page.setViewport({width: 1000, height: 800});
+  await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
+  await page.bringToFront();
+  await page.waitForFunction(() => window.klumpix && window.klumpix.firstPictureMs !== null, kWait);
+  return page;
+}
+
+async function mouseAt(page, x, y) {
+  const p = await pagePoint(page, x, y);
+  await page.mouse.move(p.x, p.y);
+}
+
+// Holds the left button over (x, y) until `test` holds.
+async function holdUntil(page, x, y, what, test) {
+  await mouseAt(page, x, y);
+  await page.mouse.down();
+  const s = await waitForState(page, what, test);
+  await page.mouse.up();
+  return s;
+}
+
+async function startAndSetDownARow(page) {
+  let s = await state(page);
+  const start = objectAt(s, kSlotStart);
+  await mouseAt(page, start.x, start.y);
+  await page.mouse.down();
+  await page.mouse.up();  // a quick click: released before a tick sees it
+  s = await waitForState(page, 'the game started', (t) => t.game_running);
+  s = await waitForState(page, 'a store row filled', (t) => t.store.some((row) => row[1] > 0));
+  const row = s.store.find((r) => r[1] > 0);
+  const middle = objectAt(s, row[1]);
+  await holdUntil(page, middle.x, middle.y, 'the row was taken', (t) => t.carried[0] > 0);
+  const drop = s.objects.find((o) => o.kind === 4 && o.image === 1 && o.tag === 1 &&
+                                     (o.variant === 8 || o.variant === 7));
+  return holdUntil(page, drop.x, drop.y, 'the stones were set down', (t) => t.carried[0] === 0);
+}
+
+function readBmpPixels(file) {
+  const bmp = fs.readFileSync(file);
+  const rgb = Buffer.alloc(800 * 600 * 3);
+  for (let y = 0; y < 600; ++y) {
+    for (let x = 0; x < 800; ++x) {
+      const at = 54 + (599 - y) * 2400 + 3 * x;
+      rgb.set([bmp[at + 2], bmp[at + 1], bmp[at]], 3 * (y * 800 + x));
+    }
+  }
+  return rgb;
+}
+
+async function playedGameReplaysNatively(browser, server) {
+  const page = await openPage(browser, server, `?seed=4711&record&ticks=${kStopTick}`);
+  const placed = await startAndSetDownARow(page);
+  if (placed.stones_placed === 0) throw new Error('no stones were set down');
+  await page.waitForFunction(() => window.klumpix.stopped(), kWait);
+  const canvas = Buffer.from(await page.evaluate(() => {
+    const data = document.querySelector('canvas').getContext('2d').getImageData(0, 0, 800, 600).data;
+    let text = '';
+    for (let i = 0; i < data.length; i += 4) text += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
+    return btoa(text);
+  }), 'base64');
+  const browserState = await page.evaluate(() => window.klumpix.state());
+  fs.writeFileSync(path.join(scratch, 'page.txt'), await page.evaluate(() => window.klumpix.recording()));
+  await page.close();
+
+  execFileSync(klumpix, ['--headless', '--input', 'page.txt', '--ticks', String(kStopTick),
+                         '--state', 'native.json', '--screenshot', 'native.bmp'], {cwd: scratch});
+  const nativeState = fs.readFileSync(path.join(scratch, 'native.json'), 'utf8');
+  if (nativeState !== browserState) {
+    const a = JSON.parse(browserState);
+    const b = JSON.parse(nativeState);
+    const differing = Object.keys(b).filter((k) => JSON.stringify(a[k]) !== JSON.stringify(b[k]));
+    throw new Error(`the replay's state differs in ${differing.join(', ')}`);
+  }
+  const native = readBmpPixels(path.join(scratch, 'native.bmp'));
+  let differ = 0;
+  for (let i = 0; i < 800 * 600; ++i) {
+    if (native[3 * i] !== canvas[3 * i] || native[3 * i + 1] !== canvas[3 * i + 1] ||
+        native[3 * i + 2] !== canvas[3 * i + 2]) ++differ;
+  }
+  if (differ !== 0) throw new Error(`${differ} pixels differ between the canvas and the replay`);
+  console.log(`replay: tick ${kStopTick}, ${placed.stones_placed} stones placed, state equal, 0 pixels differ`);
+}
+
+async function touchTapStartsAGame(browser, server) {
+  const page = await openPage(browser, server, '');
+  await page.setViewport({width: 1000, height: 800, hasTouch: true, isMobile: true});
+  await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  const start = objectAt(await state(page), kSlotStart);
+  const p = await pagePoint(page, start.x, start.y);
+  await page.touchscreen.tap(p.x, p.y);
+  await waitForState(page, 'a tap started the game', (t) => t.game_running);
+  await page.close();
+  console.log('touch: a tap on START started a game');
+}
+
+async function savedNameSurvivesAReload(browser, server) {
+  let page = await openPage(browser, server, '');
+  // A winners table of nothing but zeros, so that any score enters it.
+  await page.evaluate(() => {
+    const table = new Uint8Array(8 * 5 * 16);
+    for (let i = 0; i < table.length; i += 16) table[i] = 1, table[i + 1] = 0x2d;
+    localStorage.setItem('klumpix/groar.dat', btoa(String.fromCharCode(...table)));
+  });
+  await page.reload();
+  await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  await startAndSetDownARow(page);
+  const ende = objectAt(await state(page), kSlotEnde);
+  await holdUntil(page, ende.x, ende.y, 'the name entry', (t) => t.screen_mode === 4);
+  const name = 'KLUMP';
+  for (let i = 0; i < name.length; ++i) {
+    // Letter k of the row stands at x 95 + 20k .. 115 + 20k, y 360 .. 380.
+    await mouseAt(page, 105 + 20 * (name.charCodeAt(i) - 65), 370);
+    await page.mouse.down();
+    await page.mouse.up();
+    await waitForState(page, `letter ${i + 1}`, (t) => t.entry_name_length === i + 1);
+  }
+  const enter = objectAt(await state(page), kSlotEnter);
+  await holdUntil(page, enter.x, enter.y, 'the save', (t) => t.screen_mode === 1);
+  await page.reload();
+  await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  const s = await state(page);
+  if (s.winner_name[s.game_type - 1][0] !== name) {
+    throw new Error(`after the reload the winners are ${s.winner_name[s.game_type - 1].join(', ')}`);
+  }
+  await page.close();
+  console.log(`storage: ${name} is first in the winners column after a reload`);
+}
+
+if (!fs.existsSync(path.join(site, 'klumpix.wasm'))) {
+  console.error(`FAILED: no page in ${site}: run make web`);
+  process.exit(1);
+}
+const server = await serve(site);
+const browser = await puppeteer.launch({
+  executablePath: chromium,
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+         '--disable-background-networking', '--disable-component-update', '--disable-sync',
+         `--user-data-dir=${path.join(scratch, 'profile')}`],
+});
+let failed = false;
+try {
+  await playedGameReplaysNatively(browser, server);
+  await touchTapStartsAGame(browser, server);
+  await savedNameSurvivesAReload(browser, server);
+} catch (error) {
+  console.error(`FAILED: ${error.message}`);
+  failed = true;
+} finally {
+  await browser.close();
+  server.close();
+  fs.rmSync(scratch, {recursive: true, force: true});
+}
+process.exit(failed ? 1 : 0);
