@@ -18,6 +18,7 @@ namespace klumpix {
 namespace {
 
 constexpr double kTickMs = 33;
+static_assert(kPictureSteps <= kStartUpTick, "the pictures are ready for the start-up tick");
 
 // Where the page keeps the files it stores (web/klumpix_page.js fills the
 // folder from the browser's storage before main() runs; without storage the
@@ -74,9 +75,9 @@ EM_BOOL Frame(double now_ms, void*) {
   DXTimer1Timer(g, s.sound);
   Present(s);
   PageAfterTick(g.tick_count == kStartUpTick + 1);
-  if (!s.pictures_ready) {
-    s.pictures_ready = true;
-    if (!PaintGamePictures(g, s.pictures)) {
+  if (s.picture_step < kPictureSteps) {
+    // Needed by the start-up tick: the last step follows the tick before it.
+    if (!PaintPictureStep(s.picture_step++, g, s.pictures)) {
       PageShowMessage("klumpix: the pictures could not be made (see the console).");
       return EM_FALSE;
     }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/start_up.h"
 #include "assets.h"
@@ -9,16 +10,44 @@
 
 namespace klumpix {
 
-bool PaintGamePictures(Game& g, PictureSet& pictures) {
+namespace {
+
+std::vector<assetgen::Sheet> Paint(int step) {
+  switch (step) {
+    case 0:
+      return assetgen::PaintFonts();
+    case 1:
+      return {assetgen::PaintFloorTiles()};
+    case 2:
+      return {assetgen::PaintFrameLayout()};
+    case 3:
+      return {assetgen::PaintButtons()};
+    case 4:
+      return {assetgen::PaintFields()};
+    case 5:
+      return {assetgen::PaintShadows()};
+    case 6:
+      return {assetgen::PaintStones()};
+    case 7:
+      return {assetgen::PaintExplosions()};
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+bool PaintPictureStep(int step, Game& g, PictureSet& pictures) {
+  if (step == kPictureSteps - 1) return LoadGamePictures(g, pictures);
   // The working directory is the root: the game finds res/ there.
-  for (const assetgen::Sheet& sheet : assetgen::PaintAllSheets()) {
+  for (const assetgen::Sheet& sheet : Paint(step)) {
     const std::string path = "/res/" + sheet.path;
     if (!assetgen::WriteFile(path, assetgen::EncodeBmp(sheet.image))) {
       std::fprintf(stderr, "klumpix: cannot write %s\n", path.c_str());
       return false;
     }
   }
-  return LoadGamePictures(g, pictures);
+  return true;
 }
 
 }  // namespace klumpix

@@ -1,14 +1,20 @@
 #pragma once
 // The thirteen picture sheets, painted in the page by our own generator: its
 // code is a small part of the module, the pictures would be most of the page.
+// The painting is done in steps, one after each of the first black ticks, as
+// the desktop loads its pictures between them.
 
 namespace klumpix {
 
 struct Game;
 struct PictureSet;
 
-// Paints every sheet into the module's res/ folder and loads them as the
-// desktop does. False after printing what failed.
-bool PaintGamePictures(Game& g, PictureSet& pictures);
+// The steps: the generator's painters, then the loading of all sheets.
+constexpr int kPictureSteps = 9;
+
+// Paints the sheets of step `step` (0 .. kPictureSteps - 1) into the
+// module's res/ folder; the last step loads them all as the desktop does.
+// False after printing what failed.
+bool PaintPictureStep(int step, Game& g, PictureSet& pictures);
 
 }  // namespace klumpix

@@ -22,7 +22,7 @@ struct WebSession {
   std::vector<InputEvent> recording;  // grows in the pointer handlers, never in a tick
   std::int32_t stop_tick = -1;        // the tick count at which the page stops; -1 never
   bool stopped = false;
-  bool pictures_ready = false;  // painted after the first black tick, as the desktop loads them
+  int picture_step = 0;  // the next step of painting the pictures (web_pictures.h)
   double next_due_ms = 0;
   std::uint8_t rgba[kScreenWidth * kScreenHeight * 4] = {};
   std::string text;  // the last text handed to the page
