@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     last = e.tick;
   }
   klumpix::InputScript again;
-  const std::string written = klumpix::FormatInputScript(script.seed, script.events);
+  const std::string written = klumpix::FormatInputScript(script.seed, script.start, script.events);
   if (!klumpix::ParseInputScript(written, "again.txt", again, error)) std::abort();
   if (again.seed != script.seed || again.events != script.events) std::abort();
   return 0;

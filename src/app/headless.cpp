@@ -78,7 +78,7 @@ int RunHeadless(const Options& options) {
   if (!options.state_path.empty()) ok = WriteOutputFile(options.state_path, StateDumpJson(*g)) && ok;
   if (!options.trace_path.empty()) ok = WriteOutputFile(options.trace_path, trace) && ok;
   if (!options.record_path.empty()) {
-    ok = WriteOutputFile(options.record_path, FormatInputScript(g->seed, delivered)) && ok;
+    ok = WriteOutputFile(options.record_path, FormatInputScript(g->seed, g->start_values, delivered)) && ok;
   }
   if (!options.screenshot_path.empty()) {
     const std::vector<std::uint8_t> bmp = EncodeScreenshotBmp(g->screen);

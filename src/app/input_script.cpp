@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/options.h"
+#include "app/settings.h"
 
 namespace klumpix {
 
@@ -131,6 +132,19 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
         script.has_seed = true;
         continue;
       }
+    } else if (words[0] == "start") {
+      if (!script.events.empty()) {
+        message = "the start line must come before the first event";
+      } else if (script.has_start) {
+        message = "a second start line";
+      } else if (!ParseStartWords(words, script.start)) {
+        message =
+            "expected 'start sound on|off volume V light L type T' with V 10000..50000 and "
+            "L 15000..50000 in steps of 100, T 1..8";
+      } else {
+        script.has_start = true;
+        continue;
+      }
     } else {
       InputEvent event;
       if (ParseEventWords(words, event, message)) {
@@ -159,8 +173,9 @@ bool LoadInputScript(const std::string& path, InputScript& script, std::string& 
   return ParseInputScript(text, path, script, error);
 }
 
-std::string FormatInputScript(std::uint64_t seed, const std::vector<InputEvent>& events) {
-  std::string out = "seed " + std::to_string(seed) + "\n";
+std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
+                              const std::vector<InputEvent>& events) {
+  std::string out = "seed " + std::to_string(seed) + "\n" + FormatStartLine(start) + "\n";
   for (const InputEvent& e : events) {
     out += std::to_string(e.tick);
     switch (e.kind) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/game.h"
 #include "shell/mouse.h"
 
 namespace klumpix {
@@ -25,6 +26,8 @@ struct InputEvent {
 struct InputScript {
   bool has_seed = false;
   std::uint64_t seed = 0;
+  bool has_start = false;
+  StartValues start = kDefaultStartValues;  // the `start` line's settings
   std::vector<InputEvent> events;  // in file order; stamps never decrease
 };
 
@@ -37,8 +40,9 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
 // error too ("PATH: cannot read").
 bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);
 
-// The script text of `events` with a seed line first; ParseInputScript reads
-// it back to the same seed and events.
-std::string FormatInputScript(std::uint64_t seed, const std::vector<InputEvent>& events);
+// The script text of `events` with the seed and start lines first;
+// ParseInputScript reads it back to the same seed, start values and events.
+std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
+                              const std::vector<InputEvent>& events);
 
 }  // namespace klumpix

@@ -17,7 +17,15 @@ const char* UsageText() {
          "  --trace FILE       headless: write one JSON line per tick\n"
          "  --screenshot FILE  headless: write the last picture as a 24-bit BMP\n"
          "  --check            headless: check the play state after every tick\n"
-         "  --help, --version\n";
+         "  --help, --version\n"
+         "\n"
+         "keys: F11 or Alt+Enter switch between full screen and a window; Esc leaves\n"
+         "full screen; Ctrl + left click turns the sound on or off.\n"
+         "\n"
+         "The sound, light, game type and window are kept in\n"
+         "$XDG_CONFIG_HOME/klumpix/settings (default ~/.config/klumpix/settings);\n"
+         "delete that file to start from the game's own values. Runs with --headless\n"
+         "neither read nor write it.\n";
 }
 
 const char* VersionText() { return "klumpix 1.0.0\n"; }

@@ -39,20 +39,21 @@ bool LoadScriptOption(const Options& options, InputScript& script, std::string& 
   return LoadInputScript(options.input_path, script, error);
 }
 
-void StartGame(Game& g, std::uint64_t seed) {
+void StartGame(Game& g, std::uint64_t seed, const StartValues& start) {
   ResetGame(g);
   g.seed = seed;
+  g.start_values = start;
   std::snprintf(g.winners_path, sizeof g.winners_path, "%s", "groar.dat");
   FormCreate(g);
 }
 
-int PrepareRun(const Options& options, InputScript& script, Game& g) {
+int PrepareRun(const Options& options, InputScript& script, Game& g, const StartValues& start) {
   std::string error;
   if (!LoadScriptOption(options, script, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
-  StartGame(g, ChooseSeed(options, script));
+  StartGame(g, ChooseSeed(options, script), script.has_start ? script.start : start);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/input_script.h"
 #include "app/options.h"
+#include "shell/game.h"
 #include "tick/tick.h"
 
 namespace klumpix {
@@ -23,13 +24,15 @@ std::uint64_t ChooseSeed(const Options& options, const InputScript& script);
 // Reads the --input script if one is given (an empty script otherwise).
 bool LoadScriptOption(const Options& options, InputScript& script, std::string& error);
 
-// Resets the game, seeds it, points it at groar.dat in the working directory
-// and creates the form.
-void StartGame(Game& g, std::uint64_t seed);
+// Resets the game, seeds it, gives it its start values, points it at
+// groar.dat in the working directory and creates the form.
+void StartGame(Game& g, std::uint64_t seed, const StartValues& start);
 
 // Everything before the first tick of a run: reads the script, picks the
-// seed, starts the game. Returns 0, or 2 after printing why the script is bad.
-int PrepareRun(const Options& options, InputScript& script, Game& g);
+// seed and the start values (the script's start line, else `start`), starts
+// the game. Returns 0, or 2 after printing why the script is bad.
+int PrepareRun(const Options& options, InputScript& script, Game& g,
+               const StartValues& start = kDefaultStartValues);
 
 // Loads the thirteen pictures and hands them to the game; they are needed
 // from the start-up tick on. False after printing which file is missing or

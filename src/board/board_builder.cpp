@@ -87,6 +87,7 @@ void ResetPlayState(Game& g) {
   g.game_over = false;
   g.confirm_open = false;
   g.left_button_down = false;
+  g.left_release_held = false;
   g.clicked = false;
   g.score = 0;
   g.winner_place = 0;

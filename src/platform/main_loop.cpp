@@ -3,6 +3,8 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "app/event_feed.h"
 #include "app/input_script.h"
 #include "app/options.h"
+#include "app/settings.h"
 #include "app/start_up.h"
 #include "platform/audio.h"
 #include "platform/input.h"
@@ -27,14 +30,49 @@ constexpr Uint64 kTickMs = 33;
 constexpr Uint32 kIdleWaitMs = 100;  // how long to sleep while paused
 
 // Writes the --record script; called however the run ends.
-void SaveRecording(const Options& options, std::uint64_t seed,
+void SaveRecording(const Options& options, const Game& g,
                    const std::vector<InputEvent>& recording) {
   if (options.record_path.empty()) return;
-  const std::string text = FormatInputScript(seed, recording);
+  const std::string text = FormatInputScript(g.seed, g.start_values, recording);
   std::string error;
   if (!WriteWholeFile(options.record_path, text.data(), text.size(), error)) {
     std::fprintf(stderr, "klumpix: %s\n", error.c_str());
   }
+}
+
+// Everything a run leaves behind when it ends, however it ends: the
+// recording and the player's settings.
+void SaveAtEnd(const Options& options, const Game& g, const std::vector<InputEvent>& recording,
+               const std::string& settings_path, const Settings& settings, Video& video) {
+  SaveRecording(options, g, recording);
+  Settings now = CurrentSettings(g, settings);
+  // A window asked for on the command line changes nothing of the kept choice.
+  if (!options.window) now.full_screen = video.FullScreen();
+  video.WindowedSize(now.window_width, now.window_height);
+  std::string error;
+  if (!SaveSettings(settings_path, now, error)) {
+    std::fprintf(stderr, "klumpix: settings not kept: %s\n", error.c_str());
+  }
+}
+
+// F11 and Alt+Enter switch between full screen and the window; Esc leaves
+// full screen. Keys never reach the game, which is played with the mouse.
+void HandleDisplayKey(const SDL_KeyboardEvent& key, Video& video) {
+  if (key.repeat != 0) return;
+  const SDL_Keycode code = key.keysym.sym;
+  const bool alt_enter = (code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
+  if (code == SDLK_F11 || alt_enter) video.SetFullScreen(!video.FullScreen());
+  if (code == SDLK_ESCAPE) video.SetFullScreen(false);
+}
+
+// Where this run keeps its files, shortened for the info page.
+void ShowFilePlaces(Game& g, const std::string& settings_path) {
+  constexpr std::size_t kWidth = 34;  // with the leading " ," as wide as the longest line
+  std::error_code ec;
+  const std::filesystem::path winners = std::filesystem::absolute(g.winners_path, ec);
+  g.info_winners_place.Assign(InfoPlace(ec ? g.winners_path : winners.string(), kWidth).c_str());
+  g.info_settings_place.Assign(
+      settings_path.empty() ? "KEINE" : InfoPlace(settings_path, kWidth).c_str());
 }
 
 // Owns SDL from start to end of the run, so every exit path shuts it down.
@@ -49,7 +87,12 @@ int RunInteractive(const Options& options) {
   InputScript script;
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
-  if (const int status = PrepareRun(options, script, *g); status != 0) return status;
+  const std::string settings_path = SettingsPath();
+  const Settings settings = LoadSettings(settings_path);
+  if (const int status = PrepareRun(options, script, *g, settings.start); status != 0) {
+    return status;
+  }
+  ShowFilePlaces(*g, settings_path);
 
   std::string error;
   SdlSession sdl;
@@ -58,7 +101,8 @@ int RunInteractive(const Options& options) {
     return 1;
   }
   Video video;
-  if (!video.Open(options.window, error)) {
+  if (!video.Open(options.window || !settings.full_screen, settings.window_width,
+                  settings.window_height, error)) {
     std::fprintf(stderr, "klumpix: %s\n", error.c_str());
     return 1;
   }
@@ -82,10 +126,11 @@ int RunInteractive(const Options& options) {
   for (;;) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-      if (event.type == SDL_QUIT) {
-        SaveRecording(options, g->seed, recording);
+      if (event.type == SDL_QUIT) {  // the window's close button, or SIGTERM
+        SaveAtEnd(options, *g, recording, settings_path, settings, video);
         return 0;
       }
+      if (event.type == SDL_KEYDOWN) HandleDisplayKey(event.key, video);
       if (event.type == SDL_WINDOWEVENT) {
         switch (event.window.event) {
           case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -135,7 +180,7 @@ int RunInteractive(const Options& options) {
       }
     }
     if (g->quit_requested) {
-      SaveRecording(options, g->seed, recording);
+      SaveAtEnd(options, *g, recording, settings_path, settings, video);
       return 0;
     }
     // One tick per period and no catching up: a slow machine slows the game.

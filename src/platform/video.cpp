@@ -38,12 +38,14 @@ Video::~Video() {
   if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
 
-bool Video::Open(bool windowed, std::string& error) {
+bool Video::Open(bool windowed, int width, int height, std::string& error) {
   // Nearest-pixel scaling keeps the pixel art crisp at any window size.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-  const Uint32 flags = windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow("klumpix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             kScreenWidth, kScreenHeight, flags);
+  const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  windowed_width_ = width;
+  windowed_height_ = height;
+  window_ = SDL_CreateWindow("klumpix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                             height, flags);
   if (window_ == nullptr) {
     error = std::string("cannot open the window: ") + SDL_GetError();
     return false;
@@ -74,6 +76,26 @@ bool Video::MakeRenderer(std::string& error) {
     return false;
   }
   return true;
+}
+
+bool Video::FullScreen() const {
+  return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void Video::WindowedSize(int& width, int& height) {
+  if (!FullScreen()) SDL_GetWindowSize(window_, &windowed_width_, &windowed_height_);
+  width = windowed_width_;
+  height = windowed_height_;
+}
+
+void Video::SetFullScreen(bool full_screen) {
+  if (full_screen == FullScreen()) return;
+  int width = 0;
+  int height = 0;
+  WindowedSize(width, height);
+  SDL_SetWindowFullscreen(window_, full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (!full_screen) SDL_SetWindowSize(window_, width, height);
+  Redraw();
 }
 
 void Video::Present(const Surface& screen) {

@@ -18,8 +18,14 @@ class Video {
   Video& operator=(const Video&) = delete;
   ~Video();
 
-  // Opens full screen (the desktop's mode), or a resizable 800 x 600 window.
-  bool Open(bool windowed, std::string& error);
+  // Opens full screen (the desktop's mode), or a resizable window of the
+  // given size.
+  bool Open(bool windowed, int width, int height, std::string& error);
+  // Switches between full screen and the window, which keeps its last size.
+  void SetFullScreen(bool full_screen);
+  bool FullScreen() const;
+  // The size the window has, or had before it went full screen.
+  void WindowedSize(int& width, int& height);
   // Shows `screen`, scaled to the window with its aspect kept.
   void Present(const Surface& screen);
   // Shows the last presented picture again (after the window was uncovered).
@@ -31,6 +37,8 @@ class Video {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  int windowed_width_ = 0;
+  int windowed_height_ = 0;
 
   // Software for small windows, SDL's best renderer for large ones.
   bool MakeRenderer(std::string& error);

@@ -14,6 +14,9 @@ void ResetGame(Game& g) {
   g.view_width = kScreenWidth;
   g.view_height = kScreenHeight;
   std::strcpy(g.winners_path, "groar.dat");
+  g.start_values = kDefaultStartValues;
+  g.info_winners_place.Assign("GROAR.DAT IM ARBEITSORDNER");
+  g.info_settings_place.Assign("KEINE (OHNE FENSTER)");
 }
 
 }  // namespace klumpix

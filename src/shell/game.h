@@ -87,6 +87,16 @@ struct StartedSound {
   std::int32_t volume;
 };
 
+// The values the start-up tick gives the player's settings: the game's own,
+// or what the settings file or an input script's start line chose.
+struct StartValues {
+  bool sound_on;
+  std::int32_t sound_volume;
+  std::int32_t light_level;
+  std::int32_t game_type;
+};
+constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3};
+
 struct Game {
   // --- shell ---
   std::int32_t tick_count;
@@ -97,12 +107,17 @@ struct Game {
   bool left_button_down;
   bool right_button_down;
   bool clicked;
+  // A press stays fresh until the end of the next full tick; its release, if
+  // it comes before then, is held back so that tick still sees the press.
+  bool left_press_fresh, right_press_fresh;
+  bool left_release_held, right_release_held;
   bool sound_on;
   bool quit_requested;
   bool timer_enabled;
   std::int32_t sound_volume;
   std::int32_t light_level;
-  std::uint64_t seed;  // applied to rng by InitProgramState
+  std::uint64_t seed;         // applied to rng by InitProgramState
+  StartValues start_values;   // applied by InitProgramState
   Pcg32 rng;
 
   // --- sound requests ---
@@ -170,6 +185,9 @@ struct Game {
   bool entry_placed;
   bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
   char winners_path[512];     // where groar.dat lives (the working directory by default)
+  // Where this run keeps its files, as the info page shows them.
+  FixedText<56> info_winners_place;
+  FixedText<56> info_settings_place;
 
   // --- drawing ---
   Surface screen;

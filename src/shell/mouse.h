@@ -11,4 +11,8 @@ void DXDraw1MouseUp(Game& g, MouseButton button);
 void DXDraw1MouseMove(Game& g, int x, int y);
 void DXDraw1Click(Game& g);
 
+// Ends the freshness of this tick's presses and lets held-back releases go.
+// Runs at the end of every full tick, where `clicked` is cleared.
+void SettlePresses(Game& g);
+
 }  // namespace klumpix

@@ -9,6 +9,7 @@
 #include "screens/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
+#include "shell/mouse.h"
 #include "shell/sound.h"
 #include "world/floor.h"
 #include "world/objects.h"
@@ -22,9 +23,9 @@ void FormCreate(Game& g) {
 }
 
 void InitProgramState(Game& g) {
-  g.sound_on = true;
-  g.sound_volume = 35000;
-  g.light_level = 25000;
+  g.sound_on = g.start_values.sound_on;
+  g.sound_volume = g.start_values.sound_volume;
+  g.light_level = g.start_values.light_level;
   g.quit_requested = false;
   g.mouse_x = 400;
   g.mouse_y = 300;
@@ -33,7 +34,7 @@ void InitProgramState(Game& g) {
   g.dynamic_slot_floor = 0;
   for (int i = 1; i <= kFloatingTextCount; ++i) g.floating_text[i].timer = 0;
   g.confirm_open = false;
-  g.game_type = 3;
+  g.game_type = g.start_values.game_type;
   ReadWinners(g);
 }
 
@@ -73,6 +74,7 @@ void RunGameStep(Game& g) {
   if (g.screen_mode == kModePlay) FollowMouse(g);
   UpdateObjects(g);
   g.clicked = false;
+  SettlePresses(g);
   UpdateShake(g);
 }
 

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   Options options;
   options.has_seed = has_seed;
   options.seed = seed;
-  StartGame(s.game, ChooseSeed(options, InputScript{}));
+  StartGame(s.game, ChooseSeed(options, InputScript{}), kDefaultStartValues);
   std::snprintf(s.game.winners_path, sizeof s.game.winners_path, "%s", kWinnersPath);
   s.sound.Open();
   s.stopped = AtStop(s);

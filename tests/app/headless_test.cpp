@@ -56,7 +56,7 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
   // call delivered and recorded with the tick that reads it.
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
-  StartGame(*g, 4242);
+  StartGame(*g, 4242, kDefaultStartValues);
   ASSERT_TRUE(LoadGamePictures(*g, *pictures));
   PointerTranslator mouse;
   std::vector<InputEvent> recording;
@@ -89,7 +89,7 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
   ASSERT_FALSE(g->sound_on);
   std::filesystem::remove("groar.dat");
 
-  WriteFile("rec.txt", FormatInputScript(4242, recording));
+  WriteFile("rec.txt", FormatInputScript(4242, kDefaultStartValues, recording));
   ASSERT_EQ(Run({"--input", "rec.txt", "--ticks", "230", "--state", "replay.json"}), 0);
   EXPECT_EQ(ReadFile("replay.json"), StateDumpJson(*g));
 }

@@ -117,7 +117,7 @@ TEST(InputScript, AWrittenScriptReadsBackToTheSameEvents) {
       Button(40, InputKind::kDown, MouseButton::kMiddle, false),
       Button(41, InputKind::kUp, MouseButton::kRight, false),
   };
-  const std::string text = FormatInputScript(987654321987654321ULL, events);
+  const std::string text = FormatInputScript(987654321987654321ULL, kDefaultStartValues, events);
   EXPECT_EQ(text.rfind("seed 987654321987654321\n", 0), 0u);
   InputScript s;
   std::string error;

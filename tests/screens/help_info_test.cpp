@@ -87,7 +87,7 @@ TEST(HelpScreen, WritesThePageLineByLine) {
   }
   EXPECT_STREQ(TextAt(*g, 90, 410)->text.c_str(), "DAS STEINELAGER:");
   EXPECT_STREQ(TextAt(*g, 90, 180)->text.c_str(),
-               "DER SOUND-KNOPF: -R. MAUSTASTE: LAUTER,  L. MAUSTASTE: LEISER");
+               "DER SOUND-KNOPF: -R. MAUSTASTE: LEISER,  L. MAUSTASTE: LAUTER");
   EXPECT_STREQ(TextAt(*g, 90, 400)->text.c_str(),
                "FELD AUF DEM ER LIEGT, DANN GIBT ES DOPPELT SOVOELE PUNKTE DAF\xDCR.");
 

@@ -1,0 +1,207 @@
+#include "app/settings.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "app/options.h"
+
+namespace klumpix {
+
+namespace {
+
+// What the SOUND and LICHT buttons can reach, in their steps of 100.
+bool ReachableLevel(std::uint64_t v, std::uint64_t low, std::uint64_t high) {
+  return v >= low && v <= high && v % 100 == 0;
+}
+
+bool ParseVolume(const std::string& text, std::int32_t& value) {
+  std::uint64_t v = 0;
+  if (!ParseDecimal(text, 50000, v) || !ReachableLevel(v, 10000, 50000)) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+bool ParseLight(const std::string& text, std::int32_t& value) {
+  std::uint64_t v = 0;
+  if (!ParseDecimal(text, 50000, v) || !ReachableLevel(v, 15000, 50000)) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+bool ParseType(const std::string& text, std::int32_t& value) {
+  std::uint64_t v = 0;
+  if (!ParseDecimal(text, kGameTypes, v) || v < 1) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+bool ParseOnOff(const std::string& text, bool& value) {
+  if (text != "on" && text != "off") return false;
+  value = text == "on";
+  return true;
+}
+
+bool ParseWindowSide(const std::string& text, int& value) {
+  std::uint64_t v = 0;
+  if (!ParseDecimal(text, 16384, v) || v < 100) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+std::vector<std::string> Words(std::string_view line) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+    if (i > start) words.emplace_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+// One `key value` line onto `s`; anything it does not understand changes nothing.
+void ApplySettingsLine(const std::vector<std::string>& w, Settings& s) {
+  if (w.size() == 2) {
+    const std::string& key = w[0];
+    if (key == "sound") ParseOnOff(w[1], s.start.sound_on);
+    if (key == "volume") ParseVolume(w[1], s.start.sound_volume);
+    if (key == "light") ParseLight(w[1], s.start.light_level);
+    if (key == "type") ParseType(w[1], s.start.game_type);
+    if (key == "fullscreen") ParseOnOff(w[1], s.full_screen);
+  }
+  int width = 0, height = 0;
+  if (w.size() == 3 && w[0] == "window" && ParseWindowSide(w[1], width) &&
+      ParseWindowSide(w[2], height)) {
+    s.window_width = width;
+    s.window_height = height;
+  }
+}
+
+}  // namespace
+
+Settings ParseSettings(std::string_view text) {
+  Settings s;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
+      line = line.substr(0, hash);
+    }
+    ApplySettingsLine(Words(line), s);
+  }
+  return s;
+}
+
+std::string FormatSettings(const Settings& s) {
+  std::string out = "# klumpix settings: delete this file to start from the game's own values\n";
+  out += std::string("sound ") + (s.start.sound_on ? "on" : "off") + "\n";
+  out += "volume " + std::to_string(s.start.sound_volume) + "\n";
+  out += "light " + std::to_string(s.start.light_level) + "\n";
+  out += "type " + std::to_string(s.start.game_type) + "\n";
+  out += std::string("fullscreen ") + (s.full_screen ? "on" : "off") + "\n";
+  out += "window " + std::to_string(s.window_width) + " " + std::to_string(s.window_height) + "\n";
+  return out;
+}
+
+Settings CurrentSettings(const Game& g, const Settings& base) {
+  Settings s = base;
+  s.start = {g.sound_on, g.sound_volume, g.light_level, g.game_type};
+  return s;
+}
+
+bool ParseStartWords(const std::vector<std::string>& w, StartValues& values) {
+  StartValues v{};
+  const bool ok = w.size() == 9 && w[0] == "start" && w[1] == "sound" &&
+                  ParseOnOff(w[2], v.sound_on) && w[3] == "volume" &&
+                  ParseVolume(w[4], v.sound_volume) && w[5] == "light" &&
+                  ParseLight(w[6], v.light_level) && w[7] == "type" && ParseType(w[8], v.game_type);
+  if (ok) values = v;
+  return ok;
+}
+
+std::string FormatStartLine(const StartValues& v) {
+  return std::string("start sound ") + (v.sound_on ? "on" : "off") + " volume " +
+         std::to_string(v.sound_volume) + " light " + std::to_string(v.light_level) + " type " +
+         std::to_string(v.game_type);
+}
+
+std::string SettingsPath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && config[0] == '/') return std::string(config) + "/klumpix/settings";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return std::string(home) + "/.config/klumpix/settings";
+  return "";
+}
+
+Settings LoadSettings(const std::string& path) {
+  if (path.empty()) return Settings{};
+  // Without blocking and only a regular file: a FIFO or a device reads as missing.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Settings{};
+  struct stat st {};
+  std::string text;
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    char buffer[4096];
+    ssize_t n = 0;
+    // A settings file is a few lines; a huge one is not ours, read its start only.
+    while (text.size() < 65536 && (n = read(fd, buffer, sizeof buffer)) > 0) {
+      text.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  close(fd);
+  return ParseSettings(text);
+}
+
+bool SaveSettings(const std::string& path, const Settings& settings, std::string& error) {
+  if (path.empty()) {
+    error = "no place for the settings (neither XDG_CONFIG_HOME nor HOME is set)";
+    return false;
+  }
+  const std::filesystem::path target(path);
+  std::error_code ec;
+  std::filesystem::create_directories(target.parent_path(), ec);
+  std::string temp = (target.parent_path() / ".settings.XXXXXX").string();
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    error = path + ": cannot write: " + std::strerror(errno);
+    return false;
+  }
+  const std::string text = FormatSettings(settings);
+  bool saved = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  saved = saved && fsync(fd) == 0;
+  saved = close(fd) == 0 && saved;
+  saved = saved && std::rename(temp.c_str(), path.c_str()) == 0;
+  if (!saved) {
+    error = path + ": cannot write: " + std::strerror(errno);
+    unlink(temp.c_str());
+  }
+  return saved;
+}
+
+std::string InfoPlace(const std::string& path, std::size_t width) {
+  std::string shown = path;
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') {
+    const std::string h(home);
+    if (shown.compare(0, h.size(), h) == 0 && (shown.size() == h.size() || shown[h.size()] == '/')) {
+      shown = "~" + shown.substr(h.size());
+    }
+  }
+  for (char& c : shown) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (shown.size() > width) shown = ".." + shown.substr(shown.size() - (width - 2));
+  return shown;
+}
+
+}  // namespace klumpix

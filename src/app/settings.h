@@ -1,0 +1,46 @@
+#pragma once
+// The player's settings: what the buttons last left set, kept between runs in
+// a small text file of `key value` lines, and the same values as an input
+// script's `start` line.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/game.h"
+
+namespace klumpix {
+
+struct Settings {
+  StartValues start = kDefaultStartValues;
+  bool full_screen = true;
+  int window_width = kScreenWidth;
+  int window_height = kScreenHeight;
+};
+
+// Reads settings text key by key: a missing, unknown, malformed or
+// unreachable value leaves that key at its start value. Never fails.
+Settings ParseSettings(std::string_view text);
+std::string FormatSettings(const Settings& settings);
+
+// The settings the game holds now (the window's part left as in `base`).
+Settings CurrentSettings(const Game& g, const Settings& base);
+
+// The `start` line of an input script, "start sound on volume V light L type T",
+// split into words; false when a word or value is wrong.
+bool ParseStartWords(const std::vector<std::string>& words, StartValues& values);
+std::string FormatStartLine(const StartValues& values);
+
+// $XDG_CONFIG_HOME/klumpix/settings, else ~/.config/klumpix/settings;
+// empty when neither can be made out.
+std::string SettingsPath();
+// The settings at `path`; start values where it is missing or unreadable.
+Settings LoadSettings(const std::string& path);
+// Writes atomically (a temporary file beside it, synced, renamed), making the
+// folder if needed; false with a one-line reason otherwise.
+bool SaveSettings(const std::string& path, const Settings& settings, std::string& error);
+
+// `path` as the info page shows it: home shortened to ~, in capitals, and cut
+// from the left to fit `width` characters.
+std::string InfoPlace(const std::string& path, std::size_t width);
+
+}  // namespace klumpix
