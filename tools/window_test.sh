@@ -3,6 +3,7 @@
 # virtual X server: START, take the first store row once it has filled, set
 # it down, look at the window, quit with EXIT and JA. Then replays the
 # recorded input headless and checks that both runs reached the same board.
+# Last, the sound turned down in that run is still down in the next one.
 #
 # usage: window_test.sh KLUMPIX_EXECUTABLE RES_DIR
 set -euo pipefail
@@ -24,9 +25,11 @@ START=(51 200)
 STORE_ROW_1=(150 130)
 DROP_FIELD=(114 246)
 EXIT=(54 52)
+SOUND=(450 27)
 JA=(323 348)
 
 xs_start_x
+export XDG_CONFIG_HOME="$WORK/config"
 export KLUMPIX_TICK_LOG="$WORK/ticks.log"
 xs_start_game --seed 4242 --record rec.txt
 xs_wait_for 10 xs_shows_picture || xs_fail "the window stayed black"
@@ -53,6 +56,7 @@ xdotool mousemove --window "$GAME_WINDOW" "$EXIT_X" "$EXIT_Y"
 sleep 0.3
 [ "$(xs_ticks)" = "$SHOWN_TICK" ] || xs_fail "the timer ran on without the focus"
 xs_focus_game
+xs_press "${SOUND[@]}" 3
 xs_press "${EXIT[@]}"
 xs_wait_ticks 3 5
 xs_press "${JA[@]}"
@@ -88,3 +92,21 @@ else
     xs_fail "the playfield differs between window and replay ($FIELD pixels)"
 fi
 echo "PASS: the window and its headless replay reached the same board"
+
+# The settings of that run are kept: the next one starts with the quieter sound.
+grep -qx "volume 34900" "$WORK/config/klumpix/settings" ||
+  xs_fail "the lowered volume was not kept: $(tr '\n' '|' <"$WORK/config/klumpix/settings")"
+: >"$WORK/ticks.log"
+xs_start_game --seed 7 --record rec2.txt
+xs_wait_for 10 xs_shows_picture || xs_fail "the second window stayed black"
+xs_press "${EXIT[@]}"
+xs_wait_ticks 3 5
+xs_press "${JA[@]}"
+xs_wait_for 10 bash -c '! kill -0 "$0" 2>/dev/null' "$GAME_PID" || xs_fail "JA did not end the second game"
+grep -q "^start sound on volume 34900 " "$WORK/rec2.txt" ||
+  xs_fail "the second run did not start with the kept volume: $(head -n 2 "$WORK/rec2.txt" | tr '\n' '|')"
+(cd "$WORK" && "$KLUMPIX" --headless --input rec2.txt --ticks 20 --state state2.json) ||
+  xs_fail "the second replay failed"
+grep -q '"SOUND"\|34900' "$WORK/state2.json" && grep -q '"sound_volume": 34900' "$WORK/state2.json" ||
+  xs_fail "the SOUND label does not show the kept volume"
+echo "PASS: the lowered sound was kept for the next run"

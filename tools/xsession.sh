@@ -100,16 +100,15 @@ xs_window_xy() {
   }'
 }
 
-# A left press and release over picture pixel ($1, $2), held a few ticks.
+# A quick click over picture pixel ($1, $2), press and release a moment
+# apart as click tools and fast hands make them; $3 is the button (default 1).
 xs_press() {
   local xy
   xy=$(xs_window_xy "$1" "$2")
   # shellcheck disable=SC2086
   xdotool mousemove --window "$GAME_WINDOW" $xy
   sleep 0.1
-  xdotool mousedown 1
-  sleep 0.15
-  xdotool mouseup 1
+  xdotool click "${3:-1}"
   sleep 0.1
 }
 

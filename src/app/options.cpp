@@ -36,7 +36,7 @@ bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& val
   for (char c : text) {
     if (c < '0' || c > '9') return false;
     std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
-    if (v > (max - digit) / 10) return false;
+    if (digit > max || v > (max - digit) / 10) return false;
     v = v * 10 + digit;
   }
   value = v;
