@@ -28,7 +28,8 @@ build: configure
 run: build
 	./$(BUILD)/klumpix $(ARGS)
 
-test: build web
+# The browser tools come first: the build looks for them when it is configured.
+test: setup-web build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The page in $(WEB_BUILD)/site: the core as WebAssembly, with the native

@@ -56,10 +56,12 @@ TEST_F(EventFeedTest, EventsStampedTArriveJustBeforeTickT) {
 }
 
 TEST_F(EventFeedTest, EventsOfOneTickKeepFileOrder) {
-  // Press then release leaves the button up; the reverse leaves it held.
+  // Press then release leaves the button up once the tick has seen it; the
+  // reverse leaves it held.
   const auto up_last = Script("0 down left\n0 up left\n");
   EventFeed first(up_last);
   first.DeliverDue(*g, nullptr);
+  SettlePresses(*g);
   EXPECT_FALSE(g->left_button_down);
 
   const auto down_last = Script("0 up left\n0 down left\n");
@@ -79,6 +81,7 @@ TEST_F(EventFeedTest, EachEventCallsItsHandler) {
   EXPECT_NE(g->sound_on, sound_before);  // Ctrl + left toggles sound ...
   EXPECT_FALSE(g->left_button_down);     // ... and holds no button
   EXPECT_TRUE(g->clicked);
+  SettlePresses(*g);
   EXPECT_FALSE(g->right_button_down);
   EXPECT_EQ(delivered, events);
 }

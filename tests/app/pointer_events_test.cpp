@@ -36,6 +36,7 @@ TEST_F(WindowMouse, ASingleLeftClickGivesClickBeforeTheRelease) {
   Apply(mouse.Release(20, MouseButton::kLeft, false, true));
   EXPECT_EQ(kinds, (std::vector<InputKind>{InputKind::kDown, InputKind::kClick, InputKind::kUp}));
   EXPECT_TRUE(g->clicked);
+  SettlePresses(*g);
   EXPECT_FALSE(g->left_button_down);
 }
 
@@ -47,6 +48,7 @@ TEST_F(WindowMouse, TheSecondPressOfADoubleClickGivesNoClick) {
   Apply(mouse.Release(21, MouseButton::kLeft, false, true));
   EXPECT_EQ(kinds, (std::vector<InputKind>{InputKind::kDown, InputKind::kClick, InputKind::kUp,
                                            InputKind::kDown, InputKind::kUp}));
+  SettlePresses(*g);
   EXPECT_FALSE(g->left_button_down);
 }
 
@@ -81,6 +83,7 @@ TEST_F(WindowMouse, OtherButtonsAndReleasesOffThePictureGiveNoClick) {
   // A release without its press (the press went to another window).
   Apply(mouse.Release(20, MouseButton::kLeft, false, true));
   EXPECT_FALSE(g->clicked);
+  SettlePresses(*g);
   EXPECT_FALSE(g->right_button_down);
 }
 

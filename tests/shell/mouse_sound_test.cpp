@@ -30,9 +30,16 @@ TEST(MouseHandlers, ButtonsAreHeldUntilReleasedAndMiddleIsIgnored) {
   DXDraw1MouseDown(*g, MouseButton::kMiddle, false);
   EXPECT_TRUE(g->left_button_down);
   EXPECT_TRUE(g->right_button_down);
+  SettlePresses(*g);  // a tick has seen both presses
   DXDraw1MouseUp(*g, MouseButton::kLeft);
   EXPECT_FALSE(g->left_button_down);
   EXPECT_TRUE(g->right_button_down);
+  // A quick press released before any tick: held until that tick has run.
+  DXDraw1MouseDown(*g, MouseButton::kLeft, false);
+  DXDraw1MouseUp(*g, MouseButton::kLeft);
+  EXPECT_TRUE(g->left_button_down);
+  SettlePresses(*g);
+  EXPECT_FALSE(g->left_button_down);
   DXDraw1MouseMove(*g, 123, 456);
   EXPECT_EQ(g->mouse_x, 123);
   EXPECT_EQ(g->mouse_y, 456);
