@@ -195,7 +195,8 @@ std::string InfoPlace(const std::string& path, std::size_t width) {
   const char* home = std::getenv("HOME");
   if (home != nullptr && home[0] == '/') {
     const std::string h(home);
-    if (shown.compare(0, h.size(), h) == 0 && (shown.size() == h.size() || shown[h.size()] == '/')) {
+    if (shown.compare(0, h.size(), h) == 0 &&
+        (shown.size() == h.size() || shown[h.size()] == '/')) {
       shown = "~" + shown.substr(h.size());
     }
   }

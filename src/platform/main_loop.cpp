@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/event_feed.h"
@@ -60,7 +60,8 @@ void SaveAtEnd(const Options& options, const Game& g, const std::vector<InputEve
 void HandleDisplayKey(const SDL_KeyboardEvent& key, Video& video) {
   if (key.repeat != 0) return;
   const SDL_Keycode code = key.keysym.sym;
-  const bool alt_enter = (code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
+  const bool alt_enter =
+      (code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
   if (code == SDLK_F11 || alt_enter) video.SetFullScreen(!video.FullScreen());
   if (code == SDLK_ESCAPE) video.SetFullScreen(false);
 }
@@ -71,8 +72,8 @@ void ShowFilePlaces(Game& g, const std::string& settings_path) {
   std::error_code ec;
   const std::filesystem::path winners = std::filesystem::absolute(g.winners_path, ec);
   g.info_winners_place.Assign(InfoPlace(ec ? g.winners_path : winners.string(), kWidth).c_str());
-  g.info_settings_place.Assign(
-      settings_path.empty() ? "KEINE" : InfoPlace(settings_path, kWidth).c_str());
+  g.info_settings_place.Assign(settings_path.empty() ? "KEINE"
+                                                     : InfoPlace(settings_path, kWidth).c_str());
 }
 
 // Owns SDL from start to end of the run, so every exit path shuts it down.

@@ -45,7 +45,9 @@ void DXDraw1MouseMove(Game& g, int x, int y) {
   g.mouse_y = y;
 }
 
-void DXDraw1Click(Game& g) { g.clicked = true; }
+void DXDraw1Click(Game& g) {
+  g.clicked = true;
+}
 
 void SettlePresses(Game& g) {
   if (g.left_release_held) g.left_button_down = false;

@@ -54,12 +54,12 @@ TEST_F(QuickPress, TheStartLineGivesTheRunItsSettingsAndIsRecorded) {
 TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
   const Settings odd = ParseSettings(
       "sound off\n"
-      "volume 9900\n"        // below what the button reaches
-      "light 30050\n"        // not on a button step
-      "type 9\n"             // no such board
+      "volume 9900\n"  // below what the button reaches
+      "light 30050\n"  // not on a button step
+      "type 9\n"       // no such board
       "fullscreen maybe\n"
-      "window 1024\n"        // malformed
-      "colour blue\n"        // unknown
+      "window 1024\n"  // malformed
+      "colour blue\n"  // unknown
       "\x01\xff garbage\n");
   EXPECT_FALSE(odd.start.sound_on);
   EXPECT_EQ(odd.start.sound_volume, kDefaultStartValues.sound_volume);
