@@ -1,28 +1,16 @@
 #include "app/input_script.h"
 
 #include <fstream>
-#include <limits>
 #include <iterator>
+#include <limits>
 
+#include "app/line_words.h"
 #include "app/options.h"
 #include "app/settings.h"
 
 namespace klumpix {
 
 namespace {
-
-// Splits a line (comment already cut off) into words at spaces and tabs.
-std::vector<std::string> SplitWords(std::string_view line) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-    std::size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') ++i;
-    if (i > start) words.emplace_back(line.substr(start, i - start));
-  }
-  return words;
-}
 
 // A coordinate may lie off the picture (a pointer outside the window) but
 // must fit the game's 16-bit positions.
@@ -39,24 +27,32 @@ bool ParseCoordinate(const std::string& text, std::int32_t& value) {
 }
 
 bool ParseButton(const std::string& text, MouseButton& button) {
-  if (text == "left") button = MouseButton::kLeft;
-  else if (text == "right") button = MouseButton::kRight;
-  else if (text == "middle") button = MouseButton::kMiddle;
-  else return false;
+  if (text == "left")
+    button = MouseButton::kLeft;
+  else if (text == "right")
+    button = MouseButton::kRight;
+  else if (text == "middle")
+    button = MouseButton::kMiddle;
+  else
+    return false;
   return true;
 }
 
 const char* ButtonName(MouseButton button) {
   switch (button) {
-    case MouseButton::kLeft: return "left";
-    case MouseButton::kRight: return "right";
-    case MouseButton::kMiddle: return "middle";
+    case MouseButton::kLeft:
+      return "left";
+    case MouseButton::kRight:
+      return "right";
+    case MouseButton::kMiddle:
+      return "middle";
   }
   return "left";
 }
 
 // Reads the words of one event line into `event`; on failure `message` says why.
-bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event, std::string& message) {
+bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
+                     std::string& message) {
   std::uint64_t tick = 0;
   if (!ParseDecimal(words[0], std::numeric_limits<std::int32_t>::max(), tick)) {
     message = "expected a tick number or 'seed', not '" + words[0] + "'";
@@ -105,18 +101,9 @@ bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event, s
 bool ParseInputScript(std::string_view text, const std::string& file_name, InputScript& script,
                       std::string& error) {
   script = InputScript{};
-  int line_number = 0;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
-    ++line_number;
-
-    std::size_t hash = line.find('#');
-    if (hash != std::string_view::npos) line = line.substr(0, hash);
-    const std::vector<std::string> words = SplitWords(line);
+  LineWords lines(text);
+  std::vector<std::string> words;
+  while (lines.Next(words)) {
     if (words.empty()) continue;
 
     std::string message;
@@ -157,7 +144,7 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
         }
       }
     }
-    error = file_name + ":" + std::to_string(line_number) + ": " + message;
+    error = file_name + ":" + std::to_string(lines.line_number()) + ": " + message;
     return false;
   }
   return true;

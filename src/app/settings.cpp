@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/line_words.h"
 #include "app/options.h"
 
 namespace klumpix {
@@ -56,18 +57,6 @@ bool ParseWindowSide(const std::string& text, int& value) {
   return true;
 }
 
-std::vector<std::string> Words(std::string_view line) {
-  std::vector<std::string> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) ++i;
-    if (i > start) words.emplace_back(line.substr(start, i - start));
-  }
-  return words;
-}
-
 // One `key value` line onto `s`; anything it does not understand changes nothing.
 void ApplySettingsLine(const std::vector<std::string>& w, Settings& s) {
   if (w.size() == 2) {
@@ -90,17 +79,9 @@ void ApplySettingsLine(const std::vector<std::string>& w, Settings& s) {
 
 Settings ParseSettings(std::string_view text) {
   Settings s;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
-    if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
-      line = line.substr(0, hash);
-    }
-    ApplySettingsLine(Words(line), s);
-  }
+  LineWords lines(text);
+  std::vector<std::string> words;
+  while (lines.Next(words)) ApplySettingsLine(words, s);
   return s;
 }
 
