@@ -9,7 +9,7 @@
   const kDoubleClickMs = 500;   // presses this close in time and place count as one run
   const kDoubleClickPx = 32;
   const kStorePrefix = 'klumpix/';
-  const kStoredFiles = ['groar.dat'];
+  const kStoredFiles = ['groar.dat', 'settings'];
 
   const statusLine = document.getElementById('status');
   const canvas = document.getElementById('screen');

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/options.h"
+#include "app/settings.h"
 #include "app/start_up.h"
 #include "tick/tick.h"
 #include "web/page_bridge.h"
@@ -24,6 +25,7 @@ static_assert(kPictureSteps <= kStartUpTick, "the pictures are ready for the sta
 // folder from the browser's storage before main() runs; without storage the
 // folder is absent and saving fails on screen, as on a read-only disk).
 constexpr const char* kWinnersPath = "/data/groar.dat";
+constexpr const char* kSettingsPath = "/data/settings";
 
 // The page's options, as web/klumpix_page.js passes them from the query:
 // --seed N, --record, --ticks N (stop before the tick with count N).
@@ -58,6 +60,22 @@ void Present(WebSession& s) {
   PagePresent(s.rgba);
 }
 
+// The page has no moment of quitting: the settings are written whenever the
+// buttons have changed them, and the page stores the file after the tick.
+void KeepSettings(WebSession& s) {
+  const Settings now = CurrentSettings(s.game, s.kept_settings);
+  const StartValues& a = now.start;
+  const StartValues& b = s.kept_settings.start;
+  if (a.sound_on == b.sound_on && a.sound_volume == b.sound_volume &&
+      a.light_level == b.light_level && a.game_type == b.game_type) {
+    return;
+  }
+  s.kept_settings = now;
+  std::string error;
+  if (!SaveSettings(kSettingsPath, now, error))
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+}
+
 bool AtStop(const WebSession& s) {
   return s.stop_tick >= 0 && s.game.tick_count >= s.stop_tick;
 }
@@ -73,6 +91,7 @@ EM_BOOL Frame(double now_ms, void*) {
   }
   if (now_ms < s.next_due_ms) return EM_TRUE;
   DXTimer1Timer(g, s.sound);
+  if (g.tick_count > kStartUpTick) KeepSettings(s);
   Present(s);
   PageAfterTick(g.tick_count == kStartUpTick + 1);
   if (s.picture_step < kPictureSteps) {
@@ -112,8 +131,11 @@ int main(int argc, char** argv) {
   Options options;
   options.has_seed = has_seed;
   options.seed = seed;
-  StartGame(s.game, ChooseSeed(options, InputScript{}), kDefaultStartValues);
+  s.kept_settings = LoadSettings(kSettingsPath);
+  StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
   std::snprintf(s.game.winners_path, sizeof s.game.winners_path, "%s", kWinnersPath);
+  s.game.info_winners_place.Assign("IM SPEICHER DES BROWSERS");
+  s.game.info_settings_place.Assign("IM SPEICHER DES BROWSERS");
   s.sound.Open();
   s.stopped = AtStop(s);
   if (!s.stopped) emscripten_request_animation_frame_loop(Frame, nullptr);

@@ -7,6 +7,7 @@
 
 #include "app/input_script.h"
 #include "app/pointer_events.h"
+#include "app/settings.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "web/web_sound.h"
@@ -18,6 +19,7 @@ struct WebSession {
   PictureSet pictures;
   WebSoundSink sound;
   PointerTranslator pointer;
+  Settings kept_settings;  // as last written to the page's storage
   bool recording_on = false;
   std::vector<InputEvent> recording;  // grows in the pointer handlers, never in a tick
   std::int32_t stop_tick = -1;        // the tick count at which the page stops; -1 never
