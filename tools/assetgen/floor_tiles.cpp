@@ -212,7 +212,7 @@ struct Calming {
 };
 constexpr Calming kCalming[13] = {{0.5f, 0.5f},  {0.3f, 0.3f}, {0.4f, 0.5f},  {0.3f, 0.5f},
                                   {0.3f, 0.35f}, {0.3f, 0.5f}, {0.2f, 0.35f}, {0.3f, 0.5f},
-                                  {0.3f, 0.5f},  {0.3f, 0.5f}, {0.5f, 0.5f},  {0.5f, 0.5f},
+                                  {0.3f, 0.5f},  {0.3f, 0.4f}, {0.5f, 0.4f},  {0.5f, 0.4f},
                                   {0.2f, 0.5f}};
 
 // The design as drawn on the floor: pulled towards its mean tone, so its
@@ -250,7 +250,7 @@ Sheet PaintFloorTiles() {
       // backdrop for the stones and the lettering. The top steps warm up
       // a little like lamp light.
       float t = (level - 1) / 30.0f;
-      float k = 0.035f + 0.67f * std::pow(t, 1.35f);
+      float k = 0.035f + 0.6f * std::pow(t, 1.35f);
       Color warm{1.0f + 0.05f * t, 1.0f + 0.02f * t, 1.0f - 0.04f * t};
       for (int y = 0; y < kTile; ++y) {
         for (int x = 0; x < kTile; ++x) {
