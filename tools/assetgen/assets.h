@@ -27,10 +27,20 @@ std::vector<Sheet> PaintAllSheets();
 std::vector<Rgba8> PaintIcon();
 constexpr int kIconSize = 64;
 
+// One note or burst of a sound, in seconds: it fades in over `attack` and
+// out over `release`, so it never starts or stops with a jump.
+struct Segment {
+  double start = 0, length = 0, attack = 0, release = 0;
+};
+
+// The shortest fade a segment may have without an audible click.
+constexpr double kShortestRamp = 0.005;
+
 struct Sound {
   std::string name;
   int sample_rate = 0;
   std::vector<std::int16_t> samples;
+  std::vector<Segment> segments;
 };
 
 // The six sounds in resource order.

@@ -70,10 +70,11 @@ Sheet PaintFields() {
   const auto& pal = StonePalette();
   for (int i = 0; i < 6; ++i) {
     Color face = Muted(pal[i].base);
-    DrawField(c, 26 * i, {face * 1.3f, face * 1.6f, 0.3f});
+    DrawField(c, 26 * i, {face * 1.15f, face * 1.45f, 0.3f});
   }
-  DrawField(c, 26 * 6, {{250, 225, 120}, {255, 250, 210}, 0.36f});  // lit highlight
-  DrawField(c, 26 * 7, {{60, 200, 120}, {170, 255, 200}, 0.36f});    // drop field
+  // The drop fields are the only white and the only gold on the board.
+  DrawField(c, 26 * 6, {{255, 225, 100}, {255, 255, 235}, 0.36f});  // lit drop field
+  DrawField(c, 26 * 7, {{215, 222, 230}, {255, 255, 255}, 0.36f});  // drop field
   return {"steine/felderm.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.4f)};
 }
 
@@ -87,7 +88,8 @@ Sheet PaintShadows() {
       for (int x = 0; x < 27; ++x) {
         float d = HexDistance(x + 0.5f, y + 0.5f, cx, cy, rx, ry);
         // Solid core, then a dithered fade over the outer band.
-        float density = (f == 0 ? 0.7f : 0.9f) * (1.0f - Smooth(f == 0 ? -0.35f : -0.25f, 0.08f, d));
+        float density =
+            (f == 0 ? 0.7f : 0.9f) * (1.0f - Smooth(f == 0 ? -0.35f : -0.25f, 0.08f, d));
         if (density > Bayer(x, y)) c.Set(x, y, ink);
       }
     }
@@ -116,7 +118,7 @@ Sheet PaintStones() {
         float lx = -0.45f, ly = -0.6f, lz = 0.66f;
         float diffuse = std::max(0.0f, nx * lx + ny * ly + nz * lz);
         float rim = 1 - nz;
-        Color col = base * (0.35f + 0.75f * diffuse);
+        Color col = base * (0.7f + 0.45f * diffuse);
         // Bounce light along the lower edge keeps the ball round.
         col = col + base * (0.25f * Clamp01(ny) * rim);
         // The mark sits on the front of the ball.
@@ -129,7 +131,7 @@ Sheet PaintStones() {
         float gloss = Clamp01(1 - (hx * hx + hy * hy) * 16.0f);
         col = Mix(col, {255, 255, 255}, gloss * 0.9f);
         // Dark outline so stones read on bright fields.
-        col = col * (1 - 0.45f * Smooth(0.75f, 1.0f, rim));
+        col = col * (1 - 0.3f * Smooth(0.85f, 1.0f, rim));
         c.Set(x, y, col, cov);
       }
     }

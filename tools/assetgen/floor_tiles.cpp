@@ -1,6 +1,11 @@
 // Thirteen floor designs, each a self-contained 20 x 20 tile, drawn in 31
 // brightness steps. Every tile is lit on its own by the game, so a design
 // keeps its seams at the tile border (grout, plank ends, frames).
+// The floor is the backdrop of the stones: every design is calmed down to a
+// soft texture in greyish tints, far from the saturated stone colours at
+// every brightness, so stones, fields and text stand out on it.
+#include <array>
+
 #include "assets.h"
 #include "rng.h"
 
@@ -9,7 +14,9 @@ namespace {
 
 constexpr int kTile = 20;
 
-float Noise(int x, int y, std::uint32_t seed) { return HashNoise(x, y, seed) * 2 - 1; }
+float Noise(int x, int y, std::uint32_t seed) {
+  return HashNoise(x, y, seed) * 2 - 1;
+}
 
 // Smoothed value noise, periodic over the tile so neighbours join.
 float SmoothNoise(float x, float y, int cells, std::uint32_t seed) {
@@ -18,7 +25,9 @@ float SmoothNoise(float x, float y, int cells, std::uint32_t seed) {
   float tx = fx - ix, ty = fy - iy;
   tx = tx * tx * (3 - 2 * tx);
   ty = ty * ty * (3 - 2 * ty);
-  auto v = [&](int a, int b) { return HashNoise(((a % cells) + cells) % cells, ((b % cells) + cells) % cells, seed); };
+  auto v = [&](int a, int b) {
+    return HashNoise(((a % cells) + cells) % cells, ((b % cells) + cells) % cells, seed);
+  };
   float top = v(ix, iy) + (v(ix + 1, iy) - v(ix, iy)) * tx;
   float bot = v(ix, iy + 1) + (v(ix + 1, iy + 1) - v(ix, iy + 1)) * tx;
   return (top + (bot - top) * ty) * 2 - 1;
@@ -35,7 +44,8 @@ float Bevel(int x, int y, int x0, int y0, int x1, int y1) {
 Color StoneSlabs(int x, int y) {
   if (x == 0 || y == 0) return {40, 38, 36};
   Color c{150, 145, 135};
-  c = c * (1 + 0.12f * SmoothNoise(static_cast<float>(x), static_cast<float>(y), 4, 11) + 0.06f * Noise(x, y, 12));
+  c = c * (1 + 0.12f * SmoothNoise(static_cast<float>(x), static_cast<float>(y), 4, 11) +
+           0.06f * Noise(x, y, 12));
   return c * (1 + 0.22f * Bevel(x, y, 1, 1, kTile, kTile));
 }
 
@@ -54,7 +64,8 @@ Color Parquet(int x, int y) {
   int plank = across ? y / 3 : x / 3;
   int ofs = across ? y % 3 : x % 3;
   Color c{165, 105, 55};
-  c = c * (0.85f + 0.25f * HashNoise(plank, (across ? x / 10 : y / 10) + 7 * (x / 10 + y / 10), 31));
+  c = c *
+      (0.85f + 0.25f * HashNoise(plank, (across ? x / 10 : y / 10) + 7 * (x / 10 + y / 10), 31));
   c = c * (1 + 0.08f * std::sin(along * 1.7f + plank * 2.1f));  // grain
   if (ofs == 2 || along == 9) c = c * 0.6f;
   return c;
@@ -102,7 +113,8 @@ Color BlueCeramic(int x, int y) {
 Color Terracotta(int x, int y) {
   if (x == 0 || y == 0 || x == 19 || y == 19) return {90, 70, 55};
   Color c{200, 110, 65};
-  c = c * (1 + 0.1f * SmoothNoise(static_cast<float>(x), static_cast<float>(y), 5, 81) + 0.05f * Noise(x, y, 82));
+  c = c * (1 + 0.1f * SmoothNoise(static_cast<float>(x), static_cast<float>(y), 5, 81) +
+           0.05f * Noise(x, y, 82));
   return c * (1 + 0.15f * Bevel(x, y, 1, 1, 19, 19));
 }
 
@@ -113,7 +125,8 @@ Color TreadPlate(int x, int y) {
   int cx = x % 10, cy = y % 10;
   bool flip = ((x / 10) + (y / 10)) % 2 == 0;
   float along = flip ? (cx - cy) : (cx + cy - 9);
-  if (std::fabs(along) < 1.2f && cx > 1 && cx < 8 && cy > 1 && cy < 8) c = c * (along > 0 ? 0.7f : 1.35f);
+  if (std::fabs(along) < 1.2f && cx > 1 && cx < 8 && cy > 1 && cy < 8)
+    c = c * (along > 0 ? 0.7f : 1.35f);
   if (x == 0 || y == 0) c = c * 0.6f;
   return c;
 }
@@ -121,7 +134,8 @@ Color TreadPlate(int x, int y) {
 Color Mosaic(int x, int y) {
   int mx = x / 4, my = y / 4;
   if (x % 4 == 3 || y % 4 == 3) return {55, 50, 45};
-  static const Color kStones[4] = {{60, 140, 130}, {200, 170, 90}, {170, 80, 70}, {80, 110, 170}};
+  static const Color kStones[4] = {
+      {120, 118, 112}, {150, 146, 136}, {100, 100, 104}, {135, 132, 128}};
   int k = static_cast<int>(HashNoise(mx, my, 101) * 4);
   return kStones[k] * (0.9f + 0.15f * HashNoise(x, y, 102));
 }
@@ -139,9 +153,12 @@ Color Cobbles(int x, int y) {
 Color Granite(int x, int y) {
   Color c{70, 72, 80};
   float n = HashNoise(x, y, 121);
-  if (n > 0.92f) c = {200, 200, 210};
-  else if (n > 0.75f) c = {110, 105, 105};
-  else if (n < 0.1f) c = {40, 40, 46};
+  if (n > 0.92f)
+    c = {200, 200, 210};
+  else if (n > 0.75f)
+    c = {110, 105, 105};
+  else if (n < 0.1f)
+    c = {40, 40, 46};
   if (x == 0 || y == 0) c = c * 0.55f;
   return c;
 }
@@ -159,20 +176,67 @@ Color Weave(int x, int y) {
 
 Color DesignColour(int design, int x, int y) {
   switch (design) {
-    case 1: return StoneSlabs(x, y);
-    case 2: return Checker(x, y);
-    case 3: return Parquet(x, y);
-    case 4: return Brick(x, y);
-    case 5: return Octagons(x, y);
-    case 6: return Marble(x, y);
-    case 7: return BlueCeramic(x, y);
-    case 8: return Terracotta(x, y);
-    case 9: return TreadPlate(x, y);
-    case 10: return Mosaic(x, y);
-    case 11: return Cobbles(x, y);
-    case 12: return Granite(x, y);
-    default: return Weave(x, y);
+    case 1:
+      return StoneSlabs(x, y);
+    case 2:
+      return Checker(x, y);
+    case 3:
+      return Parquet(x, y);
+    case 4:
+      return Brick(x, y);
+    case 5:
+      return Octagons(x, y);
+    case 6:
+      return Marble(x, y);
+    case 7:
+      return BlueCeramic(x, y);
+    case 8:
+      return Terracotta(x, y);
+    case 9:
+      return TreadPlate(x, y);
+    case 10:
+      return Mosaic(x, y);
+    case 11:
+      return Cobbles(x, y);
+    case 12:
+      return Granite(x, y);
+    default:
+      return Weave(x, y);
   }
+}
+
+// How much of its own colour (saturation) and of its own light and dark
+// (contrast) each design keeps on the floor, design 1 first.
+struct Calming {
+  float saturation, contrast;
+};
+constexpr Calming kCalming[13] = {{0.5f, 0.5f},  {0.3f, 0.3f}, {0.4f, 0.5f},  {0.3f, 0.5f},
+                                  {0.3f, 0.35f}, {0.3f, 0.5f}, {0.2f, 0.35f}, {0.3f, 0.5f},
+                                  {0.3f, 0.5f},  {0.3f, 0.4f}, {0.5f, 0.4f},  {0.5f, 0.4f},
+                                  {0.2f, 0.5f}};
+
+// The design as drawn on the floor: pulled towards its mean tone, so its
+// texture stays quieter than the stones, and towards grey; every design has
+// the same mean brightness, so lettering over the floor reads on all of them.
+constexpr float kMeanLuma = 128;
+
+std::array<Color, kTile * kTile> CalmTile(int design) {
+  std::array<Color, kTile * kTile> tile;
+  Color mean;
+  for (int y = 0; y < kTile; ++y) {
+    for (int x = 0; x < kTile; ++x) {
+      tile[y * kTile + x] = DesignColour(design, x, y);
+      mean = mean + tile[y * kTile + x] * (1.0f / (kTile * kTile));
+    }
+  }
+  const Calming calm = kCalming[design - 1];
+  const float mean_luma = 0.3f * mean.r + 0.59f * mean.g + 0.11f * mean.b;
+  for (Color& c : tile) {
+    c = Mix(mean, c, calm.contrast);
+    const float luma = 0.3f * c.r + 0.59f * c.g + 0.11f * c.b;
+    c = Mix({luma, luma, luma}, c, calm.saturation) * (kMeanLuma / mean_luma);
+  }
+  return tile;
 }
 
 }  // namespace
@@ -180,15 +244,17 @@ Color DesignColour(int design, int x, int y) {
 Sheet PaintFloorTiles() {
   Canvas c(32 * kTile, 14 * kTile);
   for (int design = 1; design <= 13; ++design) {
+    const std::array<Color, kTile* kTile> tile = CalmTile(design);
     for (int level = 1; level <= 31; ++level) {
-      // Darkest step is barely visible, the brightest a little over-lit;
-      // the top steps also warm up like lamp light.
+      // Darkest step is barely visible; even the brightest stays a dim
+      // backdrop for the stones and the lettering. The top steps warm up
+      // a little like lamp light.
       float t = (level - 1) / 30.0f;
-      float k = 0.035f + 1.05f * std::pow(t, 1.35f);
-      Color warm{1.0f + 0.12f * t, 1.0f + 0.04f * t, 1.0f - 0.08f * t};
+      float k = 0.035f + 0.6f * std::pow(t, 1.35f);
+      Color warm{1.0f + 0.05f * t, 1.0f + 0.02f * t, 1.0f - 0.04f * t};
       for (int y = 0; y < kTile; ++y) {
         for (int x = 0; x < kTile; ++x) {
-          Color base = DesignColour(design, x, y);
+          const Color base = tile[y * kTile + x];
           Color lit{base.r * k * warm.r, base.g * k * warm.g, base.b * k * warm.b};
           c.Set(level * kTile + x, design * kTile + y, lit);
         }

@@ -1,5 +1,7 @@
-// The six stone colours, chosen to stay apart for colour-blind players, and
-// the inner mark that tells them apart even without colour.
+// The six stone colours and the inner mark that tells them apart even
+// without colour. The colours differ in hue and in lightness, so every pair
+// stays well apart in normal vision and for protan, deutan and tritan
+// players alike, and none is a grey the floor could be mistaken for.
 #pragma once
 
 #include <array>
@@ -17,12 +19,12 @@ struct StoneColour {
 
 inline const std::array<StoneColour, 6>& StonePalette() {
   static const std::array<StoneColour, 6> kPalette = {{
-      {{30, 110, 235}, Mark::kDot},       // blue
-      {{245, 150, 20}, Mark::kRing},      // orange
-      {{100, 210, 245}, Mark::kCross},    // sky blue
-      {{245, 225, 50}, Mark::kBar},       // yellow
-      {{205, 70, 160}, Mark::kTriangle},  // reddish purple
-      {{225, 228, 235}, Mark::kDiamond},  // white
+      {{68, 102, 255}, Mark::kDot},        // blue
+      {{221, 68, 0}, Mark::kRing},         // vermilion
+      {{0, 204, 238}, Mark::kCross},       // sky blue
+      {{238, 221, 68}, Mark::kBar},        // yellow
+      {{187, 119, 153}, Mark::kTriangle},  // rose
+      {{0, 153, 85}, Mark::kDiamond},      // green
   }};
   return kPalette;
 }
@@ -38,7 +40,8 @@ inline float MarkDistance(Mark m, float x, float y, float r) {
       return std::fabs(d - r * 0.7f) - r * 0.26f;
     }
     case Mark::kCross:
-      return std::min(std::max(ax - r * 0.22f, ay - r * 0.9f), std::max(ay - r * 0.22f, ax - r * 0.9f));
+      return std::min(std::max(ax - r * 0.22f, ay - r * 0.9f),
+                      std::max(ay - r * 0.22f, ax - r * 0.9f));
     case Mark::kBar:
       return std::max(ay - r * 0.3f, ax - r * 0.95f);
     case Mark::kTriangle:

@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+"""Makes the pictures under docs/ from a built game: a contact sheet of every
+picture sheet, the stones as colour-blind players see them, the help and info
+pages and a game in play on each of the eight boards.
+
+    tools/docs_pictures.py [BUILD_DIR] [--sheets-only]   (default: build)
+
+Needs ImageMagick. Games are played headless by input scripts grown move by
+move: each move reads the state dump to find a full store row and a free drop
+field."""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
+BUILD = os.path.join(ROOT, ARGS[0] if ARGS else "build")
+GAME = os.path.join(BUILD, "klumpix")
+RES = os.path.join(BUILD, "res")
+DOCS = os.path.join(ROOT, "docs")
+WORK = tempfile.mkdtemp(prefix="klumpix-docs-")
+
+BOARDS = ["HEXAGON GROSS", "2 KLEINE HEX", "DAS V", "WIE TETRIS", "SCHRAEG", "AUGE", "TOR", "SAEULEN"]
+START_BUTTON = (50, 199)
+HELP_BUTTON = (252, 25)
+INFO_BUTTON = (350, 25)
+DROP_FIELD = 8
+
+
+def click(tick, x, y):
+    return [f"{tick} move {x} {y}", f"{tick + 1} down left", f"{tick + 3} up left", f"{tick + 3} click"]
+
+
+def run(events, ticks, shot=None, seed=7):
+    script = os.path.join(WORK, "script.txt")
+    with open(script, "w") as f:
+        f.write(f"seed {seed}\n" + "\n".join(events) + "\n")
+    state = os.path.join(WORK, "state.json")
+    cmd = [GAME, "--headless", "--input", script, "--ticks", str(ticks), "--state", state]
+    if shot:
+        cmd += ["--screenshot", shot]
+    subprocess.run(cmd, check=True, cwd=WORK)
+    with open(state) as f:
+        return json.load(f)
+
+
+def play(board, moves):
+    """Events that start `board` (1..8) and set `moves` store rows down."""
+    events = click(30, 700, 70 + 10 * board) + click(40, *START_BUTTON)
+    tick = 50
+    for move in range(moves):
+        tick += 60
+        state = run(events, tick, seed=board)
+        full = [r for r, row in enumerate(state["store"], 1) if all(row)]
+        drops = [o for o in state["objects"] if o["variant"] == DROP_FIELD and o["kind"] != 0 and o["y"] > 200]
+        if not full or not drops:
+            continue
+        drop = drops[(move * 5) % len(drops)]
+        row_x = 30 * full[0] + 120
+        events += click(tick, row_x, 130) + click(tick + 6, drop["x"], drop["y"])
+        tick += 10
+    return events, tick + 40
+
+
+def convert(bmp, png):
+    subprocess.run(["convert", bmp, png], check=True)
+
+
+def boards():
+    for b in range(1, 9):
+        events, ticks = play(b, 20)
+        shot = os.path.join(WORK, f"board{b}.bmp")
+        run(events, ticks, shot=shot, seed=b)
+        convert(shot, os.path.join(DOCS, f"board{b}.png"))
+        if b == 1:
+            convert(shot, os.path.join(DOCS, "screenshot.png"))
+            for name, button in (("help", HELP_BUTTON), ("info", INFO_BUTTON)):
+                page = os.path.join(WORK, f"{name}.bmp")
+                run(events + click(ticks, *button), ticks + 20, shot=page, seed=b)
+                convert(page, os.path.join(DOCS, f"{name}.png"))
+    subprocess.run(["montage", *[os.path.join(DOCS, f"board{b}.png") for b in range(1, 9)], "-tile", "4x2",
+                    "-geometry", "400x300+4+4", "-background", "#202020", os.path.join(DOCS, "boards.png")], check=True)
+    for b in range(1, 9):
+        os.remove(os.path.join(DOCS, f"board{b}.png"))
+
+
+def contact_sheet():
+    sheets = []
+    for folder in sorted(os.listdir(RES)):
+        for name in sorted(os.listdir(os.path.join(RES, folder))):
+            sheets += ["-label", f"{folder}/{name}", os.path.join(RES, folder, name)]
+    subprocess.run(["montage", *sheets, "-tile", "5x", "-filter", "point", "-geometry", "360x360+6+6", "-background", "#303030",
+                    "-fill", "white", "-font", "DejaVu-Sans", "-pointsize", "11", os.path.join(DOCS, "sheets.png")], check=True)
+
+
+# Machado, Oliveira and Fernandes (2009), severity 1.0, for linear RGB.
+DEFICIENCIES = {
+    "protanopia": "0.152286 1.052583 -0.204868 0.114503 0.786281 0.099216 -0.003882 -0.048116 1.051998",
+    "deuteranopia": "0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881",
+    "tritanopia": "1.255528 -0.076749 -0.178779 -0.078411 0.930809 0.147602 0.004733 0.691367 0.303900",
+}
+
+
+def colour_blind_stones():
+    # The stones on their fields, row by row, as one strip per vision.
+    stones = os.path.join(RES, "steine", "steinem.bmp")
+    fields = os.path.join(RES, "steine", "felderm.bmp")
+    strip = os.path.join(WORK, "strip.png")
+    cells = []
+    for i in range(6):
+        cell = os.path.join(WORK, f"cell{i}.png")
+        subprocess.run(["convert", "-size", "28x26", "xc:#383a40",
+                        "(", stones, "-crop", f"27x25+0+{25 * i}", "+repage", "-transparent", "black", ")",
+                        "-geometry", "+1+1", "-composite",
+                        "(", fields, "-crop", f"28x26+0+{26 * i}", "+repage", "-transparent", "black", ")",
+                        "-composite", "-scale", "400%", cell], check=True)
+        cells.append(cell)
+    subprocess.run(["convert", *cells, "+append", strip], check=True)
+    rows = [("normal", strip)]
+    for name, matrix in DEFICIENCIES.items():
+        out = os.path.join(WORK, f"{name}.png")
+        subprocess.run(["convert", strip, "-colorspace", "RGB", "-color-matrix", matrix, "-colorspace", "sRGB", out],
+                       check=True)
+        rows.append((name, out))
+    args = []
+    for name, path in rows:
+        args += ["-label", name, path]
+    subprocess.run(["montage", *args, "-tile", "1x", "-geometry", "+4+4", "-background", "#202020",
+                    "-fill", "white", "-font", "DejaVu-Sans", "-pointsize", "14", os.path.join(DOCS, "stones_colour_blind.png")], check=True)
+
+
+if __name__ == "__main__":
+    os.symlink(RES, os.path.join(WORK, "res"))
+    contact_sheet()
+    if "--sheets-only" in sys.argv:
+        sys.exit(0)
+    colour_blind_stones()
+    boards()
+    print("docs pictures written to", DOCS)
