@@ -9,7 +9,7 @@ FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script
 ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: setup setup-web configure build run test web web-serve asan-test bench soak fuzz clean
+.PHONY: setup setup-web configure build run test web web-serve web-bench asan-test bench soak fuzz clean
 
 setup:
 	@bash tools/setup.sh
@@ -44,6 +44,13 @@ web: setup-web configure
 web-serve: web
 	@echo "klumpix: http://127.0.0.1:$(WEB_PORT)/"
 	@cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The busy-game tick natively and as WebAssembly (under Node.js), on the same scene.
+web-bench: web
+	@cmake --build $(BUILD) --target klumpix_busy_ticks
+	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) --target klumpix_busy_ticks
+	./$(BUILD)/klumpix_busy_ticks
+	node $(WEB_BUILD)/klumpix_busy_ticks.js
 
 asan-test: setup
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON \

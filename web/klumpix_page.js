@@ -79,7 +79,7 @@
   // folder is not made, so a save fails on the game's screen.
   function loadStoredFiles() {
     if (storage === null) {
-      notice = 'This browser keeps no storage for this page: the winners table will not be kept.';
+      notice = 'This browser keeps no storage for this page: the winners table and the settings will not be kept.';
       return;
     }
     Module.FS.mkdir('/data');
