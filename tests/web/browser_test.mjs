@@ -80,12 +80,16 @@ async function mouseAt(page, x, y) {
   await page.mouse.move(p.x, p.y);
 }
 
-// Holds the left button over (x, y) until `test` holds.
+// Holds the left button over (x, y) until `test` holds. The release raises a
+// click wherever the pointer is at the next tick, so that tick is awaited
+// before the pointer may move on.
 async function holdUntil(page, x, y, what, test) {
   await mouseAt(page, x, y);
   await page.mouse.down();
   const s = await waitForState(page, what, test);
   await page.mouse.up();
+  const released = await page.evaluate(() => window.klumpix.tickCount());
+  await waitForState(page, `${what}, and a tick after the release`, (t) => t.tick_count > released);
   return s;
 }
 
