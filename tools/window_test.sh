@@ -3,7 +3,8 @@
 # virtual X server: START, take the first store row once it has filled, set
 # it down, look at the window, quit with EXIT and JA. Then replays the
 # recorded input headless and checks that both runs reached the same board.
-# Last, the sound turned down in that run is still down in the next one.
+# Then the sound turned down in that run is still down in the next one.
+# Last, a start-up that fails with the window open still writes its recording.
 #
 # usage: window_test.sh KLUMPIX_EXECUTABLE RES_DIR
 set -euo pipefail
@@ -110,3 +111,26 @@ grep -q "^start sound on volume 34900 " "$WORK/rec2.txt" ||
 grep -q ', "34900"\]' "$WORK/state2.json" ||
   xs_fail "the SOUND label does not show the kept volume"
 echo "PASS: the lowered sound was kept for the next run"
+
+# A game with no pictures anywhere fails at its first tick, after recording
+# began; what it recorded is still written.
+mkdir -p "$WORK/lonely/bin" "$WORK/lonely/run/res"
+cp "$KLUMPIX" "$WORK/lonely/bin/klumpix"
+(cd "$WORK/lonely/run" && exec env SDL_AUDIODRIVER=dummy ../bin/klumpix --window --seed 11 \
+  --record rec.txt) >"$WORK/lonely.log" 2>&1 &
+LONELY_PID=$!
+XS_PIDS+=("$LONELY_PID")
+for _ in $(seq 150); do
+  kill -0 "$LONELY_PID" 2>/dev/null || break
+  window=$(xdotool search --pid "$LONELY_PID" 2>/dev/null | head -n 1 || true)
+  [ -z "$window" ] || xdotool windowactivate "$window" windowfocus "$window" >/dev/null 2>&1 || true
+  sleep 0.1
+done
+kill "$LONELY_PID" 2>/dev/null || true
+status=0
+wait "$LONELY_PID" || status=$?
+[ "$status" = 1 ] || xs_fail "the game without pictures ended with status $status: $(cat "$WORK/lonely.log")"
+grep -q "pictures are in none of" "$WORK/lonely.log" || xs_fail "no message: $(cat "$WORK/lonely.log")"
+grep -qx "seed 11" "$WORK/lonely/run/rec.txt" 2>/dev/null ||
+  xs_fail "the failed start-up wrote no recording"
+echo "PASS: a failed start-up still wrote its recording"

@@ -31,14 +31,7 @@ std::int32_t TickCount(const Options& options, const InputScript& script) {
   return ticks;
 }
 
-bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size) {
-  std::string error;
-  if (WriteWholeFile(path, bytes, size, error)) return true;
-  std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-  return false;
-}
-
-bool WriteOutputFile(const std::string& path, const std::string& text) {
+bool WriteOutputText(const std::string& path, const std::string& text) {
   return WriteOutputFile(path, text.data(), text.size());
 }
 
@@ -75,10 +68,13 @@ int RunHeadless(const Options& options) {
   }
 
   bool ok = true;
-  if (!options.state_path.empty()) ok = WriteOutputFile(options.state_path, StateDumpJson(*g)) && ok;
-  if (!options.trace_path.empty()) ok = WriteOutputFile(options.trace_path, trace) && ok;
+  if (!options.state_path.empty())
+    ok = WriteOutputText(options.state_path, StateDumpJson(*g)) && ok;
+  if (!options.trace_path.empty()) ok = WriteOutputText(options.trace_path, trace) && ok;
   if (!options.record_path.empty()) {
-    ok = WriteOutputFile(options.record_path, FormatInputScript(g->seed, g->start_values, delivered)) && ok;
+    ok = WriteOutputText(options.record_path,
+                         FormatInputScript(g->seed, g->start_values, delivered)) &&
+         ok;
   }
   if (!options.screenshot_path.empty()) {
     const std::vector<std::uint8_t> bmp = EncodeScreenshotBmp(g->screen);

@@ -1,16 +1,21 @@
 #include "app/input_script.h"
 
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "app/line_words.h"
 #include "app/options.h"
 #include "app/settings.h"
+#include "core/file_io.h"
 
 namespace klumpix {
 
 namespace {
+
+// --ticks runs at most 2147483647 ticks, numbered from 0.
+constexpr std::int32_t kLastReachableTick = std::numeric_limits<std::int32_t>::max() - 1;
+
+// Scripts are a few lines a tick; a larger file is not a script.
+constexpr std::size_t kScriptFileLimit = 256u << 20;
 
 // A coordinate may lie off the picture (a pointer outside the window) but
 // must fit the game's 16-bit positions.
@@ -54,8 +59,13 @@ const char* ButtonName(MouseButton button) {
 bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
                      std::string& message) {
   std::uint64_t tick = 0;
-  if (!ParseDecimal(words[0], std::numeric_limits<std::int32_t>::max(), tick)) {
+  if (!ParseDecimal(words[0], std::numeric_limits<std::uint64_t>::max(), tick)) {
     message = "expected a tick number or 'seed', not '" + words[0] + "'";
+    return false;
+  }
+  if (tick > kLastReachableTick) {
+    message = "tick " + words[0] + " is beyond the last tick a run reaches (" +
+              std::to_string(kLastReachableTick) + ")";
     return false;
   }
   event = InputEvent{};
@@ -151,12 +161,8 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
 }
 
 bool LoadInputScript(const std::string& path, InputScript& script, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in.is_open()) {
-    error = path + ": cannot read";
-    return false;
-  }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  if (!ReadRegularFile(path.c_str(), kScriptFileLimit, text, error)) return false;
   return ParseInputScript(text, path, script, error);
 }
 

@@ -16,9 +16,9 @@ enum class InputKind { kMove, kDown, kUp, kClick };
 struct InputEvent {
   std::int32_t tick = 0;  // delivered before the tick with this tick_count
   InputKind kind = InputKind::kMove;
-  std::int32_t x = 0, y = 0;                 // kMove
-  MouseButton button = MouseButton::kLeft;   // kDown, kUp
-  bool ctrl = false;                         // kDown, kUp
+  std::int32_t x = 0, y = 0;                // kMove
+  MouseButton button = MouseButton::kLeft;  // kDown, kUp
+  bool ctrl = false;                        // kDown, kUp
 
   bool operator==(const InputEvent&) const = default;
 };
@@ -28,7 +28,7 @@ struct InputScript {
   std::uint64_t seed = 0;
   bool has_start = false;
   StartValues start = kDefaultStartValues;  // the `start` line's settings
-  std::vector<InputEvent> events;  // in file order; stamps never decrease
+  std::vector<InputEvent> events;           // in file order; stamps never decrease
 };
 
 // Parses script text. On a bad line returns false with "NAME:LINE: message"
@@ -37,7 +37,7 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
                       std::string& error);
 
 // Reads and parses the script at `path`; a file that cannot be read is an
-// error too ("PATH: cannot read").
+// error too ("PATH: not a regular file", ...).
 bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);
 
 // The script text of `events` with the seed and start lines first;

@@ -1,9 +1,5 @@
 #include "app/settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -13,6 +9,7 @@
 
 #include "app/line_words.h"
 #include "app/options.h"
+#include "core/file_io.h"
 
 namespace klumpix {
 
@@ -127,21 +124,13 @@ std::string SettingsPath() {
 }
 
 Settings LoadSettings(const std::string& path) {
-  if (path.empty()) return Settings{};
-  // Without blocking and only a regular file: a FIFO or a device reads as missing.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return Settings{};
-  struct stat st {};
-  std::string text;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-    char buffer[4096];
-    ssize_t n = 0;
-    // A settings file is a few lines; a huge one is not ours, read its start only.
-    while (text.size() < 65536 && (n = read(fd, buffer, sizeof buffer)) > 0) {
-      text.append(buffer, static_cast<std::size_t>(n));
-    }
+  // A settings file is a few lines; anything that is not a regular file of
+  // modest size is not ours and reads as missing.
+  constexpr std::size_t kSettingsFileLimit = 65536;
+  std::string text, error;
+  if (path.empty() || !ReadRegularFile(path.c_str(), kSettingsFileLimit, text, error)) {
+    return Settings{};
   }
-  close(fd);
   return ParseSettings(text);
 }
 
@@ -150,25 +139,12 @@ bool SaveSettings(const std::string& path, const Settings& settings, std::string
     error = "no place for the settings (neither XDG_CONFIG_HOME nor HOME is set)";
     return false;
   }
-  const std::filesystem::path target(path);
   std::error_code ec;
-  std::filesystem::create_directories(target.parent_path(), ec);
-  std::string temp = (target.parent_path() / ".settings.XXXXXX").string();
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) {
-    error = path + ": cannot write: " + std::strerror(errno);
-    return false;
-  }
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
   const std::string text = FormatSettings(settings);
-  bool saved = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-  saved = saved && fsync(fd) == 0;
-  saved = close(fd) == 0 && saved;
-  saved = saved && std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!saved) {
-    error = path + ": cannot write: " + std::strerror(errno);
-    unlink(temp.c_str());
-  }
-  return saved;
+  if (WriteFileAtomically(path.c_str(), text.data(), text.size())) return true;
+  error = path + ": cannot write: " + std::strerror(errno);
+  return false;
 }
 
 std::string InfoPlace(const std::string& path, std::size_t width) {

@@ -1,36 +1,35 @@
 #include "app/start_up.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "core/file_io.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "tick/tick.h"
 
 namespace klumpix {
 
-std::string FindResDir() {
+std::vector<std::string> PictureFolders() {
+  std::vector<std::string> folders = {"res"};
   std::error_code ec;
-  if (std::filesystem::is_directory("res", ec)) return "res";
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const std::filesystem::path beside = exe.parent_path() / "res";
-    if (std::filesystem::is_directory(beside, ec)) return beside.string();
+    folders.push_back((exe.parent_path() / "res").string());
     // Installed: PREFIX/bin/klumpix with its pictures in PREFIX/share/klumpix/res.
-    const std::filesystem::path installed = exe.parent_path() / "../share/klumpix/res";
-    if (std::filesystem::is_directory(installed, ec)) return installed.lexically_normal().string();
+    folders.push_back((exe.parent_path() / "../share/klumpix/res").lexically_normal().string());
   }
-  return "res";  // absent everywhere: loading will name the missing file
+  return folders;
 }
 
 std::uint64_t ChooseSeed(const Options& options, const InputScript& script) {
   if (options.has_seed) return options.seed;
   if (script.has_seed) return script.seed;
-  return static_cast<std::uint64_t>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 bool LoadScriptOption(const Options& options, InputScript& script, std::string& error) {
@@ -58,29 +57,27 @@ int PrepareRun(const Options& options, InputScript& script, Game& g, const Start
 }
 
 bool LoadGamePictures(Game& g, PictureSet& pictures) {
-  std::string error;
-  if (!LoadPictures(FindResDir(), pictures, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return false;
+  const std::vector<std::string> folders = PictureFolders();
+  for (const std::string& folder : folders) {
+    if (!HoldsPictures(folder)) continue;
+    std::string error;
+    if (!LoadPictures(folder, pictures, error)) {
+      std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+      return false;
+    }
+    AttachPictures(g, pictures);
+    return true;
   }
-  AttachPictures(g, pictures);
-  return true;
+  std::string tried;
+  for (const std::string& folder : folders) tried += (tried.empty() ? "" : ", ") + folder;
+  std::fprintf(stderr, "klumpix: the pictures are in none of: %s\n", tried.c_str());
+  return false;
 }
 
-bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,
-                    std::string& error) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) {
-    error = path + ": cannot write: " + std::strerror(errno);
-    return false;
-  }
-  const bool written = std::fwrite(bytes, 1, size, f) == size;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed) {
-    error = path + ": write failed";
-    return false;
-  }
-  return true;
+bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size) {
+  if (WriteFileAtomically(path.c_str(), bytes, size)) return true;
+  std::fprintf(stderr, "klumpix: %s: cannot write: %s\n", path.c_str(), std::strerror(errno));
+  return false;
 }
 
 }  // namespace klumpix

@@ -2,6 +2,7 @@
 // What the headless and the interactive runs do alike before the first tick.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/input_script.h"
 #include "app/options.h"
@@ -13,10 +14,10 @@ namespace klumpix {
 struct Game;
 struct PictureSet;
 
-// The resource folder: res/ under the working directory, else res/ beside
-// the executable, else share/klumpix/res of the prefix the executable is
-// installed in.
-std::string FindResDir();
+// Where the pictures are looked for, in order: res/ under the working
+// directory, res/ beside the executable, share/klumpix/res of the prefix the
+// executable is installed in. The first that holds every picture is used.
+std::vector<std::string> PictureFolders();
 
 // The seed of this run: --seed, else the script's seed line, else the clock.
 std::uint64_t ChooseSeed(const Options& options, const InputScript& script);
@@ -35,12 +36,12 @@ int PrepareRun(const Options& options, InputScript& script, Game& g,
                const StartValues& start = kDefaultStartValues);
 
 // Loads the thirteen pictures and hands them to the game; they are needed
-// from the start-up tick on. False after printing which file is missing or
-// damaged.
+// from the start-up tick on. False after printing which file is damaged, or
+// every place looked in when none holds the pictures.
 bool LoadGamePictures(Game& g, PictureSet& pictures);
 
-// Writes `bytes` to `path`; false with a one-line reason otherwise.
-bool WriteWholeFile(const std::string& path, const void* bytes, std::size_t size,
-                    std::string& error);
+// Replaces the file at `path` with `bytes` (see WriteFileAtomically); false
+// after printing why not.
+bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size);
 
 }  // namespace klumpix

@@ -34,10 +34,7 @@ void SaveRecording(const Options& options, const Game& g,
                    const std::vector<InputEvent>& recording) {
   if (options.record_path.empty()) return;
   const std::string text = FormatInputScript(g.seed, g.start_values, recording);
-  std::string error;
-  if (!WriteWholeFile(options.record_path, text.data(), text.size(), error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-  }
+  WriteOutputFile(options.record_path, text.data(), text.size());
 }
 
 // Everything a run leaves behind when it ends, however it ends: the
@@ -171,7 +168,10 @@ int RunInteractive(const Options& options) {
     tick_log.Presented(g->tick_count);
     if (!pictures_loaded) {
       pictures_loaded = true;
-      if (!LoadGamePictures(*g, *pictures)) return 1;
+      if (!LoadGamePictures(*g, *pictures)) {
+        SaveRecording(options, *g, recording);  // what was played so far still replays
+        return 1;
+      }
     } else if (!sound_opened) {
       sound_opened = true;
       if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {

@@ -1,9 +1,12 @@
 #include "platform/tick_log.h"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
 
 #include "app/start_up.h"
+#include "core/file_io.h"
 
 namespace klumpix {
 
@@ -11,8 +14,7 @@ namespace {
 
 template <typename Clock>
 long long MicrosecondsOf() {
-  return std::chrono::duration_cast<std::chrono::microseconds>(
-             Clock::now().time_since_epoch())
+  return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch())
       .count();
 }
 
@@ -21,9 +23,16 @@ long long MicrosecondsOf() {
 TickLog::TickLog() {
   const char* path = std::getenv("KLUMPIX_TICK_LOG");
   if (path == nullptr || *path == '\0') return;
-  file_ = std::fopen(path, "a");
+  // Appended to, so never through a link, and only to a regular file.
+  const int fd = OpenForAppend(path);
+  if (fd < 0) return;
+  file_ = fdopen(fd, "a");
+  if (file_ == nullptr) {
+    close(fd);
+    return;
+  }
   // Line by line, so a killed game still leaves every tick it ran.
-  if (file_ != nullptr) std::setvbuf(file_, nullptr, _IOLBF, 0);
+  std::setvbuf(file_, nullptr, _IOLBF, 0);
 }
 
 TickLog::~TickLog() {

@@ -2,16 +2,15 @@
 // place, a block of eight record numbers per type of which five are used.
 #include "screens/winners.h"
 
-#include <cerrno>
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "core/file_io.h"
+#include "screens/score_text.h"
 #include "shell/game.h"
 
 namespace klumpix {
@@ -24,8 +23,6 @@ constexpr int kNameOffset = 1;
 constexpr int kScoreOffset = 12;
 // Record 60 (type 8, place 5) is the last one in use.
 constexpr int kFileSize = ((kGameTypes - 1) * kRecordsPerType + kPlaces) * kRecordSize;
-
-constexpr std::size_t kPathCapacity = sizeof(Game::winners_path) + 8;
 
 off_t RecordOffset(int type, int place) {
   return static_cast<off_t>(((type - 1) * kRecordsPerType + (place - 1)) * kRecordSize);
@@ -42,7 +39,8 @@ void PutRecord(unsigned char* record, const FixedText<32>& name, std::int32_t sc
   record[0] = static_cast<unsigned char>(n);
   std::memcpy(record + kNameOffset, name.bytes, n);
   const auto bits = static_cast<std::uint32_t>(score);
-  for (int b = 0; b < 4; ++b) record[kScoreOffset + b] = static_cast<unsigned char>(bits >> (8 * b));
+  for (int b = 0; b < 4; ++b)
+    record[kScoreOffset + b] = static_cast<unsigned char>(bits >> (8 * b));
 }
 
 void GetRecord(const unsigned char* record, FixedText<32>& name, std::int32_t& score) {
@@ -50,44 +48,12 @@ void GetRecord(const unsigned char* record, FixedText<32>& name, std::int32_t& s
   const std::size_t n = record[0] < kNameBytes ? record[0] : kNameBytes;
   name.Assign(reinterpret_cast<const char*>(record + kNameOffset), n);
   std::uint32_t bits = 0;
-  for (int b = 0; b < 4; ++b) bits |= static_cast<std::uint32_t>(record[kScoreOffset + b]) << (8 * b);
-  score = static_cast<std::int32_t>(bits);
-}
-
-bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = write(fd, data, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
-// The folder that holds `path`, so the rename itself can be made durable.
-void FolderOf(const char* path, char* folder) {
-  const char* slash = std::strrchr(path, '/');
-  if (slash == nullptr) {
-    std::strcpy(folder, ".");
-  } else if (slash == path) {
-    std::strcpy(folder, "/");
-  } else {
-    const auto n = static_cast<std::size_t>(slash - path);
-    std::memcpy(folder, path, n);
-    folder[n] = '\0';
-  }
-}
-
-bool SyncFolder(const char* path) {
-  char folder[kPathCapacity];
-  FolderOf(path, folder);
-  const int fd = open(folder, O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return false;
-  // Some file systems cannot sync a folder at all; that is not a failed save.
-  const bool synced = fsync(fd) == 0 || errno == EINVAL;
-  close(fd);
-  return synced;
+  for (int b = 0; b < 4; ++b)
+    bits |= static_cast<std::uint32_t>(record[kScoreOffset + b]) << (8 * b);
+  // The game never scores beyond what the seven-place column shows; a file
+  // claiming more (or less than nothing) is clamped to what fits there.
+  const auto stored = static_cast<std::int32_t>(bits);
+  score = stored < 0 ? 0 : stored >= kUnwrittenScore ? kUnwrittenScore - 1 : stored;
 }
 
 }  // namespace
@@ -106,7 +72,8 @@ void SetStarterWinners(Game& g) {
 // its starter entry, so a missing, short or damaged file never stops the game.
 void ReadWinners(Game& g) {
   SetStarterWinners(g);
-  const int fd = open(g.winners_path, O_RDONLY);
+  // A FIFO, a device or a folder at the path reads as a missing file.
+  const int fd = OpenRegularFile(g.winners_path);
   if (fd < 0) return;
   for (int t = 1; t <= kGameTypes; ++t) {
     for (int p = 1; p <= kPlaces; ++p) {
@@ -119,8 +86,7 @@ void ReadWinners(Game& g) {
 }
 
 // Saves the table so that groar.dat is always either the old file or the
-// complete new one: the records go to groar.dat.tmp, which is synced and
-// then renamed over the old file.
+// complete new one (see WriteFileAtomically).
 bool WriteWinners(const Game& g) {
   unsigned char data[kFileSize] = {};
   for (int t = 1; t <= kGameTypes; ++t) {
@@ -128,25 +94,9 @@ bool WriteWinners(const Game& g) {
       PutRecord(data + RecordOffset(t, p), g.winner_name[t][p], g.winner_score[t][p]);
     }
   }
-
   // A path that fills its whole buffer has lost its end; nothing sane to write to.
   if (strnlen(g.winners_path, sizeof g.winners_path) == sizeof g.winners_path) return false;
-  char temp_path[kPathCapacity];
-  std::strcpy(temp_path, g.winners_path);
-  std::strcat(temp_path, ".tmp");
-  const int fd = open(temp_path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) return false;
-  bool saved = WriteAll(fd, data, sizeof data);
-  saved = saved && fsync(fd) == 0;
-  saved = close(fd) == 0 && saved;
-  saved = saved && std::rename(temp_path, g.winners_path) == 0;
-  if (!saved) {
-    unlink(temp_path);
-    return false;
-  }
-  // Once renamed the new table is in place; a folder that cannot be synced
-  // may still lose it in a crash, so the player is told and can save again.
-  return SyncFolder(g.winners_path);
+  return WriteFileAtomically(g.winners_path, data, sizeof data);
 }
 
 }  // namespace klumpix

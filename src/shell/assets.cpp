@@ -1,9 +1,12 @@
 #include "shell/assets.h"
 
-#include <cstdio>
-#include <vector>
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <cstdint>
 
 #include "core/bmp.h"
+#include "core/file_io.h"
 
 namespace klumpix {
 
@@ -26,43 +29,37 @@ const PictureFile kPictureFiles[kPictureCount + 1] = {
 
 namespace {
 
-// The file in one read; the explosion sheet alone is nearly 3 MB.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  bool ok = std::fseek(f, 0, SEEK_END) == 0;
-  const long size = ok ? std::ftell(f) : -1;
-  ok = size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
-  if (ok) {
-    bytes.resize(static_cast<std::size_t>(size));
-    ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  }
-  std::fclose(f);
-  return ok;
-}
+// A sheet is a few megabytes at most; anything far larger is not one of ours.
+constexpr std::size_t kPictureFileLimit = 64u << 20;
 
 }  // namespace
+
+bool HoldsPictures(const std::string& res_dir) {
+  for (int i = 1; i <= kPictureCount; ++i) {
+    struct stat st {};
+    const std::string path = res_dir + "/" + kPictureFiles[i].path;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  }
+  return true;
+}
 
 bool LoadPictures(const std::string& res_dir, PictureSet& set, std::string& error) {
   for (int i = 1; i <= kPictureCount; ++i) {
     const PictureFile& file = kPictureFiles[i];
     const std::string path = res_dir + "/" + file.path;
-    std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
-      error = path + ": cannot open picture";
-      return false;
-    }
+    std::string bytes;
+    if (!ReadRegularFile(path.c_str(), kPictureFileLimit, bytes, error)) return false;
     std::string why;
     Picture& pic = set.sheets[i];
-    if (!DecodeBmp(bytes.data(), bytes.size(), pic, why)) {
+    if (!DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), pic, why)) {
       error = path + ": " + why;
       return false;
     }
     // The game cuts its cells by fixed arithmetic, so the size must match.
     if (pic.width != file.width || pic.height != file.height) {
       error = path + ": picture is " + std::to_string(pic.width) + " x " +
-              std::to_string(pic.height) + ", must be " + std::to_string(file.width) +
-              " x " + std::to_string(file.height);
+              std::to_string(pic.height) + ", must be " + std::to_string(file.width) + " x " +
+              std::to_string(file.height);
       return false;
     }
     pic.key = file.key;
@@ -76,13 +73,20 @@ void AttachPictures(Game& g, const PictureSet& set) {
 
 const Picture* ObjectSheet(const Game& g, int kind, int image) {
   switch (20 * kind + image) {
-    case 41: return g.pictures[kPicPanels];
-    case 61: return g.pictures[kPicButtons];
-    case 81: return g.pictures[kPicFields];
-    case 82: return g.pictures[kPicShadows];
-    case 83: return g.pictures[kPicStones];
-    case 161: return g.pictures[kPicExplosions];
-    default: return nullptr;
+    case 41:
+      return g.pictures[kPicPanels];
+    case 61:
+      return g.pictures[kPicButtons];
+    case 81:
+      return g.pictures[kPicFields];
+    case 82:
+      return g.pictures[kPicShadows];
+    case 83:
+      return g.pictures[kPicStones];
+    case 161:
+      return g.pictures[kPicExplosions];
+    default:
+      return nullptr;
   }
 }
 

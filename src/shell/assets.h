@@ -9,18 +9,18 @@ namespace klumpix {
 
 // Load-order numbers of the sheets.
 enum PictureIndex : int {
-  kPicFont1 = 1,   // font 1, small green
-  kPicFont6 = 2,   // font 6, small dark green
-  kPicFont7 = 3,   // font 7, small plain
-  kPicFont2 = 4,   // font 2, 15 px
-  kPicFont3 = 5,   // font 3, 30 px
-  kPicFont4 = 6,   // font 4, 15 px
+  kPicFont1 = 1,  // font 1, small green
+  kPicFont6 = 2,  // font 6, small dark green
+  kPicFont7 = 3,  // font 7, small plain
+  kPicFont2 = 4,  // font 2, 15 px
+  kPicFont3 = 5,  // font 3, 30 px
+  kPicFont4 = 6,  // font 4, 15 px
   kPicFloor = 7,
-  kPicPanels = 8,   // sheet 41
-  kPicButtons = 9,  // sheet 61
-  kPicFields = 10,  // sheet 81
-  kPicShadows = 11, // sheet 82
-  kPicStones = 12,  // sheet 83
+  kPicPanels = 8,       // sheet 41
+  kPicButtons = 9,      // sheet 61
+  kPicFields = 10,      // sheet 81
+  kPicShadows = 11,     // sheet 82
+  kPicStones = 12,      // sheet 83
   kPicExplosions = 13,  // sheet 161
 };
 
@@ -36,6 +36,10 @@ extern const PictureFile kPictureFiles[kPictureCount + 1];
 struct PictureSet {
   Picture sheets[kPictureCount + 1];
 };
+
+// True when every sheet is a regular file under `res_dir`: only such a
+// folder is a place to load the pictures from.
+bool HoldsPictures(const std::string& res_dir);
 
 // Loads all thirteen sheets from `res_dir`. On failure returns false and
 // `error` names the file and what is wrong with it.

@@ -1,9 +1,11 @@
 // The winners table and groar.dat: record layout, tolerant reading, safe saving.
-#include <gtest/gtest.h>
+#include "screens/winners.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,9 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
-#include "screens/winners.h"
 #include "shell/game.h"
+#include "support/temp_dir.h"
 
 namespace klumpix {
 namespace {
@@ -25,9 +26,7 @@ using Bytes = std::vector<unsigned char>;
 
 class WinnersFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    g_ = NewGame();
-  }
+  void SetUp() override { g_ = NewGame(); }
 
   std::unique_ptr<Game> NewGame() {
     auto g = std::make_unique<Game>();
@@ -44,7 +43,8 @@ class WinnersFile : public ::testing::Test {
   }
   void Store(const Bytes& bytes) const {
     std::ofstream out(path(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
   void FillTable(Game& g) const {
     for (int t = 1; t <= kGameTypes; ++t) {
@@ -89,13 +89,18 @@ TEST_F(WinnersFile, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
     for (std::size_t i = 0; i < 48; ++i) EXPECT_EQ(b[(t - 1) * 128 + 80 + i], 0) << t;
   }
   EXPECT_EQ(b[9] | b[10] | b[11], 0);
-  EXPECT_FALSE(fs::exists(path() + ".tmp"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+      << "a temporary file was left behind";
 
+  // Scores read back as the seven-place column can show them: -5 as 0,
+  // 0x12345678 as 9999999, the table around them intact.
   auto back = NewGame();
   ReadWinners(*back);
+  EXPECT_EQ(back->winner_score[2][1], 0);
+  EXPECT_EQ(back->winner_score[8][5], 9999999);
   for (int t = 1; t <= kGameTypes; ++t) {
     for (int p = 1; p <= kPlaces; ++p) {
-      EXPECT_EQ(back->winner_score[t][p], g_->winner_score[t][p]);
+      EXPECT_EQ(back->winner_score[t][p], std::clamp(g_->winner_score[t][p], 0, 9999999));
       if (t != 2 || p != 1) {
         EXPECT_TRUE(back->winner_name[t][p] == g_->winner_name[t][p].c_str());
       }
@@ -157,14 +162,9 @@ TEST_F(WinnersFile, AFailedSaveKeepsTheOldFileAndTheTable) {
   const Bytes old_file = Load();
 
   g_->winner_score[4][1] = 99999;
-  fs::create_directory(path() + ".tmp");  // the temporary file cannot be made
-  EXPECT_FALSE(WriteWinners(*g_));
-  EXPECT_EQ(Load(), old_file);
-  EXPECT_EQ(g_->winner_score[4][1], 99999);
-  fs::remove(path() + ".tmp");
-
   UsePath(*g_, dir_ + "/missing/groar.dat");
   EXPECT_FALSE(WriteWinners(*g_));
+  EXPECT_EQ(g_->winner_score[4][1], 99999);
   UsePath(*g_, path() + "/groar.dat");  // its folder is a regular file
   EXPECT_FALSE(WriteWinners(*g_));
   EXPECT_EQ(Load(), old_file);
@@ -173,6 +173,34 @@ TEST_F(WinnersFile, AFailedSaveKeepsTheOldFileAndTheTable) {
   UsePath(*g_, path());
   EXPECT_TRUE(WriteWinners(*g_));
   EXPECT_EQ(ScoreAt(Load(), 3 * 128), 99999);
+}
+
+// A hostile folder: links at the temporary name of old and at groar.dat
+// itself. The save replaces the link at groar.dat with the table and writes
+// into neither linked file; a link the player put at groar.dat is read through.
+TEST_F(WinnersFile, ASaveNeverWritesThroughALink) {
+  const std::string precious = "the player's own file\n";
+  std::ofstream(dir_ + "/victim") << precious;
+  std::ofstream(dir_ + "/other") << precious;
+  fs::create_symlink(dir_ + "/victim", path() + ".tmp");
+  fs::create_symlink(dir_ + "/other", path());
+  FillTable(*g_);
+
+  ASSERT_TRUE(WriteWinners(*g_));
+  for (const char* name : {"/victim", "/other"}) {
+    std::ifstream in(dir_ + name);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), precious) << name;
+  }
+  EXPECT_TRUE(fs::is_symlink(path() + ".tmp"));
+  EXPECT_FALSE(fs::is_symlink(path()));
+  EXPECT_EQ(fs::file_size(path()), 976u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
+
+  fs::rename(path(), dir_ + "/kept.dat");
+  fs::create_symlink(dir_ + "/kept.dat", path());
+  auto back = NewGame();
+  ReadWinners(*back);
+  EXPECT_TRUE(back->winner_name[3][2] == g_->winner_name[3][2].c_str());
 }
 
 }  // namespace

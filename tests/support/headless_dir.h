@@ -23,11 +23,8 @@ class HeadlessDir : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::current_path(old_dir_); }
 
-  // res/ as the build made it, linked (or copied, when a test spoils it).
+  // res/ as the build made it.
   void LinkPictures() { std::filesystem::create_directory_symlink(KLUMPIX_TEST_RES_DIR, "res"); }
-  void CopyPictures() {
-    std::filesystem::copy(KLUMPIX_TEST_RES_DIR, "res", std::filesystem::copy_options::recursive);
-  }
 
   static void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

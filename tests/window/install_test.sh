@@ -33,6 +33,20 @@ mkdir "$WORK/elsewhere"
   fail "the installed game did not run from another folder"
 [ "$(stat -c %s "$WORK/elsewhere/shot.bmp")" -gt 1000000 ] || fail "no screenshot was written"
 
+# An empty res/ in the working folder is passed over for the installed pictures;
+# a game with no pictures anywhere names every place it looked in.
+mkdir "$WORK/elsewhere/res"
+(cd "$WORK/elsewhere" && "$PREFIX/bin/klumpix" --headless --ticks 12) ||
+  fail "an empty res/ in the working folder hid the installed pictures"
+mkdir "$WORK/alone"
+cp "$PREFIX/bin/klumpix" "$WORK/alone/"
+status=0
+(cd "$WORK/elsewhere" && "$WORK/alone/klumpix" --headless --ticks 12) 2>"$WORK/alone.err" || status=$?
+[ "$status" = 1 ] || fail "a game without pictures ended with status $status"
+grep -qF "res, $WORK/alone/res, $WORK/share/klumpix/res" "$WORK/alone.err" ||
+  fail "the places looked in are not all named: $(cat "$WORK/alone.err")"
+rmdir "$WORK/elsewhere/res"
+
 # The launcher makes the data folder, runs the game in it and passes the
 # arguments through.
 (cd "$WORK/elsewhere" && XDG_DATA_HOME="$WORK/data" \

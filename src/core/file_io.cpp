@@ -1,0 +1,162 @@
+#include "core/file_io.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace klumpix {
+
+namespace {
+
+// Room for the longest path the system takes plus our temporary suffix.
+constexpr std::size_t kPathCapacity = PATH_MAX + 16;
+
+bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = EIO;
+      return false;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// Splits `path` into its folder ("." when it has none) and "FOLDER/.NAME.XXXXXX",
+// the pattern of its temporary file. False when either does not fit.
+bool TempPattern(const char* path, char* folder, char* pattern) {
+  const std::size_t length = std::strlen(path);
+  const char* slash = std::strrchr(path, '/');
+  const char* name = slash == nullptr ? path : slash + 1;
+  if (length + 9 >= kPathCapacity || *name == '\0') {
+    errno = length + 9 >= kPathCapacity ? ENAMETOOLONG : EISDIR;
+    return false;
+  }
+  if (slash == nullptr) {
+    std::strcpy(folder, ".");
+  } else if (slash == path) {
+    std::strcpy(folder, "/");
+  } else {
+    const auto n = static_cast<std::size_t>(slash - path);
+    std::memcpy(folder, path, n);
+    folder[n] = '\0';
+  }
+  std::snprintf(pattern, kPathCapacity, "%s/.%s.XXXXXX", folder, name);
+  return true;
+}
+
+bool SyncFolder(const char* folder) {
+  const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Some file systems cannot sync a folder at all; that is not a failed save.
+  const bool synced = fsync(fd) == 0 || errno == EINVAL;
+  close(fd);
+  return synced;
+}
+
+// The mode a plain create would give: read and write for the owner, read for
+// the others, less what the player's umask takes away.
+mode_t NewFileMode() {
+  const mode_t mask = umask(022);
+  umask(mask);
+  return 0644 & ~mask;
+}
+
+}  // namespace
+
+int OpenRegularFile(const char* path) {
+  const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int why = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    close(fd);
+    errno = why;
+    return -1;
+  }
+  return fd;
+}
+
+bool ReadRegularFile(const char* path, std::size_t limit, std::string& bytes, std::string& error) {
+  bytes.clear();
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
+    error =
+        std::string(path) + ": " + (errno == EINVAL ? "not a regular file" : std::strerror(errno));
+    return false;
+  }
+  struct stat st {};
+  bool ok = fstat(fd, &st) == 0;
+  if (ok && static_cast<std::uint64_t>(st.st_size) > limit) {
+    error = std::string(path) + ": too large (more than " + std::to_string(limit) + " bytes)";
+    close(fd);
+    return false;
+  }
+  // The size is only a hint: the file may grow or shrink while it is read.
+  if (ok) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[65536];
+  while (ok) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+    if (bytes.size() + static_cast<std::size_t>(n) > limit) {
+      error = std::string(path) + ": too large (more than " + std::to_string(limit) + " bytes)";
+      close(fd);
+      return false;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  if (!ok) error = std::string(path) + ": " + std::strerror(errno);
+  close(fd);
+  return ok;
+}
+
+bool WriteFileAtomically(const char* path, const void* bytes, std::size_t size) {
+  char folder[kPathCapacity];
+  char temp[kPathCapacity];
+  if (!TempPattern(path, folder, temp)) return false;
+  const int fd = mkstemp(temp);
+  if (fd < 0) return false;
+  int why = 0;
+  if (fchmod(fd, NewFileMode()) != 0 ||
+      !WriteAll(fd, static_cast<const unsigned char*>(bytes), size) || fsync(fd) != 0) {
+    why = errno;
+  }
+  if (close(fd) != 0 && why == 0) why = errno;
+  if (why == 0 && std::rename(temp, path) != 0) why = errno;
+  if (why != 0) {
+    unlink(temp);
+    errno = why;
+    return false;
+  }
+  // Once renamed the new file is in place; a folder that cannot be synced may
+  // still lose it in a crash, so that counts as a failed save to report.
+  return SyncFolder(folder);
+}
+
+int OpenForAppend(const char* path) {
+  const int fd =
+      open(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
+}
+
+}  // namespace klumpix
