@@ -5,11 +5,15 @@ FUZZ_BUILD ?= build-fuzz
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8000
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script
+# Executions per fuzzer; -1 is no limit but FUZZ_SECONDS (0 there is no time limit).
+FUZZ_RUNS ?= -1
+FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script fuzz_settings
+# Saves of groar.dat killed at random moments by `make kill-saves` (CI runs 200).
+KILL_TRIALS ?= 1000
 ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: setup setup-web configure build run test web web-serve web-bench asan-test bench soak fuzz clean
+.PHONY: setup setup-web configure build run test web web-serve web-bench asan-test bench soak kill-saves fuzz clean
 
 setup:
 	@bash tools/setup.sh
@@ -65,15 +69,22 @@ soak: setup
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	SOAK_TICKS=1000000 ./$(ASAN_BUILD)/klumpix_tests --gtest_filter='SoakTest.*'
 
-# Each fuzzer runs FUZZ_SECONDS on a working corpus grown from the seeds in fuzz/corpus.
+# Saves of the winners table killed with SIGKILL at random moments; each must
+# leave one whole table.
+kill-saves: build
+	KILL_TRIALS=$(KILL_TRIALS) ./$(BUILD)/klumpix_tests --gtest_filter='WinnersFaults.KilledWhileSaving*'
+
+# Each fuzzer runs FUZZ_SECONDS or FUZZ_RUNS executions, whichever ends first, on a
+# working corpus grown from the seeds in fuzz/corpus. The long run by hand:
+#   make fuzz FUZZ_SECONDS=0 FUZZ_RUNS=100000000
 fuzz: setup
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKLUMPIX_FUZZ=ON -DKLUMPIX_WITH_PLATFORM=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/artifacts; \
-	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
-	  ./$(FUZZ_BUILD)/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s, $(FUZZ_RUNS) runs"; \
+	  ./$(FUZZ_BUILD)/$$t -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t \
 	    >$(FUZZ_BUILD)/$$t.log 2>&1; status=$$?; \
 	  grep -E "^(stat::number_of_executed_units|stat::peak_rss|Done )" $(FUZZ_BUILD)/$$t.log; \

@@ -46,6 +46,8 @@ void CheckTable(const Game& g) {
     for (int p = 1; p <= klumpix::kPlaces; ++p) {
       const auto& name = g.winner_name[t][p];
       if (name.length > 8 || name.bytes[name.length] != '\0') std::abort();
+      // Scores are what the seven-place column can show.
+      if (g.winner_score[t][p] < 0 || g.winner_score[t][p] > 9999999) std::abort();
     }
   }
 }
