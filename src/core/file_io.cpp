@@ -37,8 +37,10 @@ bool TempPattern(const char* path, char* folder, char* pattern) {
   const std::size_t length = std::strlen(path);
   const char* slash = std::strrchr(path, '/');
   const char* name = slash == nullptr ? path : slash + 1;
-  if (length + 9 >= kPathCapacity || *name == '\0') {
-    errno = length + 9 >= kPathCapacity ? ENAMETOOLONG : EISDIR;
+  // At most "./" before the path and "." plus ".XXXXXX" around its name.
+  const bool fits = length + 11 < kPathCapacity;
+  if (!fits || *name == '\0') {
+    errno = fits ? EISDIR : ENAMETOOLONG;
     return false;
   }
   if (slash == nullptr) {
