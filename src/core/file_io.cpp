@@ -2,8 +2,9 @@
 
 #include <fcntl.h>
 #include <limits.h>
-#include <stdlib.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -65,12 +66,27 @@ bool SyncFolder(const char* folder) {
   return synced;
 }
 
-// The mode a plain create would give: read and write for the owner, read for
-// the others, less what the player's umask takes away.
-mode_t NewFileMode() {
-  const mode_t mask = umask(022);
-  umask(mask);
-  return 0644 & ~mask;
+// Makes a file of our own at `pattern`, whose last six characters are
+// replaced by random ones until the name is free. O_EXCL refuses whatever
+// already stands at a name, a link included, so the descriptor is always a
+// file this call created; the mode is 0644 less the player's umask.
+int CreateFreshFile(char* pattern) {
+  static constexpr char kLetters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  char* tail = pattern + std::strlen(pattern) - 6;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char random[6];
+    if (getentropy(random, sizeof random) != 0) {
+      timespec now{};
+      clock_gettime(CLOCK_MONOTONIC, &now);
+      const auto mix = static_cast<unsigned long long>(now.tv_nsec) * 2654435761u + attempt;
+      for (int i = 0; i < 6; ++i) random[i] = static_cast<unsigned char>(mix >> (7 * i));
+    }
+    for (int i = 0; i < 6; ++i) tail[i] = kLetters[random[i] % (sizeof kLetters - 1)];
+    const int fd = open(pattern, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 }  // namespace
@@ -129,11 +145,10 @@ bool WriteFileAtomically(const char* path, const void* bytes, std::size_t size) 
   char folder[kPathCapacity];
   char temp[kPathCapacity];
   if (!TempPattern(path, folder, temp)) return false;
-  const int fd = mkstemp(temp);
+  const int fd = CreateFreshFile(temp);
   if (fd < 0) return false;
   int why = 0;
-  if (fchmod(fd, NewFileMode()) != 0 ||
-      !WriteAll(fd, static_cast<const unsigned char*>(bytes), size) || fsync(fd) != 0) {
+  if (!WriteAll(fd, static_cast<const unsigned char*>(bytes), size) || fsync(fd) != 0) {
     why = errno;
   }
   if (close(fd) != 0 && why == 0) why = errno;
