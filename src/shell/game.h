@@ -94,6 +94,8 @@ struct StartValues {
   std::int32_t sound_volume;
   std::int32_t light_level;
   std::int32_t game_type;
+
+  bool operator==(const StartValues&) const = default;
 };
 constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3};
 

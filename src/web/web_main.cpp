@@ -64,12 +64,7 @@ void Present(WebSession& s) {
 // buttons have changed them, and the page stores the file after the tick.
 void KeepSettings(WebSession& s) {
   const Settings now = CurrentSettings(s.game, s.kept_settings);
-  const StartValues& a = now.start;
-  const StartValues& b = s.kept_settings.start;
-  if (a.sound_on == b.sound_on && a.sound_volume == b.sound_volume &&
-      a.light_level == b.light_level && a.game_type == b.game_type) {
-    return;
-  }
+  if (now.start == s.kept_settings.start) return;
   s.kept_settings = now;
   std::string error;
   if (!SaveSettings(kSettingsPath, now, error))
