@@ -2,9 +2,9 @@
 // place, a block of eight record numbers per type of which five are used.
 #include "screens/winners.h"
 
-#include <sys/types.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -24,8 +24,8 @@ constexpr int kScoreOffset = 12;
 // Record 60 (type 8, place 5) is the last one in use.
 constexpr int kFileSize = ((kGameTypes - 1) * kRecordsPerType + kPlaces) * kRecordSize;
 
-off_t RecordOffset(int type, int place) {
-  return static_cast<off_t>(((type - 1) * kRecordsPerType + (place - 1)) * kRecordSize);
+std::size_t RecordOffset(int type, int place) {
+  return static_cast<std::size_t>(((type - 1) * kRecordsPerType + (place - 1)) * kRecordSize);
 }
 
 // Placeholder winners for a fresh installation: modest scores that a first
@@ -68,21 +68,34 @@ void SetStarterWinners(Game& g) {
   }
 }
 
+// Fills the table from the bytes of a groar.dat: every record that lies whole
+// within them, starter entries for the rest.
+void DecodeWinners(const unsigned char* bytes, std::size_t size, Game& g) {
+  SetStarterWinners(g);
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      const std::size_t offset = RecordOffset(t, p);
+      if (offset + kRecordSize > size) continue;
+      GetRecord(bytes + offset, g.winner_name[t][p], g.winner_score[t][p]);
+    }
+  }
+}
+
 // Reads whatever groar.dat offers. Any record that cannot be read whole keeps
 // its starter entry, so a missing, short or damaged file never stops the game.
 void ReadWinners(Game& g) {
-  SetStarterWinners(g);
+  unsigned char data[kFileSize];
+  std::size_t size = 0;
   // A FIFO, a device or a folder at the path reads as a missing file.
   const int fd = OpenRegularFile(g.winners_path);
-  if (fd < 0) return;
-  for (int t = 1; t <= kGameTypes; ++t) {
-    for (int p = 1; p <= kPlaces; ++p) {
-      unsigned char record[kRecordSize];
-      if (pread(fd, record, kRecordSize, RecordOffset(t, p)) != kRecordSize) continue;
-      GetRecord(record, g.winner_name[t][p], g.winner_score[t][p]);
-    }
+  while (fd >= 0 && size < sizeof data) {
+    const ssize_t n = read(fd, data + size, sizeof data - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    size += static_cast<std::size_t>(n);
   }
-  close(fd);
+  if (fd >= 0) close(fd);
+  DecodeWinners(data, size, g);
 }
 
 // Saves the table so that groar.dat is always either the old file or the
