@@ -12,18 +12,29 @@ FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script fuzz_settings
 KILL_TRIALS ?= 1000
 ARGS ?=
 JOBS ?= $(shell nproc)
+# Where `make deb` leaves the package.
+DEB_DIR ?= build-deb
+SETUP = bash tools/setup.sh
+# Our own builds stop on any warning; a packager's build (plain cmake) does not.
+WERROR = -DKLUMPIX_WERROR=ON
 
-.PHONY: setup setup-web configure build run test web web-serve web-bench asan-test bench soak kill-saves fuzz clean
+.PHONY: setup setup-test setup-web configure build run test web web-serve web-bench asan-test \
+	bench soak kill-saves fuzz compilers deb deb-check clean
 
+# Each target installs what it needs (tools/setup.sh names the groups): `make run`
+# only what builds the game.
 setup:
-	@bash tools/setup.sh
+	@$(SETUP) build
 
-# What the page and its browser test need besides: emscripten, chromium, npm packages.
-setup-web: setup
-	@bash tools/setup_web.sh
+setup-test:
+	@$(SETUP) build test web
+
+# What the page needs besides: emscripten, chromium, the test's npm packages.
+setup-web:
+	@$(SETUP) build web
 
 configure: setup
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) \
 	  -DKLUMPIX_WEB_SITE=$(abspath $(WEB_BUILD))/site >/dev/null
 
 build: configure
@@ -32,16 +43,16 @@ build: configure
 run: build
 	./$(BUILD)/klumpix $(ARGS)
 
-# The browser tools come first: the build looks for them when it is configured.
-test: setup-web build web
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+# The test tools come first: the build looks for them when it is configured.
+test: setup-test build web
+	ctest --test-dir $(BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
 # The page in $(WEB_BUILD)/site: the core as WebAssembly, with the native
 # build's pictures and sounds.
 web: setup-web configure
 	@cmake --build $(BUILD) --target assets
 	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -G Ninja \
-	  -DCMAKE_BUILD_TYPE=Release -DKLUMPIX_ASSETS_BUILD=$(abspath $(BUILD)) >/dev/null
+	  -DCMAKE_BUILD_TYPE=Release $(WERROR) -DKLUMPIX_ASSETS_BUILD=$(abspath $(BUILD)) >/dev/null
 	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
 	@echo "web: the page is in $(WEB_BUILD)/site"
 
@@ -56,15 +67,17 @@ web-bench: web
 	./$(BUILD)/klumpix_busy_ticks
 	node $(WEB_BUILD)/klumpix_busy_ticks.js
 
-asan-test: setup
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON \
+asan-test:
+	@$(SETUP) build test
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON $(WERROR) \
 	  -DKLUMPIX_WITH_PLATFORM=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 # The long soak: a million ticks of a restless hand under the sanitizers.
-soak: setup
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON \
+soak:
+	@$(SETUP) build test
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON $(WERROR) \
 	  -DKLUMPIX_WITH_PLATFORM=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	SOAK_TICKS=1000000 ./$(ASAN_BUILD)/klumpix_tests --gtest_filter='SoakTest.*'
@@ -77,8 +90,9 @@ kill-saves: build
 # Each fuzzer runs FUZZ_SECONDS or FUZZ_RUNS executions, whichever ends first, on a
 # working corpus grown from the seeds in fuzz/corpus. The long run by hand:
 #   make fuzz FUZZ_SECONDS=0 FUZZ_RUNS=100000000
-fuzz: setup
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+fuzz:
+	@$(SETUP) build fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) \
 	  -DKLUMPIX_FUZZ=ON -DKLUMPIX_WITH_PLATFORM=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@for t in $(FUZZ_TARGETS); do \
@@ -94,5 +108,24 @@ fuzz: setup
 bench: build
 	./$(BUILD)/klumpix_bench
 
+# The whole project (tests too) with the other compiler and build types, warnings
+# as errors: g++ Release and clang RelWithDebInfo, compiled only.
+compilers:
+	@$(SETUP) build test compilers
+	@cmake -S . -B build-gcc-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR) >/dev/null
+	@cmake --build build-gcc-release -j $(JOBS)
+	@CC=clang CXX=clang++ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(WERROR) >/dev/null
+	@cmake --build build-clang -j $(JOBS)
+
+# The Debian package, built by Debian's own tools, into $(DEB_DIR).
+deb:
+	@$(SETUP) build package
+	@bash tools/build_deb.sh $(DEB_DIR)
+
+# The package's checks: lintian, the metadata, the man page, the unpacked game.
+deb-check: deb
+	@bash tests/package/deb_check.sh $(DEB_DIR)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD) $(FUZZ_BUILD) $(DEB_DIR) build-gcc-release build-clang

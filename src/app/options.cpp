@@ -28,7 +28,7 @@ const char* UsageText() {
          "neither read nor write it.\n";
 }
 
-const char* VersionText() { return "klumpix 1.0.0\n"; }
+const char* VersionText() { return "klumpix " KLUMPIX_VERSION "\n"; }
 
 bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& value) {
   if (text.empty() || text.size() > 20) return false;

@@ -20,8 +20,11 @@ std::vector<std::string> PictureFolders() {
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
     folders.push_back((exe.parent_path() / "res").string());
-    // Installed: PREFIX/bin/klumpix with its pictures in PREFIX/share/klumpix/res.
+    // Installed: PREFIX/bin/klumpix with its pictures in PREFIX/share/klumpix/res,
+    // or as Debian lays out games, PREFIX/games and PREFIX/share/games/klumpix/res.
     folders.push_back((exe.parent_path() / "../share/klumpix/res").lexically_normal().string());
+    folders.push_back(
+        (exe.parent_path() / "../share/games/klumpix/res").lexically_normal().string());
   }
   return folders;
 }

@@ -144,7 +144,11 @@ void WriteLastTick(DumpWriter& w, const Game& g) {
   out += '[';
   for (int i = 1; i <= g.light_count && i <= kMaxLights; ++i) {
     if (i > 1) out += ", ";
-    out += "[" + std::to_string(g.light_x[i]) + ", " + std::to_string(g.light_y[i]) + ", ";
+    out += '[';
+    out += std::to_string(g.light_x[i]);
+    out += ", ";
+    out += std::to_string(g.light_y[i]);
+    out += ", ";
     AppendJsonReal(out, g.light_strength[i]);
     out += ']';
   }

@@ -12,7 +12,7 @@ namespace {
 // after " ,". The large fonts have no a, s or u, so everything is in capitals
 // but the option names.
 constexpr PageLine kInfoLines[] = {
-    {100, 2, "KLUMPIX 1.0.0 - 2026 - DAS KLUMPIX-TEAM"},
+    {100, 2, "KLUMPIX " KLUMPIX_VERSION " - 2026 - DAS KLUMPIX-TEAM"},
     {160, 2, "WEITERE FREEWARESPIELE VON"},
     {180, 2, "UNS GIBT ES NOCH NICHT. DAF\xdcR HIER:"},
     {200, 4, "-DIE DATEIEN DIESES SPIELS"},

@@ -16,12 +16,13 @@ fail() {
 
 PREFIX="$WORK/prefix"
 cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" || fail "cmake --install failed"
-for f in bin/klumpix bin/klumpix-launcher share/applications/klumpix.desktop \
-         share/icons/hicolor/64x64/apps/klumpix.png share/klumpix/res; do
+for f in bin/klumpix bin/klumpix-launcher share/applications/org.klumpix.klumpix.desktop \
+         share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/org.klumpix.klumpix.png \
+         share/metainfo/org.klumpix.klumpix.metainfo.xml share/man/man6/klumpix.6 share/klumpix/res; do
   [ -e "$PREFIX/$f" ] || fail "$f was not installed"
 done
 [ -x "$PREFIX/bin/klumpix-launcher" ] || fail "the launcher is not executable"
-grep -q '^Exec=klumpix-launcher' "$PREFIX/share/applications/klumpix.desktop" ||
+grep -q '^Exec=klumpix-launcher' "$PREFIX/share/applications/org.klumpix.klumpix.desktop" ||
   fail "the desktop entry does not start the launcher"
 [ "$(find "$PREFIX/share/klumpix/res" -name '*.bmp' | wc -l)" -eq \
   "$(find "$BUILD/res" -name '*.bmp' | wc -l)" ] || fail "not every picture was installed"
@@ -43,7 +44,8 @@ cp "$PREFIX/bin/klumpix" "$WORK/alone/"
 status=0
 (cd "$WORK/elsewhere" && "$WORK/alone/klumpix" --headless --ticks 12) 2>"$WORK/alone.err" || status=$?
 [ "$status" = 1 ] || fail "a game without pictures ended with status $status"
-grep -qF "res, $WORK/alone/res, $WORK/share/klumpix/res" "$WORK/alone.err" ||
+grep -qF "res, $WORK/alone/res, $WORK/share/klumpix/res, $WORK/share/games/klumpix/res" \
+  "$WORK/alone.err" ||
   fail "the places looked in are not all named: $(cat "$WORK/alone.err")"
 rmdir "$WORK/elsewhere/res"
 

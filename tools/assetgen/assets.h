@@ -23,9 +23,11 @@ Sheet PaintExplosions();
 // All thirteen sheets in load order.
 std::vector<Sheet> PaintAllSheets();
 
-// The 64 x 64 window icon, RGBA, top row first.
-std::vector<Rgba8> PaintIcon();
+// The icon, `size` x `size` pixels, RGBA, top row first: drawn for 64 and
+// scaled as a whole for the other sizes of the desktop's icon theme.
 constexpr int kIconSize = 64;
+constexpr int kIconThemeSizes[] = {16, 32, 48, 64, 128, 256};
+std::vector<Rgba8> PaintIcon(int size = kIconSize);
 
 // One note or burst of a sound, in seconds: it fades in over `attack` and
 // out over `release`, so it never starts or stops with a jump.

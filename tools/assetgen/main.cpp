@@ -1,6 +1,7 @@
-// assetgen --res DIR --sounds-cpp FILE [--icon FILE]
+// assetgen --res DIR --sounds-cpp FILE [--icons DIR --icon-name NAME]
 // Draws every picture sheet into DIR, writes the sounds as a C++ source file
-// and optionally the window icon as a PNG.
+// and optionally the icon at every size of a desktop icon theme, as
+// DIR/NxN/apps/NAME.png.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -11,22 +12,24 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: assetgen --res DIR --sounds-cpp FILE [--icon FILE]\n");
+  std::fprintf(stderr, "usage: assetgen --res DIR --sounds-cpp FILE [--icons DIR --icon-name NAME]\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string res_dir, sounds_cpp, icon;
+  std::string res_dir, sounds_cpp, icon_dir, icon_name = "klumpix";
   for (int i = 1; i < argc; ++i) {
     const bool has_value = i + 1 < argc;
     if (!std::strcmp(argv[i], "--res") && has_value) {
       res_dir = argv[++i];
     } else if (!std::strcmp(argv[i], "--sounds-cpp") && has_value) {
       sounds_cpp = argv[++i];
-    } else if (!std::strcmp(argv[i], "--icon") && has_value) {
-      icon = argv[++i];
+    } else if (!std::strcmp(argv[i], "--icons") && has_value) {
+      icon_dir = argv[++i];
+    } else if (!std::strcmp(argv[i], "--icon-name") && has_value) {
+      icon_name = argv[++i];
     } else {
       return Usage();
     }
@@ -46,9 +49,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "assetgen: cannot write %s\n", sounds_cpp.c_str());
     return 1;
   }
-  if (!icon.empty() && !WriteFile(icon, EncodePng(kIconSize, kIconSize, PaintIcon()))) {
-    std::fprintf(stderr, "assetgen: cannot write %s\n", icon.c_str());
-    return 1;
+  for (int size : kIconThemeSizes) {
+    if (icon_dir.empty()) continue;
+    const std::string side = std::to_string(size);
+    const std::string path = icon_dir + "/" + side + "x" + side + "/apps/" + icon_name + ".png";
+    if (!WriteFile(path, EncodePng(size, size, PaintIcon(size)))) {
+      std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+      return 1;
+    }
   }
   return 0;
 }
