@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "app/line_words.h"
 #include "app/options.h"
@@ -154,11 +155,17 @@ std::string InfoPlace(const std::string& path, std::size_t width) {
     const std::string h(home);
     if (shown.compare(0, h.size(), h) == 0 &&
         (shown.size() == h.size() || shown[h.size()] == '/')) {
-      shown = "~" + shown.substr(h.size());
+      std::string tilde = "~";
+      tilde.append(shown, h.size());
+      shown = std::move(tilde);
     }
   }
   for (char& c : shown) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (shown.size() > width) shown = ".." + shown.substr(shown.size() - (width - 2));
+  if (shown.size() > width) {
+    std::string cut = "..";
+    cut.append(shown, shown.size() - (width - 2));
+    shown = std::move(cut);
+  }
   return shown;
 }
 
