@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Makes the pictures under docs/ from a built game: a contact sheet of every
 picture sheet, the stones as colour-blind players see them, the help and info
-pages and a game in play on each of the eight boards.
+pages, a game in play on each of the eight boards, an explosion, and the name
+entry before and after a save that failed.
 
     tools/docs_pictures.py [BUILD_DIR] [--sheets-only]   (default: build)
 
@@ -27,6 +28,7 @@ START_BUTTON = (50, 199)
 HELP_BUTTON = (252, 25)
 INFO_BUTTON = (350, 25)
 DROP_FIELD = 8
+EXPLOSION = 8  # object kind
 
 
 def click(tick, x, y):
@@ -86,6 +88,55 @@ def boards():
         os.remove(os.path.join(DOCS, f"board{b}.png"))
 
 
+# The session of the end-to-end test (seed 2026): START on board 3, two store
+# rows set down, ENDE, the letters K, L, U, M, then ENTER.
+NAME_ENTRY_EVENTS = ["11 move 51 200", "12 down left", "15 click", "15 up left",
+    "160 move 150 132", "161 down left", "163 click", "163 up left",
+    "170 move 114 246", "171 down left", "173 click", "173 up left",
+    "200 move 54 546", "201 down left", "203 up left"] + [
+    line for tick, (x, y) in zip((210, 215, 220, 225), ((305, 370), (325, 370), (505, 370), (345, 370)))
+    for line in (f"{tick} move {x} {y}", f"{tick + 1} down left", f"{tick + 1} click", f"{tick + 1} up left")]
+ENTER = ["230 move 52 398", "231 down left", "234 up left"]
+
+
+def explosion():
+    """The first picture of a game on board 1 in which stones explode."""
+    events, ticks = play(1, 20)
+    for tick in range(60, ticks):
+        state = run(events, tick, seed=1)
+        if any(o["kind"] == EXPLOSION for o in state["objects"]):
+            shot = os.path.join(WORK, "explosion.bmp")
+            run(events, tick + 2, shot=shot, seed=1)
+            convert(shot, os.path.join(DOCS, "explosion.png"))
+            return
+
+
+def name_entry():
+    """The name entry with a name typed, and the same after a save that failed."""
+    # A folder the game may read but not write, holding a table of empty places
+    # (any score gets in); root writes anywhere, so then the game runs as nobody.
+    folder = os.path.join(WORK, "read-only")
+    os.mkdir(folder)
+    os.symlink(RES, os.path.join(folder, "res"))
+    with open(os.path.join(folder, "groar.dat"), "wb") as f:
+        f.write(bytes(976))
+    script = os.path.join(folder, "script.txt")
+    with open(script, "w") as f:
+        f.write("seed 2026\n" + "\n".join(NAME_ENTRY_EVENTS + ENTER) + "\n")
+    os.chmod(folder, 0o555)
+    shots = os.path.join(WORK, "shots")
+    os.mkdir(shots)
+    os.chmod(WORK, 0o755)
+    os.chmod(shots, 0o777)
+    as_nobody = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"] if os.geteuid() == 0 else []
+    for name, ticks in (("name_entry", 228), ("save_failed", 240)):
+        shot = os.path.join(shots, name + ".bmp")
+        subprocess.run(as_nobody + [GAME, "--headless", "--input", script, "--ticks", str(ticks), "--screenshot", shot],
+                       check=True, cwd=folder)
+        convert(shot, os.path.join(DOCS, name + ".png"))
+    os.chmod(folder, 0o755)
+
+
 def contact_sheet():
     sheets = []
     for folder in sorted(os.listdir(RES)):
@@ -138,4 +189,6 @@ if __name__ == "__main__":
         sys.exit(0)
     colour_blind_stones()
     boards()
+    explosion()
+    name_entry()
     print("docs pictures written to", DOCS)
