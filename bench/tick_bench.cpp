@@ -9,8 +9,8 @@
 
 #include "bench/bench_games.h"
 #include "board/board.h"
-#include "play/object_update.h"
-#include "screens/text_layer.h"
+#include "tick/object_update.h"
+#include "text/text_layer.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/mouse.h"

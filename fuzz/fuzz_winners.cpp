@@ -12,7 +12,7 @@
 #include "app/start_up.h"
 #include "play/invariants.h"
 #include "screens/menu_bar.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "shell/sound.h"

@@ -9,9 +9,6 @@ namespace klumpix {
 
 namespace {
 
-constexpr std::int16_t kDropFieldVariant = 8;
-constexpr std::int16_t kDropFieldLitVariant = 7;
-
 // A missing cell counts as taken: nothing can be set into it.
 bool CellTaken(const Game& g, std::int32_t cell) { return cell == 0 || g.obj.cell_stone[cell] != 0; }
 
@@ -53,18 +50,18 @@ void RunDropFields(Game& g) {
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (!IsPlayfieldCell(g, slot)) continue;
     std::int16_t& variant = g.obj.variant[slot];
-    if (variant != kDropFieldVariant && variant != kDropFieldLitVariant) continue;
+    if (variant != kFieldDrop && variant != kFieldLit) continue;
     const std::int16_t x = g.obj.x[slot];
     const std::int16_t y = g.obj.y[slot];
     const bool pointer_over =
         x - 10 < g.mouse_x && g.mouse_x < x + 10 && y - 10 < g.mouse_y && g.mouse_y < y + 10;
     if (!pointer_over) {
-      variant = kDropFieldVariant;
+      variant = kFieldDrop;
     } else if (!g.left_button_down) {
-      variant = kDropFieldLitVariant;
+      variant = kFieldLit;
       AddLight(g, x, y, 0.3);
     } else if (g.carried[1] > 0) {
-      variant = kDropFieldLitVariant;
+      variant = kFieldLit;
       AddLight(g, x, y, 0.7);
       SetDownCarried(g, slot);
     }

@@ -1,6 +1,6 @@
 // What the play screen shows and does once a running game is over.
 #include "play/play_steps.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "shell/game.h"
 #include "shell/sound.h"
 
@@ -8,7 +8,7 @@ namespace klumpix {
 
 // Shows GAME OVER and hands a winning score to the name entry.
 void RunEndOfGame(Game& g) {
-  if (!g.confirm_open) WriteText(g, 130, 260, 3, 0, "GAME OVER");
+  if (!g.confirm_open) WriteText(g, 130, 260, kFontHuge, 0, "GAME OVER");
   if (g.score > g.winner_score[g.game_type][kPlaces]) {
     g.screen_mode = kModeNameEntry;
     RequestSound(g, kSoundTusch, 400);

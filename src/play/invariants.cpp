@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/objects.h"
 
 namespace klumpix {
@@ -80,7 +81,7 @@ std::string CheckCounts(const Game& g) {
   for (int i = 1; i <= kFloatingTextCount; ++i) {
     const FloatingText& f = g.floating_text[i];
     if (f.timer < 0 || f.timer > 50) return At("floating text timer of entry", i);
-    if (f.timer > 0 && (f.font < 1 || f.font > 7 || f.text.length > 80)) {
+    if (f.timer > 0 && (f.font < kFontGreen || f.font > kFontPlain || f.text.length > 80)) {
       return At("floating text entry", i);
     }
   }

@@ -5,7 +5,7 @@
 #include "play/match.h"
 #include "play/play_steps.h"
 #include "play/settle.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "shell/game.h"
 #include "world/floor.h"
 
@@ -13,8 +13,6 @@ namespace klumpix {
 
 // One tick of the play screen, run only while screen_mode is 1.
 void PlayScreenTick(Game& g) {
-  g.match_count = 0;
-
   // Fields and stones on the board, for the status panel; the store and the
   // pointer hold their stones in threes.
   std::int32_t fields = 0;
@@ -33,21 +31,20 @@ void PlayScreenTick(Game& g) {
   DrawStatusPanel(g, fields, stones);
 
   if (g.game_running) {
-    WriteText(g, 650, 350, 6, 0, g.game_over ? "SPIEL BEENDET" : "SPIEL L\xC4UFT");
+    WriteText(g, 650, 350, kFontDark, 0, g.game_over ? "SPIEL BEENDET" : "SPIEL L\xC4UFT");
     if (!g.game_over) {
       RunRowCountdown(g);
       StepCountdownStart(g);
       SettleStones(g);
-      MatchStones(g);
-      ExplodeStones(g);
+      ExplodeStones(g, MatchStones(g));
       RunDropFields(g);
       RunStorePass(g);
     }
     // Asked again: a store that filled up in this tick ends the game at once.
     if (g.game_over) RunEndOfGame(g);
   } else {
-    WriteText(g, 650, 350, 6, 0, "SPIEL FERTIG");
-    WriteText(g, 650, 360, 6, 0, "START DR\xDC" "CKEN");
+    WriteText(g, 650, 350, kFontDark, 0, "SPIEL FERTIG");
+    WriteText(g, 650, 360, kFontDark, 0, "START DR\xDC" "CKEN");
   }
 
   MoveFloatingTexts(g);

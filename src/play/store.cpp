@@ -5,25 +5,21 @@
 #include "play/play_steps.h"
 #include "shell/game.h"
 #include "shell/sound.h"
+#include "text/text_layer.h"
 #include "world/objects.h"
 
 namespace klumpix {
 
 namespace {
 
-constexpr std::int16_t kDepthResting = 85;
-constexpr std::int16_t kDepthCarried = 95;
-constexpr std::int16_t kShadowEmpty = 1;
-constexpr std::int16_t kShadowOccupied = 2;
-
 // Sets the shadows of the store fields standing in the column of row r.
 void SetStoreShadows(Game& g, int row, std::int16_t frame) {
   const int column_x = StoreRowX(row);
   for (int slot = 1; slot < kSlotCount; ++slot) {
-    if (!IsField(g, slot) || g.obj.tag[slot] == 1) continue;
+    if (!IsStoreField(g, slot)) continue;
     if (g.obj.x[slot] - g.obj.half_width[slot] < column_x &&
         column_x < g.obj.x[slot] + g.obj.half_width[slot]) {
-      g.obj.frame[slot + 1] = frame;
+      g.obj.frame[ShadowOf(slot)] = frame;
     }
   }
 }
@@ -33,7 +29,7 @@ void SetStoreShadows(Game& g, int row, std::int16_t frame) {
 bool FillRow(Game& g, int row) {
   std::int16_t made[4] = {};
   for (int k = 1; k <= 3; ++k) {
-    const auto colour = static_cast<std::int16_t>(g.rng.Random(6) + 1);
+    const auto colour = static_cast<std::int16_t>(g.rng.Random(kColourCount) + 1);
     made[k] = SpawnStone(g, StoreRowX(row), StorePlaceY(k), colour);
     if (made[k] == 0) {
       // A half-filled row would break the store; try the whole row again later.
@@ -74,7 +70,7 @@ void ExchangeRow(Game& g, int row) {
     g.store[row][k] = into_row;
     g.obj.x[into_row] = StoreRowX(row);
     g.obj.y[into_row] = StorePlaceY(k);
-    g.obj.depth[into_row] = kDepthResting;
+    g.obj.depth[into_row] = kDepthStone;
     g.obj.depth[g.carried[k]] = kDepthCarried;
   }
 }
@@ -85,14 +81,7 @@ void ExchangeRow(Game& g, int row) {
 std::int16_t SpawnStone(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
   const std::int16_t slot = AllocateDynamicSlot(g);
   if (slot == 0) return 0;
-  g.obj.alive[slot] = 1;
-  g.obj.kind[slot] = kKindPiece;
-  g.obj.image[slot] = kImageStone;
-  g.obj.x[slot] = x;
-  g.obj.y[slot] = y;
-  g.obj.depth[slot] = kDepthResting;
-  g.obj.variant[slot] = colour;
-  g.obj.frame[slot] = 1;
+  PlaceObject(g, slot, {kKindPiece, kImageStone, colour, 1, x, y, kDepthStone});
   return slot;
 }
 
@@ -110,7 +99,7 @@ void RunRowCountdown(Game& g) {
   if (g.active_row > kStoreRows) {
     g.game_over = true;
     RequestSound(g, kSoundBallweg, 400);
-    SpawnFloatingText(g, 430, 180, 1, "LAGER VOLL !");
+    SpawnFloatingText(g, 430, 180, kFontGreen, "LAGER VOLL !");
   }
 }
 
@@ -132,7 +121,7 @@ void StepCountdownStart(Game& g) {
         ShortText text;
         text.AppendNumber(100 * level);
         text.Append(" AUFF\xDCLLBONUS");
-        SpawnFloatingText(g, 200, 160, 2, text.c_str());
+        SpawnFloatingText(g, 200, 160, kFontLarge, text.c_str());
         g.bonus_given[level] = true;
         RequestSound(g, kSoundErschein1, 400);
       }

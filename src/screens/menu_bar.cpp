@@ -1,10 +1,9 @@
 #include "screens/menu_bar.h"
 
 #include "board/board.h"
-#include "board/buttons.h"
 #include "core/short_text.h"
-#include "screens/score_text.h"
-#include "screens/text_layer.h"
+#include "text/score_text.h"
+#include "text/text_layer.h"
 #include "shell/game.h"
 
 namespace klumpix {
@@ -50,10 +49,6 @@ constexpr MenuEntry kMenuEntries[kGameTypes + 1] = {
     {"-S\xC4ULEN", 676, 145, 650, 750},
 };
 
-constexpr std::int16_t kFontGreen = 1;
-constexpr std::int16_t kFontDark = 6;
-constexpr std::int16_t kFontPlain = 7;
-constexpr std::int16_t kFontLarge = 2;
 
 void WriteLabel(Game& g, const ButtonLabel& label) {
   const std::int16_t x = g.obj.x[label.slot];

@@ -2,7 +2,7 @@
 
 #include "board/board.h"
 #include "core/short_text.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "world/floor.h"
@@ -13,9 +13,6 @@ namespace {
 
 constexpr int kMaxNameLength = 7;
 constexpr int kLetterCount = 26;
-constexpr std::int16_t kFontLarge = 2;
-constexpr std::int16_t kFontHuge = 3;
-constexpr std::int16_t kFontBright = 4;
 constexpr std::int16_t kGlow = 128;
 
 // Puts the new score into the table under "-" once per entry; an equal old

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "core/file_io.h"
-#include "screens/score_text.h"
+#include "text/score_text.h"
 #include "shell/game.h"
 
 namespace klumpix {

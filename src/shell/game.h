@@ -7,32 +7,22 @@
 #include "core/pcg32.h"
 #include "core/short_text.h"
 #include "core/surface.h"
+#include "shell/object_map.h"
+#include "shell/sound.h"
 
 namespace klumpix {
 
-constexpr int kSlotCount = 900;
 constexpr int kTextCellCount = 10000;
 constexpr int kMaxLights = 50;
 constexpr int kFloorTileCount = 840;
 constexpr int kFloatingTextCount = 50;
-constexpr int kStoreRows = 14;
 constexpr int kBonusLevels = 13;
 constexpr int kGameTypes = 8;
 constexpr int kPlaces = 5;
-constexpr int kSoundRequestCount = 40;
 constexpr int kMaxTextCalls = 512;  // WriteText calls remembered per tick for the state dump
 constexpr int kPictureCount = 13;
 
 enum ScreenMode : std::int32_t { kModePlay = 1, kModeHelp = 2, kModeInfo = 3, kModeNameEntry = 4 };
-
-// Object kinds and images.
-constexpr std::int16_t kKindPanel = 2;
-constexpr std::int16_t kKindButton = 3;
-constexpr std::int16_t kKindPiece = 4;
-constexpr std::int16_t kKindExplosion = 8;
-constexpr std::int16_t kImageField = 1;
-constexpr std::int16_t kImageShadow = 2;
-constexpr std::int16_t kImageStone = 3;
 
 // The object table: one array per field, element per slot 1..900.
 struct ObjectTable {
@@ -123,9 +113,9 @@ struct Game {
   Pcg32 rng;
 
   // --- sound requests ---
-  bool sound_request[kSoundRequestCount];
-  std::int32_t sound_pan[kSoundRequestCount];
-  StartedSound started_sounds[6];
+  bool sound_request[kSoundCount];
+  std::int32_t sound_pan[kSoundCount];
+  StartedSound started_sounds[kSoundCount];
   int started_sound_count;
 
   // --- object table ---
@@ -175,7 +165,6 @@ struct Game {
   std::int32_t score;
   std::int32_t stones_placed;
   std::int32_t explosion_count;
-  std::int16_t match_count;  // local to one play-screen tick
   FloatingText floating_text[kFloatingTextCount + 1];
 
   // --- winners and name entry ---

@@ -1,12 +1,12 @@
 #include "tick/tick.h"
 
 #include "board/board.h"
-#include "play/object_update.h"
+#include "tick/object_update.h"
 #include "play/play_screen.h"
 #include "screens/help_info.h"
 #include "screens/menu_bar.h"
 #include "screens/name_entry.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
@@ -56,11 +56,11 @@ void FollowMouse(Game& g) {
   }
   if (!g.game_running || g.game_over) return;
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (!IsField(g, s) || o.tag[s] == 1) continue;
-    o.variant[s] = 1;
+    if (!IsStoreField(g, s)) continue;
+    o.variant[s] = kFieldPlain;
     if (o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
         90 < g.mouse_y && g.mouse_y < 170) {
-      o.variant[s] = 7;
+      o.variant[s] = kFieldLit;
     }
   }
 }

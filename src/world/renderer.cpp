@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board_test_util.h"
-#include "board/buttons.h"
+#include "tick/buttons.h"
 
 namespace klumpix {
 namespace {

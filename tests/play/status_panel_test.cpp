@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "play_fixture.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {

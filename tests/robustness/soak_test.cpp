@@ -17,7 +17,7 @@
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "soak_hand.h"
+#include "support/restless_hand.h"
 #include "support/temp_dir.h"
 #include "tick/tick.h"
 
@@ -120,7 +120,7 @@ class Soak {
   const PictureSet* pictures_;
   std::uint64_t seed_;
   std::unique_ptr<Game> g_;
-  testing::SoakHand hand_;
+  testing::RestlessHand hand_;
   int runs_ = 0;
 };
 

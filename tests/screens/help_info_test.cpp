@@ -8,7 +8,7 @@
 #include "screens/menu_bar.h"
 #include "screens/name_entry.h"
 #include "screens/screen_fixture.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {

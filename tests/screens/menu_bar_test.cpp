@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/screen_fixture.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {

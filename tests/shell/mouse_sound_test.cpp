@@ -62,6 +62,13 @@ class RecordingSink : public SoundSink {
       if (c.what == 's') out.push_back(c);
     return out;
   }
+  // The volume last set for `id`; 1, above full volume, if none was.
+  std::int32_t VolumeOf(SoundId id) const {
+    std::int32_t volume = 1;
+    for (const Call& c : calls)
+      if (c.what == 'v' && c.id == id) volume = c.value;
+    return volume;
+  }
   std::vector<Call> calls;
 };
 
@@ -96,23 +103,14 @@ TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
   RequestSound(*g, kSoundErschein1, 100);
   RecordingSink sink;
   PlaySounds(*g, sink);
-  for (const Call& c : sink.calls) {
-    if (c.what == 'v' && c.id == kSoundBallweg) {
-      EXPECT_EQ(c.value, 500);  // the device clamps
-    }
-    if (c.what == 'v' && c.id == kSoundMaser3) {
-      EXPECT_EQ(c.value, -2000);
-    }
-  }
+  EXPECT_EQ(sink.VolumeOf(kSoundBallweg), 500);  // the device clamps
+  EXPECT_EQ(sink.VolumeOf(kSoundMaser3), -2000);
+  ASSERT_EQ(g->started_sound_count, 2);
   for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].volume, 0);
   g->sound_volume = 10000;
   sink.calls.clear();
   PlaySounds(*g, sink);
-  for (const Call& c : sink.calls) {
-    if (c.what == 'v' && c.id == kSoundPloing2) {
-      EXPECT_EQ(c.value, -4000);
-    }
-  }
+  EXPECT_EQ(sink.VolumeOf(kSoundPloing2), -4000);
 }
 
 TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
@@ -122,6 +120,7 @@ TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
   RequestSound(*g, kSoundBallweg, 10);
   RecordingSink sink;
   PlaySounds(*g, sink);
+  ASSERT_EQ(g->started_sound_count, 2);
   for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].pan, 0);
   int pans = 0;
   for (const Call& c : sink.calls) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "shell/assets.h"
+#include "text/text_layer.h"
 #include "support/game_fixture.h"
 
 namespace klumpix {
@@ -111,6 +113,12 @@ class DrawSceneTest : public ::testing::Test {
     for (std::uint16_t px : g_->screen.pixels) n += px == colour;
     return n;
   }
+  std::vector<int> PixelsOf(std::uint16_t colour) const {
+    std::vector<int> at;
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
+      if (g_->screen.pixels[i] == colour) at.push_back(i);
+    return at;
+  }
   std::unique_ptr<Game> g_;
   Picture stones_;
 };
@@ -133,12 +141,24 @@ TEST_F(DrawSceneTest, PartlyOffscreenObjectsAreClippedAtTheOtherEdges) {
 }
 
 TEST_F(DrawSceneTest, ShakeMovesObjectsButNotText) {
+  Picture font;  // a stand-in small font: every glyph a solid red square
+  font.width = 70;
+  font.height = 42;
+  font.key = kKeyMagenta;
+  font.pixels.assign(70 * 42, 0xF800);
+  g_->pictures[kPicFont1] = &font;
   Place(*g_, 1, 4, 3, 100, 100, 85);
+  WriteText(*g_, 300, 300, kFontGreen, 0, "AB");
+  DrawScene(*g_);
+  const std::vector<int> calm_text = PixelsOf(0xF800);
+  ASSERT_FALSE(calm_text.empty());
+  FillSurface(g_->screen, 0);
   g_->shake = 2;
   UpdateShake(*g_);
   DrawScene(*g_);
   EXPECT_EQ(g_->screen.pixels[88 * kScreenWidth + 86], 0x07E0);  // left edge at 87 - 1
   EXPECT_EQ(g_->screen.pixels[88 * kScreenWidth + 113], 0);      // right edge moved in
+  EXPECT_EQ(PixelsOf(0xF800), calm_text);
 }
 
 }  // namespace

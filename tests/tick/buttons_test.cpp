@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "board/board_test_util.h"
-#include "board/buttons.h"
-#include "play/object_update.h"
+#include "board/confirm_box.h"
+#include "tick/buttons.h"
+#include "tick/object_update.h"
 
 namespace klumpix {
 namespace {

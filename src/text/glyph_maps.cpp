@@ -1,7 +1,7 @@
 #include <array>
 #include <cstdint>
 
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 

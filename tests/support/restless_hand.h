@@ -1,5 +1,5 @@
 #pragma once
-// A restless player for the soak: presses, holds, clicks and wanders with
+// A restless player for the bot and the soak: presses, holds, clicks and wanders with
 // both buttons all over the screen, but leans towards what moves a game on
 // (START, full store rows, drop fields, letters and ENTER on the name entry),
 // so that games really get played, lost and entered into the winners table.
@@ -12,9 +12,9 @@
 
 namespace klumpix::testing {
 
-class SoakHand {
+class RestlessHand {
  public:
-  SoakHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
+  RestlessHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
 
   // What the hand does before the next tick.
   void Act() {
@@ -116,7 +116,7 @@ class SoakHand {
     std::int16_t drops[kSlotCount];
     int n = 0;
     for (std::int16_t s = 1; s <= kSlotCount; ++s) {
-      if (IsPlayfieldCell(g_, s) && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
+      if (IsPlayfieldCell(g_, s) && (g_.obj.variant[s] == kFieldLit || g_.obj.variant[s] == kFieldDrop)) {
         drops[n++] = s;
       }
     }
@@ -126,15 +126,8 @@ class SoakHand {
     return true;
   }
 
-  // The buttons' fixed slots.
-  static constexpr std::int16_t kFirstButton = 5;  // EXIT
-  static constexpr std::int16_t kSlotSpiel = 7;
-  static constexpr std::int16_t kSlotStart = 12;
-  static constexpr std::int16_t kSlotNeu = 13;
-  static constexpr std::int16_t kSlotEnter = 14;
-  static constexpr std::int16_t kSlotJa = 15;
-  static constexpr std::int16_t kSlotNein = 16;
-  static constexpr std::int16_t kLastButton = 16;
+  static constexpr std::int16_t kFirstButton = kSlotExit;
+  static constexpr std::int16_t kLastButton = kSlotNein;
 
   Game& g_;
   std::mt19937_64 dice_;

@@ -1,4 +1,4 @@
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 #include <gtest/gtest.h>
 
