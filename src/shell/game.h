@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/pcg32.h"
+#include "core/picture_files.h"
 #include "core/short_text.h"
 #include "core/surface.h"
 #include "shell/object_map.h"
@@ -20,7 +21,6 @@ constexpr int kBonusLevels = 13;
 constexpr int kGameTypes = 8;
 constexpr int kPlaces = 5;
 constexpr int kMaxTextCalls = 512;  // WriteText calls remembered per tick for the state dump
-constexpr int kPictureCount = 13;
 
 enum ScreenMode : std::int32_t { kModePlay = 1, kModeHelp = 2, kModeInfo = 3, kModeNameEntry = 4 };
 

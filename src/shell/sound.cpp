@@ -10,15 +10,12 @@ namespace klumpix {
 namespace {
 
 struct SoundInfo {
-  const char* name;
   std::int32_t volume_base;
   bool panned;
 };
 
 constexpr SoundInfo kSounds[kSoundCount] = {
-    {"ballweg.wav", -4500, false},   {"erschein1.wav", -4500, true},
-    {"explosion1.wav", -5500, true}, {"maser3.wav", -7000, true},
-    {"ploing2.wav", -5000, false},   {"tusch.wav", -5000, true},
+    {-4500, false}, {-4500, true}, {-5500, true}, {-7000, true}, {-5000, false}, {-5000, true},
 };
 
 // The orders in which the mixer is told about the sounds each tick.
@@ -44,8 +41,6 @@ SoundGains GainsOf(std::int32_t volume, std::int32_t pan) {
   const double quiet = GainOfLevel(-std::abs(p));
   return {GainOfLevel(std::clamp(volume, -10000, 0)), p > 0 ? quiet : 1.0, p < 0 ? quiet : 1.0};
 }
-
-const char* SoundName(SoundId id) { return kSounds[id].name; }
 
 std::int32_t SoundPan(const Game& g, std::int32_t x) {
   if (g.view_width == 0) return 0;
