@@ -10,6 +10,7 @@
 
 #include "assets.h"
 #include "colour_science.h"
+#include "core/glyph_order.h"
 #include "core/sound_names.h"
 #include "glyph_designs.h"
 #include "play/play_fixture.h"
@@ -164,8 +165,7 @@ TEST(AssetLook, StoreLetteringReadsOnEveryFloorAtTheStartLight) {
         call.y == 180 && text.find_first_not_of("0123456789") == std::string::npos;
     if (call.font != 1 || (text != "STEINELAGER" && !countdown)) continue;
     for (std::size_t k = 0; k < text.size(); ++k) {
-      const auto glyph =
-          std::find(kSmallMap.begin(), kSmallMap.end(), text.substr(k, 1)) - kSmallMap.begin();
+      const auto glyph = klumpix::kSmallGlyphOrder.find(text[k]);
       const int gx = static_cast<int>(glyph % 10) * 7, gy = static_cast<int>(glyph / 10) * 7;
       std::vector<Rgbf> ink;
       for (int y = gy; y < gy + 7; ++y)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assets.h"
+#include "core/glyph_order.h"
 #include "glyph_designs.h"
 
 namespace assetgen {
@@ -107,12 +108,11 @@ void DrawGlyph(Canvas& c, int cell_x, int cell_y, int ox, int oy, const Mask& m,
   }
 }
 
-template <std::size_t N>
-Sheet PaintSheet(int picture, const std::array<std::string_view, N>& map, int cell,
+Sheet PaintSheet(int picture, std::string_view order, int cell,
                  int doublings, const FontStyle& style) {
   Canvas canvas = CanvasFor(picture);
-  for (std::size_t i = 0; i < N; ++i) {
-    const GlyphDesign* d = map[i].empty() ? nullptr : FindGlyph(map[i]);
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const GlyphDesign* d = order[i] == '\0' ? nullptr : FindGlyph(GlyphName(order[i]));
     if (!d) continue;
     Mask m = FromDesign(*d);
     if (doublings == 0) m = LiftForOutline(m);
@@ -137,12 +137,12 @@ std::vector<Sheet> PaintFonts() {
   const FontStyle gold{{255, 240, 150}, {230, 140, 20}, 0.35f};
   const FontStyle title{{255, 230, 110}, {225, 50, 20}, 0.4f};
   return {
-      PaintSheet(klumpix::kPicFont1, kSmallMap, 7, 0, green),
-      PaintSheet(klumpix::kPicFont6, kSmallMap, 7, 0, dark_green),
-      PaintSheet(klumpix::kPicFont7, kSmallMap, 7, 0, plain),
-      PaintSheet(klumpix::kPicFont2, kLargeMap, 15, 1, big_green),
-      PaintSheet(klumpix::kPicFont3, kLargeMap, 30, 2, title),
-      PaintSheet(klumpix::kPicFont4, kLargeMap, 15, 1, gold),
+      PaintSheet(klumpix::kPicFont1, klumpix::kSmallGlyphOrder, 7, 0, green),
+      PaintSheet(klumpix::kPicFont6, klumpix::kSmallGlyphOrder, 7, 0, dark_green),
+      PaintSheet(klumpix::kPicFont7, klumpix::kSmallGlyphOrder, 7, 0, plain),
+      PaintSheet(klumpix::kPicFont2, klumpix::kLargeGlyphOrder, 15, 1, big_green),
+      PaintSheet(klumpix::kPicFont3, klumpix::kLargeGlyphOrder, 30, 2, title),
+      PaintSheet(klumpix::kPicFont4, klumpix::kLargeGlyphOrder, 15, 1, gold),
   };
 }
 
