@@ -23,10 +23,11 @@ std::vector<BlitOp> BusyFrameOps(Game& g) {
     const int top = 20 * g.floor_tile_design[n];
     ops.push_back({floor, Rect{left, top, left + 20, top + 20}, g.floor_tile_x[n], g.floor_tile_y[n], false});
   }
-  BuildDrawList(g);
+  DrawList list;
+  BuildDrawList(g, list);
   const ObjectTable& o = g.obj;
-  for (int i = 1; i <= g.draw_list_count; ++i) {
-    const int s = g.draw_list_slot[i];
+  for (int i = 1; i <= list.count; ++i) {
+    const int s = list.slot[i];
     const Picture* sheet = ObjectSheet(g, o.kind[s], o.image[s]);
     if (sheet == nullptr) continue;
     ops.push_back({sheet, Rect{o.src_left[s], o.src_top[s], o.src_right[s], o.src_bottom[s]},

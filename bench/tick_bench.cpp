@@ -81,7 +81,8 @@ void BM_DepthSort900Objects(benchmark::State& state) {
     g->obj.x[s] = static_cast<std::int16_t>(rng.Random(800));
     g->obj.depth[s] = static_cast<std::int16_t>(80 + rng.Random(25));
   }
-  for (auto _ : state) BuildDrawList(*g);
+  DrawList list;
+  for (auto _ : state) BuildDrawList(*g, list);
 }
 BENCHMARK(BM_DepthSort900Objects);
 

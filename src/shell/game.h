@@ -128,9 +128,6 @@ struct Game {
   std::int32_t shake;
   std::int32_t shake_prev;
   double shake_phase;
-  std::int16_t draw_list_slot[kSlotCount + 1];
-  std::int16_t draw_list_key[kSlotCount + 1];
-  std::int32_t draw_list_count;
 
   // --- floor and lights ---
   std::int32_t floor_tile_count;

@@ -51,10 +51,11 @@ TEST(DepthSort, AscendingAndEqualKeysInTheOrderTheSelectionSortLeaves) {
   // when 80 is found, so the three equal 90s do not stay in slot order.
   const int depths[] = {90, 85, 90, 80, 90};
   for (int i = 0; i < 5; ++i) Place(*g, i + 1, 4, 1, 200, 200, depths[i]);
-  BuildDrawList(*g);
-  ASSERT_EQ(g->draw_list_count, 5);
+  DrawList list;
+  BuildDrawList(*g, list);
+  ASSERT_EQ(list.count, 5);
   const int expected_slots[] = {4, 2, 3, 1, 5};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(g->draw_list_slot[i + 1], expected_slots[i]) << i;
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list.slot[i + 1], expected_slots[i]) << i;
 }
 
 TEST(DepthSort, SkipsDeadAndHorizontallyOffscreenObjects) {
@@ -64,10 +65,11 @@ TEST(DepthSort, SkipsDeadAndHorizontallyOffscreenObjects) {
   Place(*g, 3, 4, 1, 814, 200, 90);  // x - half_width = 800: still listed
   Place(*g, 4, 4, 1, 200, -500, 90); // vertical tests come later
   g->obj.alive[1] = 0;
-  BuildDrawList(*g);
-  ASSERT_EQ(g->draw_list_count, 2);
-  EXPECT_EQ(g->draw_list_slot[1], 3);
-  EXPECT_EQ(g->draw_list_slot[2], 4);
+  DrawList list;
+  BuildDrawList(*g, list);
+  ASSERT_EQ(list.count, 2);
+  EXPECT_EQ(list.slot[1], 3);
+  EXPECT_EQ(list.slot[2], 4);
 }
 
 TEST(Shake, OnePixelLeftForOneTickAfterACalmTick) {
