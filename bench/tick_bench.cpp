@@ -66,7 +66,7 @@ BENCHMARK(BM_TickBusyGame);
 
 void BM_FloorPassFiftyLights(benchmark::State& state) {
   auto g = StartedGame(3);
-  g->light_count = 0;
+  g->lights.light_count = 0;
   for (int i = 0; i < kMaxLights; ++i) AddLight(*g, static_cast<std::int16_t>(30 + 11 * i), static_cast<std::int16_t>(40 + 10 * i), 0.5);
   for (auto _ : state) DrawFloor(*g);
 }

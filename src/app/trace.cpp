@@ -29,9 +29,9 @@ void AppendTraceLine(std::string& out, const Game& g, std::int32_t tick) {
   field("countdown_start", g.countdown_start);
   out += ", \"carried\": [" + std::to_string(g.carried[1]) + ", " + std::to_string(g.carried[2]) +
          ", " + std::to_string(g.carried[3]) + "], \"sounds\": [";
-  for (int i = 0; i < g.started_sound_count && i < 6; ++i) {
+  for (int i = 0; i < g.sounds.started_sound_count && i < 6; ++i) {
     if (i > 0) out += ", ";
-    AppendJsonText(out, SoundName(static_cast<SoundId>(g.started_sounds[i].sound)));
+    AppendJsonText(out, SoundName(static_cast<SoundId>(g.sounds.started_sounds[i].sound)));
   }
   out += "]}\n";
 }

@@ -56,7 +56,7 @@ void ResetPlayState(Game& g) {
   g.left_release_held = false;
   g.clicked = false;
   g.score = 0;
-  g.winner_place = 0;
+  g.entry.winner_place = 0;
   g.stones_placed = 0;
   g.explosion_count = 0;
   for (std::int32_t r = 1; r <= kStoreRows; ++r) {
@@ -68,8 +68,8 @@ void ResetPlayState(Game& g) {
   g.active_row = 1;
   for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.carried[k] = 0;
   for (std::int32_t b = 1; b <= kBonusLevels; ++b) g.bonus_given[b] = false;
-  g.entry_placed = false;
-  g.winners_write_failed = false;
+  g.entry.entry_placed = false;
+  g.entry.winners_write_failed = false;
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ void RunEndOfGame(Game& g) {
   if (g.score > g.winner_score[g.game_type][kPlaces]) {
     g.screen_mode = kModeNameEntry;
     RequestSound(g, kSoundTusch, 400);
-    g.entry_name.Clear();
-    g.entry_name_length = 0;
+    g.entry.entry_name.Clear();
+    g.entry.entry_name_length = 0;
   }
 }
 

@@ -57,7 +57,7 @@ void WriteLabel(Game& g, const ButtonLabel& label) {
             kFontGreen, 0, label.text);
   if (label.slot != kSlotSound && label.slot != kSlotLicht) return;
   ShortText value;
-  value.AppendNumber(label.slot == kSlotSound ? g.sound_volume : g.light_level);
+  value.AppendNumber(label.slot == kSlotSound ? g.settings.sound_volume : g.settings.light_level);
   WriteText(g, static_cast<std::int16_t>(x - 28), static_cast<std::int16_t>(y + 1),
             kFontGreen, 0, value.c_str());
 }

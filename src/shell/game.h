@@ -49,7 +49,14 @@ struct ObjectTable {
   std::int32_t neighbor[kSlotCount + 1][7];  // directions 1..6
 };
 
-// The text layer: glyph cells queued during a tick, drawn on top of all.
+// One WriteText call, remembered for the state dump.
+struct TextCall {
+  std::int16_t x, y, font, alpha;
+  ShortText text;
+};
+
+// The text layer: glyph cells queued during a tick, drawn on top of all, and
+// the WriteText calls that queued them.
 struct TextLayer {
   std::int32_t text_cell_count;
   std::int16_t text_cell_glyph[kTextCellCount + 1];
@@ -57,12 +64,8 @@ struct TextLayer {
   std::int16_t text_cell_y[kTextCellCount + 1];
   std::int16_t text_cell_font[kTextCellCount + 1];
   std::int16_t text_cell_alpha[kTextCellCount + 1];
-};
-
-// One WriteText call, remembered for the state dump.
-struct TextCall {
-  std::int16_t x, y, font, alpha;
-  ShortText text;
+  TextCall text_calls[kMaxTextCalls];
+  std::int32_t text_call_count;
 };
 
 struct FloatingText {
@@ -89,6 +92,47 @@ struct StartValues {
 };
 constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3};
 
+// What the player set with Ctrl-click and the SOUND and LICHT buttons.
+struct PlayerSettings {
+  bool sound_on;
+  std::int32_t sound_volume;
+  std::int32_t light_level;
+};
+
+// The sounds asked for during a tick, and those the tick started.
+struct SoundRequests {
+  bool sound_request[kSoundCount];
+  std::int32_t sound_pan[kSoundCount];
+  StartedSound started_sounds[kSoundCount];
+  int started_sound_count;
+};
+
+// The floor's tiles: where each lies, its design and its brightness.
+struct Floor {
+  std::int32_t floor_tile_count;
+  std::int32_t floor_tile_x[kFloorTileCount + 1];
+  std::int32_t floor_tile_y[kFloorTileCount + 1];
+  std::int32_t floor_tile_design[kFloorTileCount + 1];
+  std::int32_t floor_tile_brightness[kFloorTileCount + 1];
+};
+
+// The lights queued during a tick; the floor is lit by them.
+struct Lights {
+  std::int32_t light_count;
+  std::int32_t light_x[kMaxLights + 1];
+  std::int32_t light_y[kMaxLights + 1];
+  double light_strength[kMaxLights + 1];
+};
+
+// The highscore name entry.
+struct NameEntry {
+  FixedText<7> entry_name;
+  std::int16_t entry_name_length;  // letters clicked; ENTER's "-" for no name is not one
+  std::int32_t winner_place;
+  bool entry_placed;
+  bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
+};
+
 struct Game {
   // --- shell ---
   std::int32_t tick_count;
@@ -103,20 +147,14 @@ struct Game {
   // it comes before then, is held back so that tick still sees the press.
   bool left_press_fresh, right_press_fresh;
   bool left_release_held, right_release_held;
-  bool sound_on;
   bool quit_requested;
   bool timer_enabled;
-  std::int32_t sound_volume;
-  std::int32_t light_level;
+  PlayerSettings settings;
   std::uint64_t seed;         // applied to rng by InitProgramState
   StartValues start_values;   // applied by InitProgramState
   Pcg32 rng;
 
-  // --- sound requests ---
-  bool sound_request[kSoundCount];
-  std::int32_t sound_pan[kSoundCount];
-  StartedSound started_sounds[kSoundCount];
-  int started_sound_count;
+  SoundRequests sounds;
 
   // --- object table ---
   ObjectTable obj;
@@ -129,21 +167,9 @@ struct Game {
   std::int32_t shake_prev;
   double shake_phase;
 
-  // --- floor and lights ---
-  std::int32_t floor_tile_count;
-  std::int32_t floor_tile_x[kFloorTileCount + 1];
-  std::int32_t floor_tile_y[kFloorTileCount + 1];
-  std::int32_t floor_tile_design[kFloorTileCount + 1];
-  std::int32_t floor_tile_brightness[kFloorTileCount + 1];
-  std::int32_t light_count;
-  std::int32_t light_x[kMaxLights + 1];
-  std::int32_t light_y[kMaxLights + 1];
-  double light_strength[kMaxLights + 1];
-
-  // --- text ---
+  Floor floor;
+  Lights lights;
   TextLayer text;
-  TextCall text_calls[kMaxTextCalls];
-  std::int32_t text_call_count;
 
   // --- board and game flags ---
   std::int32_t game_type;
@@ -167,11 +193,7 @@ struct Game {
   // --- winners and name entry ---
   FixedText<32> winner_name[kGameTypes + 1][kPlaces + 1];
   std::int32_t winner_score[kGameTypes + 1][kPlaces + 1];
-  FixedText<7> entry_name;
-  std::int16_t entry_name_length;
-  std::int32_t winner_place;
-  bool entry_placed;
-  bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
+  NameEntry entry;
   char winners_path[512];     // where groar.dat lives (the working directory by default)
   // Where this run keeps its files, as the info page shows them.
   FixedText<56> info_winners_place;

@@ -7,7 +7,7 @@ namespace klumpix {
 void DXDraw1MouseDown(Game& g, MouseButton button, bool ctrl) {
   if (ctrl) {
     // Ctrl + left toggles the sound and is no press at all.
-    if (button == MouseButton::kLeft) g.sound_on = !g.sound_on;
+    if (button == MouseButton::kLeft) g.settings.sound_on = !g.settings.sound_on;
     return;
   }
   if (button == MouseButton::kLeft) {

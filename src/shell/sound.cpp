@@ -48,29 +48,29 @@ std::int32_t SoundPan(const Game& g, std::int32_t x) {
 }
 
 void RequestSound(Game& g, SoundId id, std::int32_t x) {
-  g.sound_request[id] = true;
-  g.sound_pan[id] = SoundPan(g, x);
+  g.sounds.sound_request[id] = true;
+  g.sounds.sound_pan[id] = SoundPan(g, x);
 }
 
 void PlaySounds(Game& g, SoundSink& sink) {
-  g.started_sound_count = 0;
-  for (SoundId id : kPanOrder) sink.SetPan(id, g.sound_pan[id]);
+  g.sounds.started_sound_count = 0;
+  for (SoundId id : kPanOrder) sink.SetPan(id, g.sounds.sound_pan[id]);
   // sound_volume / 10, rounded: 0..5000 added to each sound's base.
-  const std::int32_t offset = (g.sound_volume * 5000 + 25000) / 50000;
+  const std::int32_t offset = (g.settings.sound_volume * 5000 + 25000) / 50000;
   for (SoundId id : kVolumeOrder) sink.SetVolume(id, offset + kSounds[id].volume_base);
   for (SoundId id : kStartOrder) {
     const SoundInfo& info = kSounds[id];
-    if (!g.sound_request[id]) continue;
+    if (!g.sounds.sound_request[id]) continue;
     sink.Play(id);
-    StartedSound& s = g.started_sounds[g.started_sound_count++];
+    StartedSound& s = g.sounds.started_sounds[g.sounds.started_sound_count++];
     s.sound = id;
-    s.pan = info.panned ? g.sound_pan[id] : 0;
+    s.pan = info.panned ? g.sounds.sound_pan[id] : 0;
     s.volume = ClampVolume(offset + info.volume_base);
   }
 }
 
 void ClearSoundRequests(Game& g) {
-  for (bool& r : g.sound_request) r = false;
+  for (bool& r : g.sounds.sound_request) r = false;
 }
 
 }  // namespace klumpix

@@ -56,8 +56,8 @@ void QueueCell(TextLayer& layer, std::int16_t glyph, std::int16_t x, std::int16_
 // first character stands one advance right of x; every caller counts on it.
 void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::int16_t alpha,
                const char* text) {
-  if (g.text_call_count < kMaxTextCalls) {
-    TextCall& call = g.text_calls[g.text_call_count++];
+  if (g.text.text_call_count < kMaxTextCalls) {
+    TextCall& call = g.text.text_calls[g.text.text_call_count++];
     call.x = x;
     call.y = y;
     call.font = font;
@@ -81,7 +81,7 @@ void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::
 void ClearTextLayer(Game& g) {
   g.text.text_cell_count = 0;
   for (int slot = 1; slot <= kTextCellCount; ++slot) g.text.text_cell_glyph[slot] = -1;
-  g.text_call_count = 0;
+  g.text.text_call_count = 0;
 }
 
 // Draws every slot of the layer over the scene, in queue order, so later

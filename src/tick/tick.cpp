@@ -23,9 +23,9 @@ void FormCreate(Game& g) {
 }
 
 void InitProgramState(Game& g) {
-  g.sound_on = g.start_values.sound_on;
-  g.sound_volume = g.start_values.sound_volume;
-  g.light_level = g.start_values.light_level;
+  g.settings.sound_on = g.start_values.sound_on;
+  g.settings.sound_volume = g.start_values.sound_volume;
+  g.settings.light_level = g.start_values.light_level;
   g.quit_requested = false;
   g.mouse_x = 400;
   g.mouse_y = 300;
@@ -67,7 +67,7 @@ void FollowMouse(Game& g) {
 
 void RunGameStep(Game& g) {
   g.free_slot_cursor = kSlotCount;
-  g.light_count = 0;
+  g.lights.light_count = 0;
   ClearTextLayer(g);
   RunScreen(g);
   RunMenuBar(g);
@@ -80,7 +80,7 @@ void RunGameStep(Game& g) {
 
 void DXTimer1Timer(Game& g, SoundSink& sink) {
   FillSurface(g.screen, 0);
-  g.started_sound_count = 0;
+  g.sounds.started_sound_count = 0;
   if (g.tick_count == kStartUpTick) {
     // The pictures are loaded before the first tick, so that a missing file
     // stops the program before its window opens.
@@ -95,7 +95,7 @@ void DXTimer1Timer(Game& g, SoundSink& sink) {
     RunGameStep(g);
     DrawFloor(g);
     DrawScene(g);
-    if (g.sound_on) PlaySounds(g, sink);
+    if (g.settings.sound_on) PlaySounds(g, sink);
     ClearSoundRequests(g);
     if (g.quit_requested) g.timer_enabled = false;
   }

@@ -72,13 +72,13 @@ TEST_F(EventFeedTest, EventsOfOneTickKeepFileOrder) {
 
 TEST_F(EventFeedTest, EachEventCallsItsHandler) {
   const auto events = Script("0 move 5 6\n0 down left ctrl\n0 click\n0 down right\n0 up right\n");
-  const bool sound_before = g->sound_on;
+  const bool sound_before = g->settings.sound_on;
   EventFeed feed(events);
   std::vector<InputEvent> delivered;
   feed.DeliverDue(*g, &delivered);
   EXPECT_EQ(g->mouse_x, 5);
   EXPECT_EQ(g->mouse_y, 6);
-  EXPECT_NE(g->sound_on, sound_before);  // Ctrl + left toggles sound ...
+  EXPECT_NE(g->settings.sound_on, sound_before);  // Ctrl + left toggles sound ...
   EXPECT_FALSE(g->left_button_down);     // ... and holds no button
   EXPECT_TRUE(g->clicked);
   SettlePresses(*g);

@@ -86,7 +86,7 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
     DXTimer1Timer(*g, sink);
   }
   ASSERT_TRUE(g->game_running);
-  ASSERT_FALSE(g->sound_on);
+  ASSERT_FALSE(g->settings.sound_on);
   std::filesystem::remove("groar.dat");
 
   WriteFile("rec.txt", FormatInputScript(4242, kDefaultStartValues, recording));

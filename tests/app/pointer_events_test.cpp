@@ -17,7 +17,7 @@ class WindowMouse : public ::testing::Test {
   void SetUp() override {
     g = std::make_unique<Game>();
     ResetGame(*g);
-    g->sound_on = true;
+    g->settings.sound_on = true;
   }
   void Apply(const PointerCalls& calls) {
     for (int i = 0; i < calls.count; ++i) {
@@ -65,7 +65,7 @@ TEST_F(WindowMouse, AThirdQuickPressIsAClickAgain) {
 
 TEST_F(WindowMouse, CtrlLeftTogglesSoundButStillClicks) {
   Apply(mouse.Press(20, MouseButton::kLeft, 1, true));
-  EXPECT_FALSE(g->sound_on);
+  EXPECT_FALSE(g->settings.sound_on);
   EXPECT_FALSE(g->left_button_down);
   Apply(mouse.Release(20, MouseButton::kLeft, true, true));
   EXPECT_TRUE(g->clicked);

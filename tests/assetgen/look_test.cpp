@@ -158,8 +158,8 @@ TEST(AssetLook, StoreLetteringReadsOnEveryFloorAtTheStartLight) {
   const Image& floor = SheetAt("fboden/fliesenm.bmp").image;
   double lowest = 1e9;
   int cells = 0;
-  for (int c = 0; c < g->text_call_count; ++c) {
-    const klumpix::TextCall& call = g->text_calls[c];
+  for (int c = 0; c < g->text.text_call_count; ++c) {
+    const klumpix::TextCall& call = g->text.text_calls[c];
     const std::string text = call.text.c_str();
     const bool countdown =
         call.y == 180 && text.find_first_not_of("0123456789") == std::string::npos;
@@ -182,7 +182,7 @@ TEST(AssetLook, StoreLetteringReadsOnEveryFloorAtTheStartLight) {
         for (int y = call.y; y < call.y + 7; ++y)
           for (int x = cell_x; x < cell_x + 7; ++x) {
             const int tile = ((x - 10) / 20 - 1) * 28 + (y - 10) / 20;
-            const int level = g->floor_tile_brightness[tile];
+            const int level = g->floor.floor_tile_brightness[tile];
             const Rgbf p =
                 ToRgbf(floor.At(20 * level + (x - 10) % 20, 20 * design + (y - 10) % 20));
             under = {under.r + p.r / 49, under.g + p.g / 49, under.b + p.b / 49};

@@ -32,7 +32,7 @@ constexpr int kBotTicks = 100000;
 void TickWithoutDrawing(Game& g) {
   RunGameStep(g);
   SilentSoundSink sink;
-  if (g.sound_on) PlaySounds(g, sink);
+  if (g.settings.sound_on) PlaySounds(g, sink);
   ClearSoundRequests(g);
   ++g.tick_count;
 }

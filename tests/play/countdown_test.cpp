@@ -145,14 +145,14 @@ TEST(EndOfGame, AWinningScoreGoesToTheNameEntryInTheSameTick) {
   auto g = RunningGame(3);
   g->winner_score[3][5] = 10;
   g->score = 11;
-  g->entry_name.Assign("OLD");
-  g->entry_name_length = 3;
+  g->entry.entry_name.Assign("OLD");
+  g->entry.entry_name_length = 3;
   g->game_over = true;
   Tick(*g);
   EXPECT_EQ(g->screen_mode, kModeNameEntry);
   EXPECT_EQ(StartsOf(*g, kSoundTusch), 1);
-  EXPECT_EQ(g->entry_name_length, 0);
-  EXPECT_TRUE(g->entry_name.Empty());
+  EXPECT_EQ(g->entry.entry_name_length, 0);
+  EXPECT_TRUE(g->entry.entry_name.Empty());
 }
 
 }  // namespace

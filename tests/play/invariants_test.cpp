@@ -43,7 +43,7 @@ TEST(Invariants, EachBrokenRuleIsReported) {
       {"cell holds a field", [](Game& g) { g.obj.cell_stone[CellAt(g, 346, 474)] = 105; }},
       {"one-sided neighbour", [](Game& g) { g.obj.neighbor[105][1] = 107; }},
       {"slot number out of range", [](Game& g) { g.store[4][1] = 901; }},
-      {"too many lights", [](Game& g) { g.light_count = 51; }},
+      {"too many lights", [](Game& g) { g.lights.light_count = 51; }},
       {"active row out of range", [](Game& g) { g.active_row = 0; }},
       {"floating text timer", [](Game& g) { g.floating_text[3].timer = 51; }},
   };

@@ -20,9 +20,9 @@ namespace klumpix::testing {
 inline std::unique_ptr<Game> QuietGame() {
   auto g = NewGame();
   g->tick_count = 11;
-  g->sound_on = true;
-  g->sound_volume = 35000;
-  g->light_level = 25000;
+  g->settings.sound_on = true;
+  g->settings.sound_volume = 35000;
+  g->settings.light_level = 25000;
   g->screen_mode = kModePlay;
   return g;
 }
@@ -104,22 +104,22 @@ inline void Tick(Game& g, int ticks = 1) {
 
 inline int StartsOf(const Game& g, SoundId id) {
   int n = 0;
-  for (int i = 0; i < g.started_sound_count; ++i) n += g.started_sounds[i].sound == id;
+  for (int i = 0; i < g.sounds.started_sound_count; ++i) n += g.sounds.started_sounds[i].sound == id;
   return n;
 }
 
 // Whether the last tick wrote `text` at (x, y) in `font`.
 inline bool Wrote(const Game& g, int x, int y, int font, const char* text) {
-  for (int i = 0; i < g.text_call_count; ++i) {
-    const TextCall& t = g.text_calls[i];
+  for (int i = 0; i < g.text.text_call_count; ++i) {
+    const TextCall& t = g.text.text_calls[i];
     if (t.x == x && t.y == y && t.font == font && std::strcmp(t.text.c_str(), text) == 0) return true;
   }
   return false;
 }
 
 inline bool WroteAnywhere(const Game& g, const char* text) {
-  for (int i = 0; i < g.text_call_count; ++i) {
-    if (std::strcmp(g.text_calls[i].text.c_str(), text) == 0) return true;
+  for (int i = 0; i < g.text.text_call_count; ++i) {
+    if (std::strcmp(g.text.text_calls[i].text.c_str(), text) == 0) return true;
   }
   return false;
 }

@@ -16,7 +16,7 @@ using testing::Tick;
 
 int LightsOfStrength(const Game& g, double s) {
   int n = 0;
-  for (int i = 1; i <= g.light_count; ++i) n += g.light_strength[i] == s;
+  for (int i = 1; i <= g.lights.light_count; ++i) n += g.lights.light_strength[i] == s;
   return n;
 }
 

@@ -36,8 +36,8 @@ TEST(StatusPanel, ScoreIsPaddedToSevenCharactersAndDroppedFromEightDigits) {
   }
   g->score = 10000000;
   RunPlayScreen(*g);
-  for (int i = 0; i < g->text_call_count; ++i) {
-    EXPECT_FALSE(g->text_calls[i].x == 700 && g->text_calls[i].y == 320);
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    EXPECT_FALSE(g->text.text_calls[i].x == 700 && g->text.text_calls[i].y == 320);
   }
 }
 

@@ -68,18 +68,18 @@ TEST(HelpScreen, WritesThePageLineByLine) {
   auto g = NewGame();
   ClearTextLayer(*g);
   RunHelpScreen(*g);
-  ASSERT_EQ(g->text_call_count, 49);
-  EXPECT_EQ(g->light_count, 4);
-  const TextCall& title = g->text_calls[0];
+  ASSERT_EQ(g->text.text_call_count, 49);
+  EXPECT_EQ(g->lights.light_count, 4);
+  const TextCall& title = g->text.text_calls[0];
   EXPECT_STREQ(title.text.c_str(), "HILFE");
   EXPECT_EQ(title.x, 480);
   EXPECT_EQ(title.y, 60);
   EXPECT_EQ(title.font, 2);
-  EXPECT_STREQ(g->text_calls[1].text.c_str(), "DIE KN\xD6PFE:");
-  EXPECT_EQ(g->text_calls[1].y, 60);
+  EXPECT_STREQ(g->text.text_calls[1].text.c_str(), "DIE KN\xD6PFE:");
+  EXPECT_EQ(g->text.text_calls[1].y, 60);
 
-  for (int i = 1; i < g->text_call_count; ++i) {
-    const TextCall& line = g->text_calls[i];
+  for (int i = 1; i < g->text.text_call_count; ++i) {
+    const TextCall& line = g->text.text_calls[i];
     EXPECT_EQ(line.x, 90);
     EXPECT_EQ(line.y, 50 + 10 * i) << "one line every 10 pixels";
     const bool heading = line.y == 60 || line.y == 200 || line.y == 240 || line.y == 280;
@@ -104,10 +104,10 @@ TEST(InfoScreen, NamesInTheBrightFontDescriptionsAfterABlankAndComma) {
   auto g = NewGame();
   ClearTextLayer(*g);
   RunInfoScreen(*g);
-  ASSERT_EQ(g->text_call_count, 18);
-  EXPECT_EQ(g->light_count, 4);
-  for (int i = 0; i < g->text_call_count; ++i) {
-    const TextCall& line = g->text_calls[i];
+  ASSERT_EQ(g->text.text_call_count, 18);
+  EXPECT_EQ(g->lights.light_count, 4);
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    const TextCall& line = g->text.text_calls[i];
     EXPECT_EQ(line.x, 90);
     EXPECT_EQ(line.alpha, 0);
     const char* text = line.text.c_str();
@@ -133,7 +133,7 @@ TEST(ScreenTexts, LargeFontsHaveAGlyphForEveryCharacterButTheBlank) {
   auto g = NewGame();
   g->game_type = 3;
   g->score = 123456;
-  g->winners_write_failed = true;
+  g->entry.winners_write_failed = true;
   g->confirm_open = true;
   g->obj.tag[19] = 1;
   ClearTextLayer(*g);
@@ -141,8 +141,8 @@ TEST(ScreenTexts, LargeFontsHaveAGlyphForEveryCharacterButTheBlank) {
   RunNameEntry(*g);
   RunMenuBar(*g);
   int checked = 0;
-  for (int i = 0; i < g->text_call_count; ++i) {
-    const TextCall& call = g->text_calls[i];
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    const TextCall& call = g->text.text_calls[i];
     if (call.font != 2 && call.font != 3 && call.font != 4) continue;
     ++checked;
     for (const char* c = call.text.c_str(); *c != '\0'; ++c) {

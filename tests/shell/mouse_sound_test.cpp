@@ -11,16 +11,16 @@ namespace {
 
 TEST(MouseHandlers, CtrlLeftTogglesSoundWithoutPressingButClickStillCounts) {
   auto g = testing::NewGame();
-  g->sound_on = true;
+  g->settings.sound_on = true;
   DXDraw1MouseDown(*g, MouseButton::kLeft, true);
-  EXPECT_FALSE(g->sound_on);
+  EXPECT_FALSE(g->settings.sound_on);
   EXPECT_FALSE(g->left_button_down);
   DXDraw1Click(*g);
   DXDraw1MouseUp(*g, MouseButton::kLeft);
   EXPECT_TRUE(g->clicked);
   DXDraw1MouseDown(*g, MouseButton::kRight, true);  // right with Ctrl: nothing
   EXPECT_FALSE(g->right_button_down);
-  EXPECT_FALSE(g->sound_on);
+  EXPECT_FALSE(g->settings.sound_on);
 }
 
 TEST(MouseHandlers, ButtonsAreHeldUntilReleasedAndMiddleIsIgnored) {
@@ -81,7 +81,7 @@ TEST(Sounds, PanRunsFromMinusToPlusTwoThousand) {
 
 TEST(Sounds, RequestsAreCollectedAndTheLastPanWins) {
   auto g = testing::NewGame();
-  g->sound_volume = 35000;
+  g->settings.sound_volume = 35000;
   RequestSound(*g, kSoundExplosion1, 100);
   RequestSound(*g, kSoundExplosion1, 700);
   RequestSound(*g, kSoundMaser3, 400);
@@ -91,23 +91,23 @@ TEST(Sounds, RequestsAreCollectedAndTheLastPanWins) {
   ASSERT_EQ(starts.size(), 2u);
   EXPECT_EQ(starts[0].id, kSoundMaser3);
   EXPECT_EQ(starts[1].id, kSoundExplosion1);
-  ASSERT_EQ(g->started_sound_count, 2);
-  EXPECT_EQ(g->started_sounds[1].pan, SoundPan(*g, 700));
-  EXPECT_EQ(g->started_sounds[1].volume, -2000);
+  ASSERT_EQ(g->sounds.started_sound_count, 2);
+  EXPECT_EQ(g->sounds.started_sounds[1].pan, SoundPan(*g, 700));
+  EXPECT_EQ(g->sounds.started_sounds[1].volume, -2000);
 }
 
 TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
   auto g = testing::NewGame();
-  g->sound_volume = 50000;
+  g->settings.sound_volume = 50000;
   RequestSound(*g, kSoundBallweg, 100);
   RequestSound(*g, kSoundErschein1, 100);
   RecordingSink sink;
   PlaySounds(*g, sink);
   EXPECT_EQ(sink.VolumeOf(kSoundBallweg), 500);  // the device clamps
   EXPECT_EQ(sink.VolumeOf(kSoundMaser3), -2000);
-  ASSERT_EQ(g->started_sound_count, 2);
-  for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].volume, 0);
-  g->sound_volume = 10000;
+  ASSERT_EQ(g->sounds.started_sound_count, 2);
+  for (int i = 0; i < g->sounds.started_sound_count; ++i) EXPECT_EQ(g->sounds.started_sounds[i].volume, 0);
+  g->settings.sound_volume = 10000;
   sink.calls.clear();
   PlaySounds(*g, sink);
   EXPECT_EQ(sink.VolumeOf(kSoundPloing2), -4000);
@@ -115,13 +115,13 @@ TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
 
 TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
   auto g = testing::NewGame();
-  g->sound_volume = 35000;
+  g->settings.sound_volume = 35000;
   RequestSound(*g, kSoundPloing2, 10);
   RequestSound(*g, kSoundBallweg, 10);
   RecordingSink sink;
   PlaySounds(*g, sink);
-  ASSERT_EQ(g->started_sound_count, 2);
-  for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].pan, 0);
+  ASSERT_EQ(g->sounds.started_sound_count, 2);
+  for (int i = 0; i < g->sounds.started_sound_count; ++i) EXPECT_EQ(g->sounds.started_sounds[i].pan, 0);
   int pans = 0;
   for (const Call& c : sink.calls) {
     pans += c.what == 'p';

@@ -14,8 +14,8 @@ constexpr std::int16_t kExit = 5, kEnde = 6, kSpiel = 7, kHilfe = 8, kInfo = 9, 
 
 std::unique_ptr<Game> ReadyBoard() {
   auto g = test::BoardOfType(3);
-  g->sound_volume = 35000;
-  g->light_level = 25000;
+  g->settings.sound_volume = 35000;
+  g->settings.light_level = 25000;
   return g;
 }
 
@@ -73,8 +73,8 @@ TEST(Buttons, ExitOpensTheBoxOnceAndScreenButtonsCloseIt) {
 TEST(Buttons, NameEntryIgnoresScreenButtonsAndOnlyThereNeuActs) {
   auto g = ReadyBoard();
   g->screen_mode = kModeNameEntry;
-  g->entry_name.Assign("ABC");
-  g->entry_name_length = 3;
+  g->entry.entry_name.Assign("ABC");
+  g->entry.entry_name_length = 3;
   for (std::int16_t slot : {kExit, kSpiel, kHilfe, kInfo}) Press(*g, slot);
   EXPECT_EQ(g->screen_mode, kModeNameEntry);
   EXPECT_FALSE(g->confirm_open);
@@ -84,17 +84,17 @@ TEST(Buttons, NameEntryIgnoresScreenButtonsAndOnlyThereNeuActs) {
   g->screen_mode = kModePlay;
   g->game_running = true;
   g->score = 999;
-  g->winner_place = 2;
+  g->entry.winner_place = 2;
   Press(*g, kNeu);
   Press(*g, kEnter);
-  EXPECT_EQ(g->entry_name_length, 3);
+  EXPECT_EQ(g->entry.entry_name_length, 3);
   EXPECT_EQ(g->winner_score[3][2], 0);
   EXPECT_TRUE(g->game_running);
 
   g->screen_mode = kModeNameEntry;
   Press(*g, kNeu);
-  EXPECT_EQ(g->entry_name_length, 0);
-  EXPECT_TRUE(g->entry_name.Empty());
+  EXPECT_EQ(g->entry.entry_name_length, 0);
+  EXPECT_TRUE(g->entry.entry_name.Empty());
 }
 
 TEST(Buttons, EndeEndsOnlyARunningGame) {
@@ -143,33 +143,33 @@ TEST(Buttons, AHeldStartActsOncePerPress) {
 
 TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
   auto g = ReadyBoard();
-  g->sound_volume = 50000;
-  g->light_level = 50000;
+  g->settings.sound_volume = 50000;
+  g->settings.light_level = 50000;
   g->left_button_down = true;
   g->right_button_down = true;
   ButtonAction(*g, kSound);  // up refused at the top, down applies
   ButtonAction(*g, kLicht);
-  EXPECT_EQ(g->sound_volume, 49900);
-  EXPECT_EQ(g->light_level, 49900);
+  EXPECT_EQ(g->settings.sound_volume, 49900);
+  EXPECT_EQ(g->settings.light_level, 49900);
   ButtonAction(*g, kSound);  // in range both steps cancel out
-  EXPECT_EQ(g->sound_volume, 49900);
+  EXPECT_EQ(g->settings.sound_volume, 49900);
 
   g->left_button_down = false;
-  g->sound_volume = 10000;
-  g->light_level = 15000;
+  g->settings.sound_volume = 10000;
+  g->settings.light_level = 15000;
   ButtonAction(*g, kSound);
   ButtonAction(*g, kLicht);
-  EXPECT_EQ(g->sound_volume, 10000);
-  EXPECT_EQ(g->light_level, 15000);
-  g->sound_volume = 10100;
+  EXPECT_EQ(g->settings.sound_volume, 10000);
+  EXPECT_EQ(g->settings.light_level, 15000);
+  g->settings.sound_volume = 10100;
   ButtonAction(*g, kSound);
-  EXPECT_EQ(g->sound_volume, 10000);
+  EXPECT_EQ(g->settings.sound_volume, 10000);
 
   g->right_button_down = false;
   g->left_button_down = true;
-  g->light_level = 49950;
+  g->settings.light_level = 49950;
   ButtonAction(*g, kLicht);
-  EXPECT_EQ(g->light_level, 50050);
+  EXPECT_EQ(g->settings.light_level, 50050);
 }
 
 TEST(Buttons, TheRightButtonDoesNothingElsewhere) {
@@ -184,8 +184,8 @@ TEST(Buttons, TheRightButtonDoesNothingElsewhere) {
   EXPECT_FALSE(g->confirm_open);
   EXPECT_FALSE(g->quit_requested);
   EXPECT_FALSE(BoxShown(*g));
-  EXPECT_EQ(g->sound_volume, 35000);
-  EXPECT_EQ(g->light_level, 25000);
+  EXPECT_EQ(g->settings.sound_volume, 35000);
+  EXPECT_EQ(g->settings.light_level, 25000);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_F(TickTest, StartUpTickBuildsTheVBoardAndDrawsIt) {
   EXPECT_EQ(g_->mouse_x, 400);  // start-up puts the pointer in the middle
   EXPECT_FALSE(g_->game_running);
   EXPECT_FALSE(ScreenIsBlack());
-  EXPECT_EQ(g_->light_count, 4);  // the play screen's four steady lights
+  EXPECT_EQ(g_->lights.light_count, 4);  // the play screen's four steady lights
   EXPECT_GT(g_->text.text_cell_count, 0);
 }
 
@@ -76,7 +76,7 @@ TEST_F(TickTest, AClickIsSeenByExactlyOneTick) {
   DXDraw1Click(*g_);  // two clicks between ticks count as one
   Tick();
   Tick();
-  EXPECT_STREQ(g_->entry_name.c_str(), "A");
+  EXPECT_STREQ(g_->entry.entry_name.c_str(), "A");
 }
 
 TEST_F(TickTest, QuitStillDrawsAndSoundsTheLastTick) {
@@ -92,8 +92,8 @@ TEST_F(TickTest, QuitStillDrawsAndSoundsTheLastTick) {
   RequestSound(*g_, kSoundTusch, 323);
   Tick();
   EXPECT_TRUE(g_->quit_requested);
-  ASSERT_EQ(g_->started_sound_count, 1);
-  EXPECT_EQ(g_->started_sounds[0].sound, kSoundTusch);
+  ASSERT_EQ(g_->sounds.started_sound_count, 1);
+  EXPECT_EQ(g_->sounds.started_sounds[0].sound, kSoundTusch);
   EXPECT_FALSE(g_->timer_enabled);
   EXPECT_FALSE(ScreenIsBlack());
   EXPECT_EQ(g_->tick_count, 14);
