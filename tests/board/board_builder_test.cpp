@@ -10,7 +10,7 @@ namespace {
 TEST(BoardBuilder, ANewBoardStartsFromAFreshPlayState) {
   auto g = test::BoardOfType(5);
   g->left_button_down = true;
-  ButtonAction(*g, 5);  // the exit box is open
+  ButtonAction(*g, kSlotExit);  // the exit box is open
   g->screen_mode = kModeNameEntry;
   g->game_running = g->game_over = g->clicked = g->entry.entry_placed = g->entry.winners_write_failed = true;
   g->left_button_down = true;
@@ -32,7 +32,7 @@ TEST(BoardBuilder, ANewBoardStartsFromAFreshPlayState) {
   EXPECT_EQ(g->screen_mode, kModePlay);
   EXPECT_FALSE(g->game_running || g->game_over || g->confirm_open || g->clicked);
   EXPECT_FALSE(g->left_button_down || g->entry.entry_placed || g->entry.winners_write_failed);
-  EXPECT_EQ(g->obj.alive[19], 0);
+  EXPECT_EQ(g->obj.alive[kSlotConfirmPanel], 0);
   EXPECT_EQ(g->score + g->entry.winner_place + g->stones_placed + g->explosion_count, 0);
   EXPECT_EQ(g->row_countdown[7], 130);
   EXPECT_EQ(g->row_countdown[14], 130);

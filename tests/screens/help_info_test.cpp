@@ -43,7 +43,7 @@ TEST(HelpScreen, FreezesARunningGameUntilSpiel) {
   PressButton(*g, 150, 130);  // take row 1
   ASSERT_GT(g->carried[1], 0);
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (g->obj.alive[s] != 0 && g->obj.tag[s] == 1 && g->obj.variant[s] == 8) {
+    if (g->obj.alive[s] != 0 && g->obj.tag[s] == kTagPlayfieldCell && g->obj.variant[s] == kFieldDrop) {
       PressButton(*g, g->obj.x[s], g->obj.y[s]);  // set the stones down
       break;
     }
@@ -135,7 +135,7 @@ TEST(ScreenTexts, LargeFontsHaveAGlyphForEveryCharacterButTheBlank) {
   g->score = 123456;
   g->entry.winners_write_failed = true;
   g->confirm_open = true;
-  g->obj.tag[19] = 1;
+  g->obj.tag[kSlotConfirmPanel] = kConfirmBoxNumber;
   ClearTextLayer(*g);
   RunInfoScreen(*g);
   RunNameEntry(*g);

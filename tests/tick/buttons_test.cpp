@@ -1,16 +1,14 @@
 // What the buttons do: screens, game flags, settings and the exit box.
+#include "tick/buttons.h"
+
 #include <gtest/gtest.h>
 
 #include "board/board_test_util.h"
 #include "board/confirm_box.h"
-#include "tick/buttons.h"
 #include "tick/object_update.h"
 
 namespace klumpix {
 namespace {
-
-constexpr std::int16_t kExit = 5, kEnde = 6, kSpiel = 7, kHilfe = 8, kInfo = 9, kSound = 10,
-                       kLicht = 11, kStart = 12, kNeu = 13, kEnter = 14, kJa = 15, kNein = 16;
 
 std::unique_ptr<Game> ReadyBoard() {
   auto g = test::BoardOfType(3);
@@ -20,7 +18,8 @@ std::unique_ptr<Game> ReadyBoard() {
 }
 
 bool BoxShown(const Game& g) {
-  return g.obj.alive[19] > 0 && g.obj.alive[kJa] > 0 && g.obj.alive[kNein] > 0;
+  return g.obj.alive[kSlotConfirmPanel] > 0 && g.obj.alive[kSlotJa] > 0 &&
+         g.obj.alive[kSlotNein] > 0;
 }
 
 void Press(Game& g, std::int16_t slot) {
@@ -40,21 +39,21 @@ TEST(Buttons, ExitOpensTheBoxOnceAndScreenButtonsCloseIt) {
   UpdateObjects(*g);  // gives the buttons their size
   g->screen_mode = kModeHelp;
   g->left_button_down = true;
-  HoldOn(*g, kExit);
+  HoldOn(*g, kSlotExit);
   ASSERT_TRUE(BoxShown(*g));
   EXPECT_TRUE(g->confirm_open);
   EXPECT_EQ(g->screen_mode, kModePlay);
-  EXPECT_EQ(g->obj.tag[19], 1);
-  EXPECT_EQ(g->obj.x[kNein], 481);
+  EXPECT_EQ(g->obj.tag[kSlotConfirmPanel], kConfirmBoxNumber);
+  EXPECT_EQ(g->obj.x[kSlotNein], 481);
 
   // Held on: the box is not made again.
-  g->obj.x[19] = 401;
-  HoldOn(*g, kExit);
-  HoldOn(*g, kExit);
-  EXPECT_EQ(g->obj.x[19], 401);
+  g->obj.x[kSlotConfirmPanel] = 401;
+  HoldOn(*g, kSlotExit);
+  HoldOn(*g, kSlotExit);
+  EXPECT_EQ(g->obj.x[kSlotConfirmPanel], 401);
 
-  for (std::int16_t slot : {kSpiel, kHilfe, kNein, kInfo}) {
-    Press(*g, kExit);
+  for (std::int16_t slot : {kSlotSpiel, kSlotHilfe, kSlotNein, kSlotInfo}) {
+    Press(*g, kSlotExit);
     Press(*g, slot);
     EXPECT_FALSE(g->confirm_open) << slot;
     EXPECT_FALSE(BoxShown(*g)) << slot;
@@ -62,11 +61,11 @@ TEST(Buttons, ExitOpensTheBoxOnceAndScreenButtonsCloseIt) {
   EXPECT_EQ(g->screen_mode, kModeInfo);
 
   // With no box open, closing leaves whatever lives in its slots alone.
-  g->obj.alive[kJa] = 1;
+  g->obj.alive[kSlotJa] = 1;
   CloseConfirmBox(*g);
-  EXPECT_EQ(g->obj.alive[kJa], 1);
+  EXPECT_EQ(g->obj.alive[kSlotJa], 1);
 
-  Press(*g, kJa);
+  Press(*g, kSlotJa);
   EXPECT_TRUE(g->quit_requested);
 }
 
@@ -75,7 +74,7 @@ TEST(Buttons, NameEntryIgnoresScreenButtonsAndOnlyThereNeuActs) {
   g->screen_mode = kModeNameEntry;
   g->entry.entry_name.Assign("ABC");
   g->entry.entry_name_length = 3;
-  for (std::int16_t slot : {kExit, kSpiel, kHilfe, kInfo}) Press(*g, slot);
+  for (std::int16_t slot : {kSlotExit, kSlotSpiel, kSlotHilfe, kSlotInfo}) Press(*g, slot);
   EXPECT_EQ(g->screen_mode, kModeNameEntry);
   EXPECT_FALSE(g->confirm_open);
   EXPECT_FALSE(BoxShown(*g));
@@ -85,25 +84,25 @@ TEST(Buttons, NameEntryIgnoresScreenButtonsAndOnlyThereNeuActs) {
   g->game_running = true;
   g->score = 999;
   g->entry.winner_place = 2;
-  Press(*g, kNeu);
-  Press(*g, kEnter);
+  Press(*g, kSlotNeu);
+  Press(*g, kSlotEnter);
   EXPECT_EQ(g->entry.entry_name_length, 3);
   EXPECT_EQ(g->winner_score[3][2], 0);
   EXPECT_TRUE(g->game_running);
 
   g->screen_mode = kModeNameEntry;
-  Press(*g, kNeu);
+  Press(*g, kSlotNeu);
   EXPECT_EQ(g->entry.entry_name_length, 0);
   EXPECT_TRUE(g->entry.entry_name.Empty());
 }
 
 TEST(Buttons, EndeEndsOnlyARunningGame) {
   auto g = ReadyBoard();
-  Press(*g, kEnde);
+  Press(*g, kSlotEnde);
   EXPECT_FALSE(g->game_over);
-  Press(*g, kStart);
+  Press(*g, kSlotStart);
   EXPECT_TRUE(g->game_running);
-  Press(*g, kEnde);
+  Press(*g, kSlotEnde);
   EXPECT_TRUE(g->game_over);
 }
 
@@ -113,9 +112,9 @@ TEST(Buttons, StartGivesUpAnyStateForANewRunningGame) {
   g->game_running = true;
   g->game_over = true;
   g->score = 4321;
-  Press(*g, kExit);
+  Press(*g, kSlotExit);
   g->screen_mode = kModeNameEntry;
-  Press(*g, kStart);
+  Press(*g, kSlotStart);
   EXPECT_EQ(g->screen_mode, kModePlay);
   EXPECT_TRUE(g->game_running);
   EXPECT_FALSE(g->game_over);
@@ -128,16 +127,16 @@ TEST(Buttons, AHeldStartActsOncePerPress) {
   auto g = ReadyBoard();
   UpdateObjects(*g);
   g->left_button_down = true;
-  HoldOn(*g, kStart);
+  HoldOn(*g, kSlotStart);
   EXPECT_TRUE(g->game_running);
   EXPECT_FALSE(g->left_button_down);
 
   // Still held, but the press is used up: the game goes on undisturbed.
   g->score = 77;
-  HoldOn(*g, kStart);
+  HoldOn(*g, kSlotStart);
   EXPECT_EQ(g->score, 77);
   g->left_button_down = true;  // a new press
-  HoldOn(*g, kStart);
+  HoldOn(*g, kSlotStart);
   EXPECT_EQ(g->score, 0);
 }
 
@@ -147,28 +146,28 @@ TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
   g->settings.light_level = 50000;
   g->left_button_down = true;
   g->right_button_down = true;
-  ButtonAction(*g, kSound);  // up refused at the top, down applies
-  ButtonAction(*g, kLicht);
+  ButtonAction(*g, kSlotSound);  // up refused at the top, down applies
+  ButtonAction(*g, kSlotLicht);
   EXPECT_EQ(g->settings.sound_volume, 49900);
   EXPECT_EQ(g->settings.light_level, 49900);
-  ButtonAction(*g, kSound);  // in range both steps cancel out
+  ButtonAction(*g, kSlotSound);  // in range both steps cancel out
   EXPECT_EQ(g->settings.sound_volume, 49900);
 
   g->left_button_down = false;
   g->settings.sound_volume = 10000;
   g->settings.light_level = 15000;
-  ButtonAction(*g, kSound);
-  ButtonAction(*g, kLicht);
+  ButtonAction(*g, kSlotSound);
+  ButtonAction(*g, kSlotLicht);
   EXPECT_EQ(g->settings.sound_volume, 10000);
   EXPECT_EQ(g->settings.light_level, 15000);
   g->settings.sound_volume = 10100;
-  ButtonAction(*g, kSound);
+  ButtonAction(*g, kSlotSound);
   EXPECT_EQ(g->settings.sound_volume, 10000);
 
   g->right_button_down = false;
   g->left_button_down = true;
   g->settings.light_level = 49950;
-  ButtonAction(*g, kLicht);
+  ButtonAction(*g, kSlotLicht);
   EXPECT_EQ(g->settings.light_level, 50050);
 }
 
@@ -176,8 +175,8 @@ TEST(Buttons, TheRightButtonDoesNothingElsewhere) {
   auto g = ReadyBoard();
   g->right_button_down = true;
   g->game_running = true;
-  for (std::int16_t slot = kExit; slot <= kNein; ++slot) {
-    if (slot != kSound && slot != kLicht) ButtonAction(*g, slot);
+  for (std::int16_t slot = kSlotExit; slot <= kSlotNein; ++slot) {
+    if (slot != kSlotSound && slot != kSlotLicht) ButtonAction(*g, slot);
   }
   EXPECT_EQ(g->screen_mode, kModePlay);
   EXPECT_FALSE(g->game_over);
