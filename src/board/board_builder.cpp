@@ -52,22 +52,22 @@ void ResetPlayState(Game& g) {
   g.game_running = false;
   g.game_over = false;
   g.confirm_open = false;
-  g.left_button_down = false;
-  g.left_release_held = false;
-  g.clicked = false;
+  g.mouse.left_button_down = false;
+  g.mouse.left_release_held = false;
+  g.mouse.clicked = false;
   g.score = 0;
   g.entry.winner_place = 0;
   g.stones_placed = 0;
   g.explosion_count = 0;
   for (std::int32_t r = 1; r <= kStoreRows; ++r) {
-    g.row_countdown[r] = kCountdownStart;
-    for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.store[r][k] = 0;
+    g.stone_store.row_countdown[r] = kCountdownStart;
+    for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.stone_store.store[r][k] = 0;
   }
-  g.countdown_start = kCountdownStart;
-  g.countdown_start_timer = kCountdownStartTimer;
-  g.active_row = 1;
-  for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.carried[k] = 0;
-  for (std::int32_t b = 1; b <= kBonusLevels; ++b) g.bonus_given[b] = false;
+  g.stone_store.countdown_start = kCountdownStart;
+  g.stone_store.countdown_start_timer = kCountdownStartTimer;
+  g.stone_store.active_row = 1;
+  for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.stone_store.carried[k] = 0;
+  for (std::int32_t b = 1; b <= kBonusLevels; ++b) g.stone_store.bonus_given[b] = false;
   g.entry.entry_placed = false;
   g.entry.winners_write_failed = false;
 }

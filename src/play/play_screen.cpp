@@ -22,9 +22,9 @@ void PlayScreenTick(Game& g) {
     if (g.obj.image[slot] == kImageField) ++fields;
     if (g.obj.image[slot] == kImageStone) ++stones;
   }
-  if (g.carried[1] > 0) stones -= 3;
+  if (g.stone_store.carried[1] > 0) stones -= 3;
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.store[r][1] > 0) stones -= 3;
+    if (g.stone_store.store[r][1] > 0) stones -= 3;
   }
 
   AddCornerLights(g, 120, 120, 580, 480, 3.0);

@@ -25,7 +25,7 @@ void WriteCounter(Game& g, std::int16_t y, const char* label, std::int32_t value
 // left out, since it would no longer fit.
 void WriteRowCountdowns(Game& g) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    const std::int32_t value = g.row_countdown[r];
+    const std::int32_t value = g.stone_store.row_countdown[r];
     int x = 30 * r;
     if (value < 10) {
       x += 110;

@@ -74,10 +74,10 @@ void RunTypeMenu(Game& g) {
   if (g.game_running && !g.game_over) return;
   for (int t = 1; t <= kGameTypes; ++t) {
     const MenuEntry& e = kMenuEntries[t];
-    const bool inside = e.hit_left < g.mouse_x && g.mouse_x < e.hit_right &&
-                        65 + 10 * t < g.mouse_y && g.mouse_y < 75 + 10 * t;
+    const bool inside = e.hit_left < g.mouse.mouse_x && g.mouse.mouse_x < e.hit_right &&
+                        65 + 10 * t < g.mouse.mouse_y && g.mouse.mouse_y < 75 + 10 * t;
     if (!inside) continue;
-    if (g.clicked) {
+    if (g.mouse.clicked) {
       g.game_type = t;
     } else {
       WriteText(g, e.x, e.y, kFontGreen, 0, e.text);

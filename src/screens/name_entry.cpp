@@ -75,10 +75,10 @@ void WriteHeadings(Game& g) {
 void RunLetterRow(Game& g) {
   for (int k = 0; k < kLetterCount; ++k) {
     const int left = 95 + 20 * k;
-    const bool hit =
-        left < g.mouse_x && g.mouse_x < left + 20 && 360 < g.mouse_y && g.mouse_y < 380;
+    const bool hit = left < g.mouse.mouse_x && g.mouse.mouse_x < left + 20 &&
+                     360 < g.mouse.mouse_y && g.mouse.mouse_y < 380;
     const char letter[2] = {static_cast<char>('A' + k), '\0'};
-    if (hit && g.clicked && g.entry.entry_name_length < kMaxNameLength) {
+    if (hit && g.mouse.clicked && g.entry.entry_name_length < kMaxNameLength) {
       ++g.entry.entry_name_length;
       g.entry.entry_name.Append(letter[0]);
     }
@@ -122,7 +122,7 @@ void NameEntryEnter(Game& g) {
   }
   g.entry.winners_write_failed = true;
   // A held ENTER would otherwise retry the write in every tick.
-  g.left_button_down = false;
+  g.mouse.left_button_down = false;
 }
 
 }  // namespace klumpix

@@ -92,6 +92,30 @@ struct StartValues {
 };
 constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3};
 
+// The mouse as the handlers left it for the tick.
+struct MouseState {
+  std::int32_t mouse_x, mouse_y;
+  bool left_button_down;
+  bool right_button_down;
+  bool clicked;
+  // A press stays fresh until the end of the next full tick; its release, if
+  // it comes before then, is held back so that tick still sees the press.
+  bool left_press_fresh, right_press_fresh;
+  bool left_release_held, right_release_held;
+};
+
+// The stone store: its rows and their countdowns, the sinking start value
+// with its fill bonuses, and the stack on the pointer.
+struct StoneStore {
+  std::int32_t store[kStoreRows + 1][4];
+  std::int32_t row_countdown[kStoreRows + 1];
+  std::int16_t active_row;
+  std::int32_t countdown_start;
+  std::int32_t countdown_start_timer;
+  bool bonus_given[kBonusLevels + 1];
+  std::int32_t carried[4];
+};
+
 // What the player set with Ctrl-click and the SOUND and LICHT buttons.
 struct PlayerSettings {
   bool sound_on;
@@ -139,14 +163,7 @@ struct Game {
   std::int32_t view_width;
   std::int32_t view_height;
   std::int32_t screen_mode;
-  std::int32_t mouse_x, mouse_y;
-  bool left_button_down;
-  bool right_button_down;
-  bool clicked;
-  // A press stays fresh until the end of the next full tick; its release, if
-  // it comes before then, is held back so that tick still sees the press.
-  bool left_press_fresh, right_press_fresh;
-  bool left_release_held, right_release_held;
+  MouseState mouse;
   bool quit_requested;
   bool timer_enabled;
   PlayerSettings settings;
@@ -178,13 +195,7 @@ struct Game {
   bool confirm_open;
 
   // --- play screen ---
-  std::int32_t store[kStoreRows + 1][4];
-  std::int32_t row_countdown[kStoreRows + 1];
-  std::int16_t active_row;
-  std::int32_t countdown_start;
-  std::int32_t countdown_start_timer;
-  bool bonus_given[kBonusLevels + 1];
-  std::int32_t carried[4];
+  StoneStore stone_store;
   std::int32_t score;
   std::int32_t stones_placed;
   std::int32_t explosion_count;

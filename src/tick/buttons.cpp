@@ -29,7 +29,7 @@ void SwitchScreen(Game& g, std::int32_t mode) {
 // Runs every tick while a mouse button is held on a button, so a held button
 // repeats. START and ENTER rebuild the board, which also ends the press.
 void ButtonAction(Game& g, std::int16_t slot) {
-  if (g.left_button_down) {
+  if (g.mouse.left_button_down) {
     if (slot == kSlotExit && g.screen_mode != kModeNameEntry) {
       if (!g.confirm_open) OpenConfirmBox(g);
       g.confirm_open = true;
@@ -52,7 +52,7 @@ void ButtonAction(Game& g, std::int16_t slot) {
     if (slot == kSlotEnter && g.screen_mode == kModeNameEntry) NameEntryEnter(g);
   }
   // The right button only turns the two settings down.
-  if (g.right_button_down) {
+  if (g.mouse.right_button_down) {
     if (slot == kSlotSound && g.settings.sound_volume > kSoundMin) g.settings.sound_volume -= kSettingStep;
     if (slot == kSlotLicht && g.settings.light_level > kLightMin) g.settings.light_level -= kSettingStep;
   }

@@ -20,9 +20,11 @@ void UpdateObjects(Game& g) {
     if (o.alive[s] <= 0) continue;
     const auto slot = static_cast<std::int16_t>(s);
     if (o.kind[s] == kKindButton) {
-      const bool inside = o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
-                          o.y[s] - o.half_height[s] < g.mouse_y && g.mouse_y < o.y[s] + o.half_height[s];
-      if (inside && (g.left_button_down || g.right_button_down)) {
+      const bool inside = o.x[s] - o.half_width[s] < g.mouse.mouse_x &&
+                          g.mouse.mouse_x < o.x[s] + o.half_width[s] &&
+                          o.y[s] - o.half_height[s] < g.mouse.mouse_y &&
+                          g.mouse.mouse_y < o.y[s] + o.half_height[s];
+      if (inside && (g.mouse.left_button_down || g.mouse.right_button_down)) {
         o.frame[s] = kButtonDown;
         ButtonAction(g, slot);
         AddLight(g, o.x[s], o.y[s], 2.0);

@@ -27,8 +27,8 @@ void InitProgramState(Game& g) {
   g.settings.sound_volume = g.start_values.sound_volume;
   g.settings.light_level = g.start_values.light_level;
   g.quit_requested = false;
-  g.mouse_x = 400;
-  g.mouse_y = 300;
+  g.mouse.mouse_x = 400;
+  g.mouse.mouse_y = 300;
   g.rng.Seed(g.seed, 0);
   ClearAllSlots(g);
   g.dynamic_slot_floor = 0;
@@ -48,18 +48,18 @@ void RunScreen(Game& g) {
 
 void FollowMouse(Game& g) {
   ObjectTable& o = g.obj;
-  if (g.carried[1] > 0) {
+  if (g.stone_store.carried[1] > 0) {
     for (int k = 1; k <= 3; ++k) {
-      o.x[g.carried[k]] = static_cast<std::int16_t>(g.mouse_x);
-      o.y[g.carried[k]] = static_cast<std::int16_t>(g.mouse_y - 26 * (3 - k));
+      o.x[g.stone_store.carried[k]] = static_cast<std::int16_t>(g.mouse.mouse_x);
+      o.y[g.stone_store.carried[k]] = static_cast<std::int16_t>(g.mouse.mouse_y - 26 * (3 - k));
     }
   }
   if (!g.game_running || g.game_over) return;
   for (int s = 1; s <= kSlotCount; ++s) {
     if (!IsStoreField(g, s)) continue;
     o.variant[s] = kFieldPlain;
-    if (o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
-        90 < g.mouse_y && g.mouse_y < 170) {
+    if (o.x[s] - o.half_width[s] < g.mouse.mouse_x && g.mouse.mouse_x < o.x[s] + o.half_width[s] &&
+        90 < g.mouse.mouse_y && g.mouse.mouse_y < 170) {
       o.variant[s] = kFieldLit;
     }
   }
@@ -73,7 +73,7 @@ void RunGameStep(Game& g) {
   RunMenuBar(g);
   if (g.screen_mode == kModePlay) FollowMouse(g);
   UpdateObjects(g);
-  g.clicked = false;
+  g.mouse.clicked = false;
   SettlePresses(g);
   UpdateShake(g);
 }

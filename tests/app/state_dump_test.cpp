@@ -42,12 +42,12 @@ TEST_F(StateDumpTest, KeysAreTheGamesNamesInTheirOrder) {
 }
 
 TEST_F(StateDumpTest, TablesAreWrittenFromTheirFirstElement) {
-  for (int r = 1; r <= kStoreRows; ++r) g->row_countdown[r] = 100 + r;
-  g->store[1][1] = 7;
-  g->store[14][3] = 9;
-  g->carried[1] = 11;
-  g->carried[3] = 13;
-  g->bonus_given[13] = true;
+  for (int r = 1; r <= kStoreRows; ++r) g->stone_store.row_countdown[r] = 100 + r;
+  g->stone_store.store[1][1] = 7;
+  g->stone_store.store[14][3] = 9;
+  g->stone_store.carried[1] = 11;
+  g->stone_store.carried[3] = 13;
+  g->stone_store.bonus_given[13] = true;
   g->winner_score[8][5] = 600;
   const std::string dump = StateDumpJson(*g);
   EXPECT_NE(dump.find("\"row_countdown\": [101, 102, 103, 104, 105, 106, 107, 108, 109, 110, "

@@ -28,9 +28,9 @@ inline std::unique_ptr<Game> QuietGame() {
 }
 
 inline void ParkPointer(Game& g) {
-  g.mouse_x = 700;
-  g.mouse_y = 450;
-  g.left_button_down = false;
+  g.mouse.mouse_x = 700;
+  g.mouse.mouse_y = 450;
+  g.mouse.left_button_down = false;
 }
 
 // A board of one of the eight game types with START pressed.
@@ -82,19 +82,20 @@ inline void Carry(Game& g, std::int16_t top, std::int16_t middle, std::int16_t b
   const std::int16_t colours[4] = {0, top, middle, bottom};
   g.free_slot_cursor = kSlotCount;
   for (int k = 1; k <= 3; ++k) {
-    g.carried[k] = SpawnStone(g, static_cast<std::int16_t>(g.mouse_x),
-                              static_cast<std::int16_t>(g.mouse_y), colours[k]);
-    g.obj.depth[g.carried[k]] = 95;
+    g.stone_store.carried[k] = SpawnStone(g, static_cast<std::int16_t>(g.mouse.mouse_x),
+                                          static_cast<std::int16_t>(g.mouse.mouse_y), colours[k]);
+    g.obj.depth[g.stone_store.carried[k]] = 95;
   }
 }
 
 inline void FillStoreRow(Game& g, int row) {
   g.free_slot_cursor = kSlotCount;
   for (int k = 1; k <= 3; ++k) {
-    g.store[row][k] = SpawnStone(g, static_cast<std::int16_t>(30 * row + 120),
-                                 static_cast<std::int16_t>(26 * k + 80), static_cast<std::int16_t>(k));
+    g.stone_store.store[row][k] =
+        SpawnStone(g, static_cast<std::int16_t>(30 * row + 120),
+                   static_cast<std::int16_t>(26 * k + 80), static_cast<std::int16_t>(k));
   }
-  g.row_countdown[row] = 0;
+  g.stone_store.row_countdown[row] = 0;
 }
 
 inline void Tick(Game& g, int ticks = 1) {

@@ -60,10 +60,10 @@ TEST(StatusPanel, ThePlaceLineNamesTheBestPlaceTheScoreBeats) {
 
 TEST(StatusPanel, CountersAndStoreNumbersStandWhereThePlayerLooks) {
   auto g = IdleBoard();
-  g->row_countdown[1] = 7;
-  g->row_countdown[2] = 42;
-  g->row_countdown[3] = 130;
-  g->row_countdown[4] = 1000;
+  g->stone_store.row_countdown[1] = 7;
+  g->stone_store.row_countdown[2] = 42;
+  g->stone_store.row_countdown[3] = 130;
+  g->stone_store.row_countdown[4] = 1000;
   g->stones_placed = 12;
   g->explosion_count = 2;
   testing::PutStone(*g, testing::CellAt(*g, 346, 498), 1);

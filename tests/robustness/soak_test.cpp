@@ -91,7 +91,8 @@ class Soak {
   };
 
   static Snapshot Take(const Game& g) {
-    return {g.game_running, g.game_over, g.carried[1] != 0, g.screen_mode, g.stones_placed};
+    return {g.game_running, g.game_over, g.stone_store.carried[1] != 0, g.screen_mode,
+            g.stones_placed};
   }
 
   static void Count(const Snapshot& before, const Game& g, SoakCounts& counts) {
@@ -99,7 +100,7 @@ class Soak {
       ++counts.starts;
       counts.type_seen[g.game_type] = true;
     }
-    if (!before.carrying && g.carried[1] != 0) ++counts.rows_taken;
+    if (!before.carrying && g.stone_store.carried[1] != 0) ++counts.rows_taken;
     if (g.stones_placed > before.stones) counts.stones_placed += g.stones_placed - before.stones;
     if (g.game_over && !before.over) ++counts.games_over;
     if (g.screen_mode == kModeNameEntry && before.mode != kModeNameEntry) ++counts.name_entries;

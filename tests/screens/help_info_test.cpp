@@ -17,8 +17,9 @@ using namespace testing;
 
 // Where every stone stands and how far every countdown has run.
 std::vector<int> PlaySnapshot(const Game& g) {
-  std::vector<int> snapshot{g.score, g.active_row, g.countdown_start, g.countdown_start_timer};
-  for (int r = 1; r <= kStoreRows; ++r) snapshot.push_back(g.row_countdown[r]);
+  std::vector<int> snapshot{g.score, g.stone_store.active_row, g.stone_store.countdown_start,
+                            g.stone_store.countdown_start_timer};
+  for (int r = 1; r <= kStoreRows; ++r) snapshot.push_back(g.stone_store.row_countdown[r]);
   for (int s = 1; s <= kSlotCount; ++s) {
     if (g.obj.alive[s] == 0) continue;
     snapshot.insert(snapshot.end(), {s, g.obj.kind[s], g.obj.x[s], g.obj.y[s]});
@@ -38,17 +39,17 @@ TEST(HelpScreen, FreezesARunningGameUntilSpiel) {
   const TempDir folder;
   auto g = StartedProgram(folder);
   PressButton(*g, kStart[0], kStart[1]);
-  for (int i = 0; i < 400 && g->store[1][1] == 0; ++i) Tick(*g);
-  ASSERT_GT(g->store[1][1], 0) << "the store fills its first row";
+  for (int i = 0; i < 400 && g->stone_store.store[1][1] == 0; ++i) Tick(*g);
+  ASSERT_GT(g->stone_store.store[1][1], 0) << "the store fills its first row";
   PressButton(*g, 150, 130);  // take row 1
-  ASSERT_GT(g->carried[1], 0);
+  ASSERT_GT(g->stone_store.carried[1], 0);
   for (int s = 1; s <= kSlotCount; ++s) {
     if (g->obj.alive[s] != 0 && g->obj.tag[s] == kTagPlayfieldCell && g->obj.variant[s] == kFieldDrop) {
       PressButton(*g, g->obj.x[s], g->obj.y[s]);  // set the stones down
       break;
     }
   }
-  ASSERT_EQ(g->carried[1], 0);
+  ASSERT_EQ(g->stone_store.carried[1], 0);
 
   PressButton(*g, kHilfe[0], kHilfe[1]);
   ASSERT_EQ(g->screen_mode, kModeHelp);

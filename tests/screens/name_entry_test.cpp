@@ -185,7 +185,7 @@ TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   Tick(*g);
   EXPECT_EQ(g->screen_mode, kModeNameEntry);
   EXPECT_TRUE(g->entry.winners_write_failed);
-  EXPECT_FALSE(g->left_button_down) << "a held ENTER does not retry every tick";
+  EXPECT_FALSE(g->mouse.left_button_down) << "a held ENTER does not retry every tick";
   EXPECT_TRUE(g->winner_name[3][4] == "O") << "the table in memory has the name";
   Tick(*g);
   ASSERT_NE(FindText(*g, "FEHLER: SIEGERLISTE NICHT GESPEICHERT !"), nullptr);

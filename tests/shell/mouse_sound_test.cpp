@@ -14,12 +14,12 @@ TEST(MouseHandlers, CtrlLeftTogglesSoundWithoutPressingButClickStillCounts) {
   g->settings.sound_on = true;
   DXDraw1MouseDown(*g, MouseButton::kLeft, true);
   EXPECT_FALSE(g->settings.sound_on);
-  EXPECT_FALSE(g->left_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
   DXDraw1Click(*g);
   DXDraw1MouseUp(*g, MouseButton::kLeft);
-  EXPECT_TRUE(g->clicked);
+  EXPECT_TRUE(g->mouse.clicked);
   DXDraw1MouseDown(*g, MouseButton::kRight, true);  // right with Ctrl: nothing
-  EXPECT_FALSE(g->right_button_down);
+  EXPECT_FALSE(g->mouse.right_button_down);
   EXPECT_FALSE(g->settings.sound_on);
 }
 
@@ -28,21 +28,21 @@ TEST(MouseHandlers, ButtonsAreHeldUntilReleasedAndMiddleIsIgnored) {
   DXDraw1MouseDown(*g, MouseButton::kLeft, false);
   DXDraw1MouseDown(*g, MouseButton::kRight, false);
   DXDraw1MouseDown(*g, MouseButton::kMiddle, false);
-  EXPECT_TRUE(g->left_button_down);
-  EXPECT_TRUE(g->right_button_down);
+  EXPECT_TRUE(g->mouse.left_button_down);
+  EXPECT_TRUE(g->mouse.right_button_down);
   SettlePresses(*g);  // a tick has seen both presses
   DXDraw1MouseUp(*g, MouseButton::kLeft);
-  EXPECT_FALSE(g->left_button_down);
-  EXPECT_TRUE(g->right_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
+  EXPECT_TRUE(g->mouse.right_button_down);
   // A quick press released before any tick: held until that tick has run.
   DXDraw1MouseDown(*g, MouseButton::kLeft, false);
   DXDraw1MouseUp(*g, MouseButton::kLeft);
-  EXPECT_TRUE(g->left_button_down);
+  EXPECT_TRUE(g->mouse.left_button_down);
   SettlePresses(*g);
-  EXPECT_FALSE(g->left_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
   DXDraw1MouseMove(*g, 123, 456);
-  EXPECT_EQ(g->mouse_x, 123);
-  EXPECT_EQ(g->mouse_y, 456);
+  EXPECT_EQ(g->mouse.mouse_x, 123);
+  EXPECT_EQ(g->mouse.mouse_y, 456);
 }
 
 struct Call {

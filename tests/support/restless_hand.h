@@ -21,7 +21,7 @@ class RestlessHand {
     if (held_) {
       if (hold_left_ > 0) {
         --hold_left_;
-        if (Roll(4) == 0) Move(g_.mouse_x + Roll(9) - 4, g_.mouse_y + Roll(9) - 4);
+        if (Roll(4) == 0) Move(g_.mouse.mouse_x + Roll(9) - 4, g_.mouse.mouse_y + Roll(9) - 4);
         return;
       }
       Release();
@@ -84,7 +84,7 @@ class RestlessHand {
           Move(660 + Roll(80), 70 + 10 * (1 + Roll(kGameTypes)) + Roll(5) - 2);  // type menu
           return true;
         }
-        if (g_.carried[1] == 0) return AimAtFullRow();
+        if (g_.stone_store.carried[1] == 0) return AimAtFullRow();
         return AimAtDropField();
       case kModeNameEntry:
         if (Roll(6) == 0) return AimAtButton(Roll(4) == 0 ? kSlotNeu : kSlotEnter);
@@ -105,7 +105,7 @@ class RestlessHand {
     int rows[kStoreRows];
     int n = 0;
     for (int r = 1; r <= kStoreRows; ++r) {
-      if (g_.store[r][1] > 0) rows[n++] = r;
+      if (g_.stone_store.store[r][1] > 0) rows[n++] = r;
     }
     if (n == 0) return false;
     Move(30 * rows[Roll(n)] + 120, 100 + Roll(95));

@@ -23,14 +23,14 @@ bool BoxShown(const Game& g) {
 }
 
 void Press(Game& g, std::int16_t slot) {
-  g.left_button_down = true;
+  g.mouse.left_button_down = true;
   ButtonAction(g, slot);
 }
 
 // One object-update walk with the pointer on `slot` and the left button held.
 void HoldOn(Game& g, std::int16_t slot) {
-  g.mouse_x = g.obj.x[slot];
-  g.mouse_y = g.obj.y[slot];
+  g.mouse.mouse_x = g.obj.x[slot];
+  g.mouse.mouse_y = g.obj.y[slot];
   UpdateObjects(g);
 }
 
@@ -38,7 +38,7 @@ TEST(Buttons, ExitOpensTheBoxOnceAndScreenButtonsCloseIt) {
   auto g = ReadyBoard();
   UpdateObjects(*g);  // gives the buttons their size
   g->screen_mode = kModeHelp;
-  g->left_button_down = true;
+  g->mouse.left_button_down = true;
   HoldOn(*g, kSlotExit);
   ASSERT_TRUE(BoxShown(*g));
   EXPECT_TRUE(g->confirm_open);
@@ -126,16 +126,16 @@ TEST(Buttons, StartGivesUpAnyStateForANewRunningGame) {
 TEST(Buttons, AHeldStartActsOncePerPress) {
   auto g = ReadyBoard();
   UpdateObjects(*g);
-  g->left_button_down = true;
+  g->mouse.left_button_down = true;
   HoldOn(*g, kSlotStart);
   EXPECT_TRUE(g->game_running);
-  EXPECT_FALSE(g->left_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
 
   // Still held, but the press is used up: the game goes on undisturbed.
   g->score = 77;
   HoldOn(*g, kSlotStart);
   EXPECT_EQ(g->score, 77);
-  g->left_button_down = true;  // a new press
+  g->mouse.left_button_down = true;  // a new press
   HoldOn(*g, kSlotStart);
   EXPECT_EQ(g->score, 0);
 }
@@ -144,8 +144,8 @@ TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
   auto g = ReadyBoard();
   g->settings.sound_volume = 50000;
   g->settings.light_level = 50000;
-  g->left_button_down = true;
-  g->right_button_down = true;
+  g->mouse.left_button_down = true;
+  g->mouse.right_button_down = true;
   ButtonAction(*g, kSlotSound);  // up refused at the top, down applies
   ButtonAction(*g, kSlotLicht);
   EXPECT_EQ(g->settings.sound_volume, 49900);
@@ -153,7 +153,7 @@ TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
   ButtonAction(*g, kSlotSound);  // in range both steps cancel out
   EXPECT_EQ(g->settings.sound_volume, 49900);
 
-  g->left_button_down = false;
+  g->mouse.left_button_down = false;
   g->settings.sound_volume = 10000;
   g->settings.light_level = 15000;
   ButtonAction(*g, kSlotSound);
@@ -164,8 +164,8 @@ TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
   ButtonAction(*g, kSlotSound);
   EXPECT_EQ(g->settings.sound_volume, 10000);
 
-  g->right_button_down = false;
-  g->left_button_down = true;
+  g->mouse.right_button_down = false;
+  g->mouse.left_button_down = true;
   g->settings.light_level = 49950;
   ButtonAction(*g, kSlotLicht);
   EXPECT_EQ(g->settings.light_level, 50050);
@@ -173,7 +173,7 @@ TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
 
 TEST(Buttons, TheRightButtonDoesNothingElsewhere) {
   auto g = ReadyBoard();
-  g->right_button_down = true;
+  g->mouse.right_button_down = true;
   g->game_running = true;
   for (std::int16_t slot = kSlotExit; slot <= kSlotNein; ++slot) {
     if (slot != kSlotSound && slot != kSlotLicht) ButtonAction(*g, slot);

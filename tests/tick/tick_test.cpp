@@ -61,7 +61,7 @@ TEST_F(TickTest, StartUpTickBuildsTheVBoardAndDrawsIt) {
   EXPECT_EQ(g_->screen_mode, kModePlay);
   EXPECT_EQ(g_->game_type, 3);
   EXPECT_EQ(g_->slot_top, 402);
-  EXPECT_EQ(g_->mouse_x, 400);  // start-up puts the pointer in the middle
+  EXPECT_EQ(g_->mouse.mouse_x, 400);  // start-up puts the pointer in the middle
   EXPECT_FALSE(g_->game_running);
   EXPECT_FALSE(ScreenIsBlack());
   EXPECT_EQ(g_->lights.light_count, 4);  // the play screen's four steady lights
