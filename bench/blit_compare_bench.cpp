@@ -21,7 +21,8 @@ std::vector<BlitOp> BusyFrameOps(Game& g) {
   for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
     const int left = 20 * g.floor.floor_tile_brightness[n];
     const int top = 20 * g.floor.floor_tile_design[n];
-    ops.push_back({floor, Rect{left, top, left + 20, top + 20}, g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], false});
+    ops.push_back({floor, Rect{left, top, left + 20, top + 20}, g.floor.floor_tile_x[n],
+                   g.floor.floor_tile_y[n], false});
   }
   DrawList list;
   BuildDrawList(g, list);

@@ -144,7 +144,8 @@ void WriteLastTick(DumpWriter& w, const Game& g) {
   out += '[';
   for (int i = 1; i <= g.lights.light_count && i <= kMaxLights; ++i) {
     if (i > 1) out += ", ";
-    out += "[" + std::to_string(g.lights.light_x[i]) + ", " + std::to_string(g.lights.light_y[i]) + ", ";
+    out += "[" + std::to_string(g.lights.light_x[i]) + ", " + std::to_string(g.lights.light_y[i]) +
+           ", ";
     AppendJsonReal(out, g.lights.light_strength[i]);
     out += ']';
   }

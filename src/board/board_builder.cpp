@@ -32,8 +32,7 @@ constexpr FixedObject kButtons[] = {
 };
 
 // A field and its shadow in the next two slots above slot_top.
-void AddFieldPair(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour,
-                  std::int32_t tag) {
+void AddFieldPair(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour, std::int32_t tag) {
   const auto field = static_cast<std::int16_t>(g.slot_top + 1);
   const auto shadow = static_cast<std::int16_t>(ShadowOf(field));
   PlaceObject(g, field, {kKindPiece, kImageField, colour, 1, x, y, kDepthField});
@@ -88,11 +87,13 @@ void AddStoreCell(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) 
 void CreateFixedObjects(Game& g) {
   std::int16_t slot = kSlotTopBar;
   for (const FixedObject& panel : kFramePanels) {
-    PlaceObject(g, slot++, {kKindPanel, kImageOnly, panel.variant, 0, panel.x, panel.y, kDepthPanel});
+    PlaceObject(g, slot++,
+                {kKindPanel, kImageOnly, panel.variant, 0, panel.x, panel.y, kDepthPanel});
   }
   for (const FixedObject& button : kButtons) {
-    PlaceObject(g, slot++,
-                {kKindButton, kImageOnly, button.variant, kButtonUp, button.x, button.y, kDepthButton});
+    PlaceObject(
+        g, slot++,
+        {kKindButton, kImageOnly, button.variant, kButtonUp, button.x, button.y, kDepthButton});
   }
   g.slot_top = kLastFixedSlot;
 }
@@ -107,7 +108,8 @@ void BuildBoard(Game& g) {
   CreateFixedObjects(g);
   g.slot_top = kLastFixedSlot;
   for (int r = 1; r <= kStoreRows; ++r) {
-    for (int k = 1; k <= kStorePlaces; ++k) AddStoreCell(g, StoreRowX(r), StorePlaceY(k), kFieldPlain);
+    for (int k = 1; k <= kStorePlaces; ++k)
+      AddStoreCell(g, StoreRowX(r), StorePlaceY(k), kFieldPlain);
   }
   AddLayoutCells(g, g.game_type);
   LinkNeighbors(g);

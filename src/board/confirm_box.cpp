@@ -19,7 +19,8 @@ void OpenConfirmBox(Game& g) {
   PlaceObject(g, kSlotConfirmPanel,
               {kKindPanel, kImageOnly, kConfirmBoxVariant, 0, 400, 300, kDepthPanel});
   g.obj.tag[kSlotConfirmPanel] = kConfirmBoxNumber;
-  PlaceObject(g, kSlotJa, {kKindButton, kImageOnly, kConfirmBoxVariant, kButtonUp, 323, 348, kDepthButton});
+  PlaceObject(g, kSlotJa,
+              {kKindButton, kImageOnly, kConfirmBoxVariant, kButtonUp, 323, 348, kDepthButton});
   PlaceObject(g, kSlotNein,
               {kKindButton, kImageOnly, kConfirmBoxVariant, kButtonUp, 481, 348, kDepthButton});
 }

@@ -1,8 +1,8 @@
 // What the play screen shows and does once a running game is over.
 #include "play/play_steps.h"
-#include "text/text_layer.h"
 #include "shell/game.h"
 #include "shell/sound.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 

@@ -39,11 +39,13 @@ void ExplodeStones(Game& g, std::int16_t count) {
     if (o.variant[cell] == colour) {
       text.Assign("2 X ");
       text.AppendNumber(count);
-      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 30), o.y[cell], kFontPlain, text.c_str());
+      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 30), o.y[cell], kFontPlain,
+                        text.c_str());
       g.score += 2 * count;
     } else {
       text.AppendNumber(count);
-      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 10), o.y[cell], kFontPlain, text.c_str());
+      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 10), o.y[cell], kFontPlain,
+                        text.c_str());
       g.score += count;
     }
     if (stone > 0) ClearSlot(g, stone);

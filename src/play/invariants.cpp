@@ -72,7 +72,8 @@ std::string CheckNeighbors(const Game& g) {
 }
 
 std::string CheckCounts(const Game& g) {
-  if (g.lights.light_count < 0 || g.lights.light_count > kMaxLights) return At("light_count", g.lights.light_count);
+  if (g.lights.light_count < 0 || g.lights.light_count > kMaxLights)
+    return At("light_count", g.lights.light_count);
   if (g.text.text_cell_count < 0 || g.text.text_cell_count > kTextCellCount) {
     return At("text_cell_count", g.text.text_cell_count);
   }

@@ -5,8 +5,8 @@
 #include "play/match.h"
 #include "play/play_steps.h"
 #include "play/settle.h"
-#include "text/text_layer.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 
 namespace klumpix {
@@ -44,7 +44,9 @@ void PlayScreenTick(Game& g) {
     if (g.game_over) RunEndOfGame(g);
   } else {
     WriteText(g, 650, 350, kFontDark, 0, "SPIEL FERTIG");
-    WriteText(g, 650, 360, kFontDark, 0, "START DR\xDC" "CKEN");
+    WriteText(g, 650, 360, kFontDark, 0,
+              "START DR\xDC"
+              "CKEN");
   }
 
   MoveFloatingTexts(g);

@@ -2,9 +2,9 @@
 // its countdowns and the status panel on the right.
 #include "core/short_text.h"
 #include "play/play_steps.h"
+#include "shell/game.h"
 #include "text/score_text.h"
 #include "text/text_layer.h"
-#include "shell/game.h"
 
 namespace klumpix {
 

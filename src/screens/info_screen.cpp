@@ -1,7 +1,7 @@
 #include "screens/help_info.h"
-#include "text/text_layer.h"
 #include "screens/text_page.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 
 namespace klumpix {

@@ -2,9 +2,9 @@
 
 #include "board/board.h"
 #include "core/short_text.h"
+#include "shell/game.h"
 #include "text/score_text.h"
 #include "text/text_layer.h"
-#include "shell/game.h"
 
 namespace klumpix {
 
@@ -48,7 +48,6 @@ constexpr MenuEntry kMenuEntries[kGameTypes + 1] = {
     {"-TOR", 676, 135, 650, 750},
     {"-S\xC4ULEN", 676, 145, 650, 750},
 };
-
 
 void WriteLabel(Game& g, const ButtonLabel& label) {
   const std::int16_t x = g.obj.x[label.slot];

@@ -2,9 +2,9 @@
 
 #include "board/board.h"
 #include "core/short_text.h"
-#include "text/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 
 namespace klumpix {

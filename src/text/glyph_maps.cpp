@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "core/glyph_order.h"
-
 #include "text/text_layer.h"
 
 namespace klumpix {

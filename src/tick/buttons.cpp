@@ -39,8 +39,10 @@ void ButtonAction(Game& g, std::int16_t slot) {
     if (slot == kSlotSpiel && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModePlay);
     if (slot == kSlotHilfe && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModeHelp);
     if (slot == kSlotInfo && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModeInfo);
-    if (slot == kSlotSound && g.settings.sound_volume < kSettingMax) g.settings.sound_volume += kSettingStep;
-    if (slot == kSlotLicht && g.settings.light_level < kSettingMax) g.settings.light_level += kSettingStep;
+    if (slot == kSlotSound && g.settings.sound_volume < kSettingMax)
+      g.settings.sound_volume += kSettingStep;
+    if (slot == kSlotLicht && g.settings.light_level < kSettingMax)
+      g.settings.light_level += kSettingStep;
     if (slot == kSlotStart) {
       BuildBoard(g);
       g.screen_mode = kModePlay;
@@ -53,8 +55,10 @@ void ButtonAction(Game& g, std::int16_t slot) {
   }
   // The right button only turns the two settings down.
   if (g.mouse.right_button_down) {
-    if (slot == kSlotSound && g.settings.sound_volume > kSoundMin) g.settings.sound_volume -= kSettingStep;
-    if (slot == kSlotLicht && g.settings.light_level > kLightMin) g.settings.light_level -= kSettingStep;
+    if (slot == kSlotSound && g.settings.sound_volume > kSoundMin)
+      g.settings.sound_volume -= kSettingStep;
+    if (slot == kSlotLicht && g.settings.light_level > kLightMin)
+      g.settings.light_level -= kSettingStep;
   }
 }
 

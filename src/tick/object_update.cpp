@@ -1,7 +1,7 @@
 #include "tick/object_update.h"
 
-#include "tick/buttons.h"
 #include "shell/game.h"
+#include "tick/buttons.h"
 #include "world/floor.h"
 #include "world/objects.h"
 #include "world/renderer.h"

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "text/text_layer.h"
 #include "shell/assets.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 

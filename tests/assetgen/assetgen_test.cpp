@@ -93,10 +93,13 @@ TEST(AssetFonts, MappedGlyphsAreDrawnAndUnmappedCellsStayEmpty) {
     }
   }
   // Every character the maps name has a design, and no two letters share one.
-  for (const char c : klumpix::kSmallGlyphOrder) EXPECT_TRUE(c == ' ' || FindGlyph(GlyphName(c))) << c;
-  for (const char c : klumpix::kLargeGlyphOrder) EXPECT_TRUE(c == '\0' || FindGlyph(GlyphName(c))) << c;
+  for (const char c : klumpix::kSmallGlyphOrder)
+    EXPECT_TRUE(c == ' ' || FindGlyph(GlyphName(c))) << c;
+  for (const char c : klumpix::kLargeGlyphOrder)
+    EXPECT_TRUE(c == '\0' || FindGlyph(GlyphName(c))) << c;
   for (char a = 'A'; a <= 'Z'; ++a)
-    for (char b = a + 1; b <= 'Z'; ++b) EXPECT_NE(FindGlyph(GlyphName(a))->rows, FindGlyph(GlyphName(b))->rows);
+    for (char b = a + 1; b <= 'Z'; ++b)
+      EXPECT_NE(FindGlyph(GlyphName(a))->rows, FindGlyph(GlyphName(b))->rows);
 }
 
 TEST(AssetSounds, SixSoundsWithTheirRatesLengthsAndHeadroom) {
@@ -160,9 +163,11 @@ std::string WrittenByTheBuild(const std::string& path) {
 TEST(AssetDeterminism, ASecondRunGivesTheBytesTheBuildWrote) {
   for (const Sheet& s : Sheets()) {
     const std::vector<unsigned char> bmp = EncodeBmp(s.image);
-    EXPECT_TRUE(WrittenByTheBuild("res/" + s.path) == std::string(bmp.begin(), bmp.end())) << s.path;
+    EXPECT_TRUE(WrittenByTheBuild("res/" + s.path) == std::string(bmp.begin(), bmp.end()))
+        << s.path;
   }
-  EXPECT_TRUE(WrittenByTheBuild("generated/embedded_sounds.cpp") == EmbeddedSoundsSource(SynthesiseSounds()));
+  EXPECT_TRUE(WrittenByTheBuild("generated/embedded_sounds.cpp") ==
+              EmbeddedSoundsSource(SynthesiseSounds()));
   const std::vector<unsigned char> icon = EncodePng(kIconSize, kIconSize, PaintIcon());
   EXPECT_TRUE(WrittenByTheBuild("klumpix.png") == std::string(icon.begin(), icon.end()));
 }

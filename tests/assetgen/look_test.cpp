@@ -219,7 +219,8 @@ TEST(AssetLook, SoundSegmentsFadeInAndOutAndTheSoundsMatchInLoudness) {
     int peak = 0;
     for (std::int16_t v : s.samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
     EXPECT_LE(20 * std::log10(peak / 32768.0), -1.0);
-    if (s.name == klumpix::SoundName(klumpix::kSoundMaser3)) continue;  // the short laser blip stays quieter
+    if (s.name == klumpix::SoundName(klumpix::kSoundMaser3))
+      continue;  // the short laser blip stays quieter
     quietest = std::min(quietest, Rms(s));
     loudest = std::max(loudest, Rms(s));
   }

@@ -105,7 +105,8 @@ inline void Tick(Game& g, int ticks = 1) {
 
 inline int StartsOf(const Game& g, SoundId id) {
   int n = 0;
-  for (int i = 0; i < g.sounds.started_sound_count; ++i) n += g.sounds.started_sounds[i].sound == id;
+  for (int i = 0; i < g.sounds.started_sound_count; ++i)
+    n += g.sounds.started_sounds[i].sound == id;
   return n;
 }
 

@@ -44,7 +44,8 @@ TEST(HelpScreen, FreezesARunningGameUntilSpiel) {
   PressButton(*g, 150, 130);  // take row 1
   ASSERT_GT(g->stone_store.carried[1], 0);
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (g->obj.alive[s] != 0 && g->obj.tag[s] == kTagPlayfieldCell && g->obj.variant[s] == kFieldDrop) {
+    if (g->obj.alive[s] != 0 && g->obj.tag[s] == kTagPlayfieldCell &&
+        g->obj.variant[s] == kFieldDrop) {
       PressButton(*g, g->obj.x[s], g->obj.y[s]);  // set the stones down
       break;
     }

@@ -106,7 +106,8 @@ TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
   EXPECT_EQ(sink.VolumeOf(kSoundBallweg), 500);  // the device clamps
   EXPECT_EQ(sink.VolumeOf(kSoundMaser3), -2000);
   ASSERT_EQ(g->sounds.started_sound_count, 2);
-  for (int i = 0; i < g->sounds.started_sound_count; ++i) EXPECT_EQ(g->sounds.started_sounds[i].volume, 0);
+  for (int i = 0; i < g->sounds.started_sound_count; ++i)
+    EXPECT_EQ(g->sounds.started_sounds[i].volume, 0);
   g->settings.sound_volume = 10000;
   sink.calls.clear();
   PlaySounds(*g, sink);
@@ -121,7 +122,8 @@ TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
   RecordingSink sink;
   PlaySounds(*g, sink);
   ASSERT_EQ(g->sounds.started_sound_count, 2);
-  for (int i = 0; i < g->sounds.started_sound_count; ++i) EXPECT_EQ(g->sounds.started_sounds[i].pan, 0);
+  for (int i = 0; i < g->sounds.started_sound_count; ++i)
+    EXPECT_EQ(g->sounds.started_sounds[i].pan, 0);
   int pans = 0;
   for (const Call& c : sink.calls) {
     pans += c.what == 'p';

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <random>
 
-#include "world/objects.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
+#include "world/objects.h"
 
 namespace klumpix::testing {
 
@@ -69,7 +69,8 @@ class RestlessHand {
         return false;
       }
     }
-    const auto button = static_cast<std::int16_t>(kFirstButton + Roll(kLastButton - kFirstButton + 1));
+    const auto button =
+        static_cast<std::int16_t>(kFirstButton + Roll(kLastButton - kFirstButton + 1));
     if (r < (playing ? 94 : 70) && AimAtButton(button)) return true;
     Move(Roll(kScreenWidth + 40) - 20, Roll(kScreenHeight + 40) - 20);
     return true;
@@ -116,7 +117,8 @@ class RestlessHand {
     std::int16_t drops[kSlotCount];
     int n = 0;
     for (std::int16_t s = 1; s <= kSlotCount; ++s) {
-      if (IsPlayfieldCell(g_, s) && (g_.obj.variant[s] == kFieldLit || g_.obj.variant[s] == kFieldDrop)) {
+      if (IsPlayfieldCell(g_, s) &&
+          (g_.obj.variant[s] == kFieldLit || g_.obj.variant[s] == kFieldDrop)) {
         drops[n++] = s;
       }
     }

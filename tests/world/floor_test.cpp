@@ -14,7 +14,7 @@ TEST(Floor, CoversThirtyByTwentyEightTilesColumnByColumn) {
   ASSERT_EQ(g->floor.floor_tile_count, 840);
   EXPECT_EQ(g->floor.floor_tile_x[1], 30);
   EXPECT_EQ(g->floor.floor_tile_y[1], 30);
-  EXPECT_EQ(g->floor.floor_tile_y[2], 50);          // rows run inside columns
+  EXPECT_EQ(g->floor.floor_tile_y[2], 50);  // rows run inside columns
   EXPECT_EQ(g->floor.floor_tile_x[29], 50);
   EXPECT_EQ(g->floor.floor_tile_x[840], 610);
   EXPECT_EQ(g->floor.floor_tile_y[840], 570);

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "shell/assets.h"
-#include "text/text_layer.h"
 #include "support/game_fixture.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {

@@ -108,8 +108,8 @@ void DrawGlyph(Canvas& c, int cell_x, int cell_y, int ox, int oy, const Mask& m,
   }
 }
 
-Sheet PaintSheet(int picture, std::string_view order, int cell,
-                 int doublings, const FontStyle& style) {
+Sheet PaintSheet(int picture, std::string_view order, int cell, int doublings,
+                 const FontStyle& style) {
   Canvas canvas = CanvasFor(picture);
   for (std::size_t i = 0; i < order.size(); ++i) {
     const GlyphDesign* d = order[i] == '\0' ? nullptr : FindGlyph(GlyphName(order[i]));

@@ -29,7 +29,8 @@ Canvas CanvasFor(int picture) {
 }
 
 Sheet SheetFor(int picture, Image image) {
-  return {klumpix::kPictureFiles[picture].path, klumpix::kPictureFiles[picture].key, std::move(image)};
+  return {klumpix::kPictureFiles[picture].path, klumpix::kPictureFiles[picture].key,
+          std::move(image)};
 }
 
 Image ToImage(const Canvas& canvas, Key key, float threshold, Color backdrop) {
