@@ -44,35 +44,36 @@ bool FillRow(Game& g, int row) {
 }
 
 // The lowest row that waits with the start value, or 15 when none waits.
-std::int16_t NextWaitingRow(const Game& g) {
+std::int16_t NextWaitingRow(const StoneStore& s) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.stone_store.row_countdown[r] == g.stone_store.countdown_start)
-      return static_cast<std::int16_t>(r);
+    if (s.row_countdown[r] == s.countdown_start) return static_cast<std::int16_t>(r);
   }
   return kStoreRows + 1;
 }
 
 void TakeRow(Game& g, int row) {
+  StoneStore& s = g.stone_store;
   for (int k = 1; k <= 3; ++k) {
-    g.stone_store.carried[k] = g.stone_store.store[row][k];
-    g.stone_store.store[row][k] = 0;
-    g.obj.depth[g.stone_store.carried[k]] = kDepthCarried;
+    s.carried[k] = s.store[row][k];
+    s.store[row][k] = 0;
+    g.obj.depth[s.carried[k]] = kDepthCarried;
   }
-  g.stone_store.row_countdown[row] = g.stone_store.countdown_start;
+  s.row_countdown[row] = s.countdown_start;
   SetStoreShadows(g, row, kShadowEmpty);
 }
 
 // Swaps the carried stack with the row, place by place; the row keeps its
 // countdown and shadows since it stays full.
 void ExchangeRow(Game& g, int row) {
+  StoneStore& s = g.stone_store;
   for (int k = 1; k <= 3; ++k) {
-    const std::int32_t into_row = g.stone_store.carried[k];
-    g.stone_store.carried[k] = g.stone_store.store[row][k];
-    g.stone_store.store[row][k] = into_row;
+    const std::int32_t into_row = s.carried[k];
+    s.carried[k] = s.store[row][k];
+    s.store[row][k] = into_row;
     g.obj.x[into_row] = StoreRowX(row);
     g.obj.y[into_row] = StorePlaceY(k);
     g.obj.depth[into_row] = kDepthStone;
-    g.obj.depth[g.stone_store.carried[k]] = kDepthCarried;
+    g.obj.depth[s.carried[k]] = kDepthCarried;
   }
 }
 
@@ -97,7 +98,7 @@ void RunRowCountdown(Game& g) {
   if (g.stone_store.active_row >= 1 && g.stone_store.active_row <= kStoreRows) {
     if (!FillRow(g, g.stone_store.active_row)) return;
   }
-  g.stone_store.active_row = NextWaitingRow(g);
+  g.stone_store.active_row = NextWaitingRow(g.stone_store);
   if (g.stone_store.active_row > kStoreRows) {
     g.game_over = true;
     RequestSound(g, kSoundBallweg, 400);
