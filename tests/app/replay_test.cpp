@@ -1,8 +1,8 @@
-// Long recorded sessions replayed headless: one per board, a name entry, and
-// the help, info and settings screens. Their state dumps, traces and
-// screenshots must stay byte for byte what they were when recorded. A change
-// meant to alter the game puts the lines this test prints into
-// tests/replay/expected.txt.
+// Long recorded sessions replayed headless, the play state checked on every
+// tick: one per board, a name entry, and the help, info and settings screens.
+// Their state dumps, traces and screenshots must stay byte for byte what they
+// were when recorded. A change meant to alter the game puts the lines this
+// test prints into tests/replay/expected.txt.
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -43,8 +43,8 @@ TEST_F(Replay, RecordedSessionsGiveTheSameStateTraceAndPicture) {
   while (expected >> name >> state >> trace >> picture) {
     std::filesystem::remove("groar.dat");  // every session starts on the starter table
     const std::string script = (dir / (name + ".txt")).string();
-    ASSERT_EQ(Run({"--input", script.c_str(), "--state", "state.json", "--trace", "trace.json",
-                   "--screenshot", "picture.bmp"}),
+    ASSERT_EQ(Run({"--input", script.c_str(), "--check", "--state", "state.json", "--trace",
+                   "trace.json", "--screenshot", "picture.bmp"}),
               0)
         << name;
     const std::string got = name + " " + Fingerprint(ReadFile("state.json")) + " " +

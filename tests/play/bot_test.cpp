@@ -14,17 +14,7 @@
 namespace klumpix {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kBotTicks = 20000;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int kBotTicks = 20000;
-#else
-constexpr int kBotTicks = 100000;
-#endif
-#else
-constexpr int kBotTicks = 100000;
-#endif
+constexpr int kBotTicks = testing::kSanitized ? 20000 : 100000;
 
 // The timer tick with its drawing left out. Without pictures nothing would be
 // drawn anyway, but clearing and sorting for the picture costs most of a

@@ -24,21 +24,9 @@
 namespace klumpix {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 std::int64_t SoakTicks() {
   if (const char* env = std::getenv("SOAK_TICKS")) return std::atoll(env);
-  return kSanitized ? 20000 : 100000;
+  return testing::kSanitized ? 20000 : 100000;
 }
 
 // What the hand got done, so a soak that only wandered shows up.

@@ -12,6 +12,19 @@
 
 namespace klumpix::testing {
 
+// Long runs are shortened under AddressSanitizer.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 class RestlessHand {
  public:
   RestlessHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
