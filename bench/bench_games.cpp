@@ -75,15 +75,15 @@ void BusyTick(Game& g) {
   }();
   const std::int32_t t = g.tick_count;
   if (t % 6 == 0) {
-    if (g.carried[1] == 0) {
+    if (g.stone_store.carried[1] == 0) {
       int row = 0;
       for (int r = 1; r <= kStoreRows && row == 0; ++r)
-        if (g.store[r][1] > 0) row = r;
+        if (g.stone_store.store[r][1] > 0) row = r;
       if (row > 0) DXDraw1MouseMove(g, StoreRowX(row), 130);
     } else {
       // Prefer a drop field whose column is topped by the colour of the
       // lowest carried stone, so groups form and explode often.
-      const std::int16_t colour = g.obj.variant[g.carried[3]];
+      const std::int16_t colour = g.obj.variant[g.stone_store.carried[3]];
       int target = 0;
       int fallback = 0;
       const int start = static_cast<int>(bot.Random(kSlotCount)) + 1;
@@ -109,8 +109,9 @@ void BusyTick(Game& g) {
     FillBoard(g, 110);
   }
   // Keep the store supplied so the bot always has stones to drop.
-  if (g.active_row <= kStoreRows && g.row_countdown[g.active_row] > 5) {
-    g.row_countdown[g.active_row] = 5;
+  if (g.stone_store.active_row <= kStoreRows &&
+      g.stone_store.row_countdown[g.stone_store.active_row] > 5) {
+    g.stone_store.row_countdown[g.stone_store.active_row] = 5;
   }
   SilentSoundSink sink;
   DXTimer1Timer(g, sink);

@@ -18,15 +18,17 @@ namespace {
 std::vector<BlitOp> BusyFrameOps(Game& g) {
   std::vector<BlitOp> ops;
   const Picture* floor = g.pictures[kPicFloor];
-  for (int n = 1; n <= g.floor_tile_count; ++n) {
-    const int left = 20 * g.floor_tile_brightness[n];
-    const int top = 20 * g.floor_tile_design[n];
-    ops.push_back({floor, Rect{left, top, left + 20, top + 20}, g.floor_tile_x[n], g.floor_tile_y[n], false});
+  for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
+    const int left = 20 * g.floor.floor_tile_brightness[n];
+    const int top = 20 * g.floor.floor_tile_design[n];
+    ops.push_back({floor, Rect{left, top, left + 20, top + 20}, g.floor.floor_tile_x[n],
+                   g.floor.floor_tile_y[n], false});
   }
-  BuildDrawList(g);
+  DrawList list;
+  BuildDrawList(g, list);
   const ObjectTable& o = g.obj;
-  for (int i = 1; i <= g.draw_list_count; ++i) {
-    const int s = g.draw_list_slot[i];
+  for (int i = 1; i <= list.count; ++i) {
+    const int s = list.slot[i];
     const Picture* sheet = ObjectSheet(g, o.kind[s], o.image[s]);
     if (sheet == nullptr) continue;
     ops.push_back({sheet, Rect{o.src_left[s], o.src_top[s], o.src_right[s], o.src_bottom[s]},

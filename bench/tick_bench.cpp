@@ -9,12 +9,12 @@
 
 #include "bench/bench_games.h"
 #include "board/board.h"
-#include "play/object_update.h"
-#include "screens/text_layer.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
+#include "text/text_layer.h"
+#include "tick/object_update.h"
 #include "tick/tick.h"
 #include "world/floor.h"
 #include "world/renderer.h"
@@ -66,7 +66,7 @@ BENCHMARK(BM_TickBusyGame);
 
 void BM_FloorPassFiftyLights(benchmark::State& state) {
   auto g = StartedGame(3);
-  g->light_count = 0;
+  g->lights.light_count = 0;
   for (int i = 0; i < kMaxLights; ++i) AddLight(*g, static_cast<std::int16_t>(30 + 11 * i), static_cast<std::int16_t>(40 + 10 * i), 0.5);
   for (auto _ : state) DrawFloor(*g);
 }
@@ -81,7 +81,8 @@ void BM_DepthSort900Objects(benchmark::State& state) {
     g->obj.x[s] = static_cast<std::int16_t>(rng.Random(800));
     g->obj.depth[s] = static_cast<std::int16_t>(80 + rng.Random(25));
   }
-  for (auto _ : state) BuildDrawList(*g);
+  DrawList list;
+  for (auto _ : state) BuildDrawList(*g, list);
 }
 BENCHMARK(BM_DepthSort900Objects);
 

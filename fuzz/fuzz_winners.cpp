@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "screens/menu_bar.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 

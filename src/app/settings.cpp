@@ -96,7 +96,7 @@ std::string FormatSettings(const Settings& s) {
 
 Settings CurrentSettings(const Game& g, const Settings& base) {
   Settings s = base;
-  s.start = {g.sound_on, g.sound_volume, g.light_level, g.game_type};
+  s.start = {g.settings.sound_on, g.settings.sound_volume, g.settings.light_level, g.game_type};
   return s;
 }
 

@@ -142,34 +142,34 @@ void WriteLastTick(DumpWriter& w, const Game& g) {
   std::string& out = w.Out();
   w.Key("lights");
   out += '[';
-  for (int i = 1; i <= g.light_count && i <= kMaxLights; ++i) {
+  for (int i = 1; i <= g.lights.light_count && i <= kMaxLights; ++i) {
     if (i > 1) out += ", ";
     out += '[';
-    out += std::to_string(g.light_x[i]);
+    out += std::to_string(g.lights.light_x[i]);
     out += ", ";
-    out += std::to_string(g.light_y[i]);
+    out += std::to_string(g.lights.light_y[i]);
     out += ", ";
-    AppendJsonReal(out, g.light_strength[i]);
+    AppendJsonReal(out, g.lights.light_strength[i]);
     out += ']';
   }
   out += ']';
 
   w.Key("texts");
   out += '[';
-  for (int i = 0; i < g.text_call_count && i < kMaxTextCalls; ++i) {
-    const TextCall& t = g.text_calls[i];
+  for (int i = 0; i < g.text.text_call_count && i < kMaxTextCalls; ++i) {
+    const TextCall& t = g.text.text_calls[i];
     out += i > 0 ? ",\n    [" : "\n    [";
     out += std::to_string(t.x) + ", " + std::to_string(t.y) + ", " + std::to_string(t.font) +
            ", " + std::to_string(t.alpha) + ", ";
     AppendJsonText(out, t.text.c_str());
     out += ']';
   }
-  out += g.text_call_count > 0 ? "\n  ]" : "]";
+  out += g.text.text_call_count > 0 ? "\n  ]" : "]";
 
   w.Key("sounds");
   out += '[';
-  for (int i = 0; i < g.started_sound_count && i < 6; ++i) {
-    const StartedSound& s = g.started_sounds[i];
+  for (int i = 0; i < g.sounds.started_sound_count && i < 6; ++i) {
+    const StartedSound& s = g.sounds.started_sounds[i];
     if (i > 0) out += ", ";
     out += "{\"name\": ";
     AppendJsonText(out, SoundName(static_cast<SoundId>(s.sound)));
@@ -189,30 +189,30 @@ std::string StateDumpJson(const Game& g) {
   w.Bool("game_over", g.game_over);
   w.Bool("confirm_open", g.confirm_open);
   w.Bool("quit_requested", g.quit_requested);
-  w.Bool("sound_on", g.sound_on);
-  w.Int("sound_volume", g.sound_volume);
-  w.Int("light_level", g.light_level);
-  w.Int("mouse_x", g.mouse_x);
-  w.Int("mouse_y", g.mouse_y);
-  w.Bool("left_button_down", g.left_button_down);
-  w.Bool("right_button_down", g.right_button_down);
-  w.Bool("clicked", g.clicked);
+  w.Bool("sound_on", g.settings.sound_on);
+  w.Int("sound_volume", g.settings.sound_volume);
+  w.Int("light_level", g.settings.light_level);
+  w.Int("mouse_x", g.mouse.mouse_x);
+  w.Int("mouse_y", g.mouse.mouse_y);
+  w.Bool("left_button_down", g.mouse.left_button_down);
+  w.Bool("right_button_down", g.mouse.right_button_down);
+  w.Bool("clicked", g.mouse.clicked);
   w.Int("score", g.score);
   w.Int("stones_placed", g.stones_placed);
   w.Int("explosion_count", g.explosion_count);
-  w.Int("active_row", g.active_row);
-  w.Int("countdown_start", g.countdown_start);
-  w.Int("countdown_start_timer", g.countdown_start_timer);
-  w.IntArray("row_countdown", g.row_countdown, kStoreRows);
+  w.Int("active_row", g.stone_store.active_row);
+  w.Int("countdown_start", g.stone_store.countdown_start);
+  w.Int("countdown_start_timer", g.stone_store.countdown_start_timer);
+  w.IntArray("row_countdown", g.stone_store.row_countdown, kStoreRows);
   w.Key("store");
   w.Out() += '[';
   for (int r = 1; r <= kStoreRows; ++r) {
     if (r > 1) w.Out() += ", ";
-    w.Row(g.store[r], 3);
+    w.Row(g.stone_store.store[r], 3);
   }
   w.Out() += ']';
-  w.IntArray("carried", g.carried, 3);
-  w.BoolArray("bonus_given", g.bonus_given, kBonusLevels);
+  w.IntArray("carried", g.stone_store.carried, 3);
+  w.BoolArray("bonus_given", g.stone_store.bonus_given, kBonusLevels);
   w.Int("slot_top", g.slot_top);
   w.Int("dynamic_slot_floor", g.dynamic_slot_floor);
   w.Int("shake", g.shake);
@@ -220,13 +220,13 @@ std::string StateDumpJson(const Game& g) {
   WriteFloatingTexts(w, g);
   WriteWinners(w, g);
   w.Key("entry_name");
-  AppendJsonText(w.Out(), g.entry_name.c_str());
-  w.Int("entry_name_length", g.entry_name_length);
-  w.Int("winner_place", g.winner_place);
-  w.Bool("entry_placed", g.entry_placed);
+  AppendJsonText(w.Out(), g.entry.entry_name.c_str());
+  w.Int("entry_name_length", g.entry.entry_name_length);
+  w.Int("winner_place", g.entry.winner_place);
+  w.Bool("entry_placed", g.entry.entry_placed);
   // One design serves the whole floor, so a single number says it.
-  w.Int("floor_tile_design", g.floor_tile_design[1]);
-  w.IntArray("floor_tile_brightness", g.floor_tile_brightness, kFloorTileCount);
+  w.Int("floor_tile_design", g.floor.floor_tile_design[1]);
+  w.IntArray("floor_tile_brightness", g.floor.floor_tile_brightness, kFloorTileCount);
   WriteLastTick(w, g);
   return w.Finish();
 }

@@ -25,13 +25,14 @@ void AppendTraceLine(std::string& out, const Game& g, std::int32_t tick) {
   field("score", g.score);
   field("stones_placed", g.stones_placed);
   field("explosion_count", g.explosion_count);
-  field("active_row", g.active_row);
-  field("countdown_start", g.countdown_start);
-  out += ", \"carried\": [" + std::to_string(g.carried[1]) + ", " + std::to_string(g.carried[2]) +
-         ", " + std::to_string(g.carried[3]) + "], \"sounds\": [";
-  for (int i = 0; i < g.started_sound_count && i < 6; ++i) {
+  field("active_row", g.stone_store.active_row);
+  field("countdown_start", g.stone_store.countdown_start);
+  out += ", \"carried\": [" + std::to_string(g.stone_store.carried[1]) + ", " +
+         std::to_string(g.stone_store.carried[2]) + ", " +
+         std::to_string(g.stone_store.carried[3]) + "], \"sounds\": [";
+  for (int i = 0; i < g.sounds.started_sound_count && i < 6; ++i) {
     if (i > 0) out += ", ";
-    AppendJsonText(out, SoundName(static_cast<SoundId>(g.started_sounds[i].sound)));
+    AppendJsonText(out, SoundName(static_cast<SoundId>(g.sounds.started_sounds[i].sound)));
   }
   out += "]}\n";
 }

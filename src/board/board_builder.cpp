@@ -10,18 +10,9 @@
 namespace klumpix {
 namespace {
 
-constexpr std::int16_t kDepthShadow = 80;
-constexpr std::int16_t kDepthField = 90;
-constexpr std::int16_t kDepthPanel = 100;
-constexpr std::int16_t kDepthButton = 101;
-
 // The shadow falls 10 pixels right of and below its field.
 constexpr std::int16_t kShadowOffset = 10;
 
-// Slots 15..20 stay free for the exit confirm box; the store begins at 21.
-constexpr std::int32_t kLastFixedSlot = 20;
-
-constexpr std::int32_t kStorePlaces = 3;
 constexpr std::int32_t kCountdownStart = 130;
 constexpr std::int32_t kCountdownStartTimer = 100;
 
@@ -40,42 +31,16 @@ constexpr FixedObject kButtons[] = {
     {450, 27, 6},  {552, 27, 6},  {51, 200, 1}, {51, 299, 3}, {52, 398, 2},
 };
 
-// Writes one sprite of the fixed part of the scene into its slot.
-void PlaceFixed(Game& g, std::int16_t slot, std::int16_t kind, const FixedObject& o,
-                std::int16_t depth) {
-  ObjectTable& obj = g.obj;
-  obj.alive[slot] = 1;
-  obj.kind[slot] = kind;
-  obj.image[slot] = 1;
-  obj.variant[slot] = o.variant;
-  obj.x[slot] = o.x;
-  obj.y[slot] = o.y;
-  obj.depth[slot] = depth;
-}
-
 // A field and its shadow in the next two slots above slot_top.
-void AddFieldPair(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour,
-                  std::int32_t tag) {
-  ObjectTable& obj = g.obj;
+void AddFieldPair(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour, std::int32_t tag) {
   const auto field = static_cast<std::int16_t>(g.slot_top + 1);
-  const auto shadow = static_cast<std::int16_t>(field + 1);
-  obj.alive[field] = 1;
-  obj.kind[field] = kKindPiece;
-  obj.image[field] = kImageField;
-  obj.x[field] = x;
-  obj.y[field] = y;
-  obj.depth[field] = kDepthField;
-  obj.variant[field] = colour;
-  obj.frame[field] = 1;
-  obj.tag[field] = tag;
-
-  obj.alive[shadow] = 1;
-  obj.kind[shadow] = kKindPiece;
-  obj.image[shadow] = kImageShadow;
-  obj.x[shadow] = static_cast<std::int16_t>(x + kShadowOffset);
-  obj.y[shadow] = static_cast<std::int16_t>(y + kShadowOffset);
-  obj.depth[shadow] = kDepthShadow;
-  obj.frame[shadow] = 1;
+  const auto shadow = static_cast<std::int16_t>(ShadowOf(field));
+  PlaceObject(g, field, {kKindPiece, kImageField, colour, 1, x, y, kDepthField});
+  g.obj.tag[field] = tag;
+  PlaceObject(g, shadow,
+              {kKindPiece, kImageShadow, kFirstVariant, kShadowEmpty,
+               static_cast<std::int16_t>(x + kShadowOffset),
+               static_cast<std::int16_t>(y + kShadowOffset), kDepthShadow});
   g.slot_top = shadow;
 }
 
@@ -86,46 +51,49 @@ void ResetPlayState(Game& g) {
   g.game_running = false;
   g.game_over = false;
   g.confirm_open = false;
-  g.left_button_down = false;
-  g.left_release_held = false;
-  g.clicked = false;
+  g.mouse.left_button_down = false;
+  g.mouse.left_release_held = false;
+  g.mouse.clicked = false;
   g.score = 0;
-  g.winner_place = 0;
+  g.entry.winner_place = 0;
   g.stones_placed = 0;
   g.explosion_count = 0;
   for (std::int32_t r = 1; r <= kStoreRows; ++r) {
-    g.row_countdown[r] = kCountdownStart;
-    for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.store[r][k] = 0;
+    g.stone_store.row_countdown[r] = kCountdownStart;
+    for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.stone_store.store[r][k] = 0;
   }
-  g.countdown_start = kCountdownStart;
-  g.countdown_start_timer = kCountdownStartTimer;
-  g.active_row = 1;
-  for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.carried[k] = 0;
-  for (std::int32_t b = 1; b <= kBonusLevels; ++b) g.bonus_given[b] = false;
-  g.entry_placed = false;
-  g.winners_write_failed = false;
+  g.stone_store.countdown_start = kCountdownStart;
+  g.stone_store.countdown_start_timer = kCountdownStartTimer;
+  g.stone_store.active_row = 1;
+  for (std::int32_t k = 1; k <= kStorePlaces; ++k) g.stone_store.carried[k] = 0;
+  for (std::int32_t b = 1; b <= kBonusLevels; ++b) g.stone_store.bonus_given[b] = false;
+  g.entry.entry_placed = false;
+  g.entry.winners_write_failed = false;
 }
 
 }  // namespace
 
 // A playfield cell: a field that stones can lie in, with its shadow.
 void AddBoardCell(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
-  AddFieldPair(g, x, y, colour, 1);
+  AddFieldPair(g, x, y, colour, kTagPlayfieldCell);
 }
 
 // A cell of the stone store: drawn like a playfield cell but never linked.
 void AddStoreCell(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
-  AddFieldPair(g, x, y, colour, 0);
+  AddFieldPair(g, x, y, colour, kTagStoreField);
 }
 
 // The frame around the board and the ten buttons, in their fixed slots.
 void CreateFixedObjects(Game& g) {
-  std::int16_t slot = 1;
-  for (const FixedObject& panel : kFramePanels) PlaceFixed(g, slot++, kKindPanel, panel, kDepthPanel);
+  std::int16_t slot = kSlotTopBar;
+  for (const FixedObject& panel : kFramePanels) {
+    PlaceObject(g, slot++,
+                {kKindPanel, kImageOnly, panel.variant, 0, panel.x, panel.y, kDepthPanel});
+  }
   for (const FixedObject& button : kButtons) {
-    PlaceFixed(g, slot, kKindButton, button, kDepthButton);
-    g.obj.frame[slot] = 1;
-    ++slot;
+    PlaceObject(
+        g, slot++,
+        {kKindButton, kImageOnly, button.variant, kButtonUp, button.x, button.y, kDepthButton});
   }
   g.slot_top = kLastFixedSlot;
 }
@@ -140,7 +108,8 @@ void BuildBoard(Game& g) {
   CreateFixedObjects(g);
   g.slot_top = kLastFixedSlot;
   for (int r = 1; r <= kStoreRows; ++r) {
-    for (int k = 1; k <= kStorePlaces; ++k) AddStoreCell(g, StoreRowX(r), StorePlaceY(k), 1);
+    for (int k = 1; k <= kStorePlaces; ++k)
+      AddStoreCell(g, StoreRowX(r), StorePlaceY(k), kFieldPlain);
   }
   AddLayoutCells(g, g.game_type);
   LinkNeighbors(g);

@@ -1,4 +1,6 @@
 // The playfield of each game type, as runs of cells along a row.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -17,15 +19,32 @@ constexpr std::int16_t kRowPitch = 42;
 
 // Runs are listed in creation order, which fixes the slot of every cell.
 
+// The lower triangle three boards share: from the single cell at the bottom
+// middle, each row 12 pixels up and one cell wider on either side.
+template <std::size_t Rows>
+constexpr std::array<RowRun, Rows> LowerTriangle(std::int16_t colour) {
+  std::array<RowRun, Rows> rows{};
+  for (std::size_t i = 0; i < Rows; ++i) {
+    const auto step = static_cast<std::int16_t>(i);
+    rows[i] = {static_cast<std::int16_t>(498 - 12 * step),
+               static_cast<std::int16_t>(346 - kRowPitch / 2 * step),
+               static_cast<std::int16_t>(346 + kRowPitch / 2 * step), colour};
+  }
+  return rows;
+}
+
+// The triangle's rows followed by the board's own.
+template <std::size_t Rows, std::size_t More>
+constexpr std::array<RowRun, Rows + More> Then(const std::array<RowRun, Rows>& triangle,
+                                               const RowRun (&more)[More]) {
+  std::array<RowRun, Rows + More> runs{};
+  for (std::size_t i = 0; i < Rows; ++i) runs[i] = triangle[i];
+  for (std::size_t i = 0; i < More; ++i) runs[Rows + i] = more[i];
+  return runs;
+}
+
 // 1 "-HEXAGON GROSS": lower triangle, eleven rows of 6 and 7 cells, upper triangle.
-constexpr RowRun kBigHexagon[] = {
-    {498, 346, 346, 1},
-    {486, 325, 367, 1},
-    {474, 304, 388, 1},
-    {462, 283, 409, 1},
-    {450, 262, 430, 1},
-    {438, 241, 451, 1},
-    {426, 220, 472, 1},
+constexpr RowRun kBigHexagonAboveTriangle[] = {
     {414, 241, 451, 1},
     {402, 220, 472, 1},
     {390, 241, 451, 1},
@@ -45,6 +64,7 @@ constexpr RowRun kBigHexagon[] = {
     {222, 325, 367, 1},
     {210, 346, 346, 1},
 };
+constexpr auto kBigHexagon = Then(LowerTriangle<7>(1), kBigHexagonAboveTriangle);
 
 // 2 "-2 KLEINE HEX": the left hexagon, then the right one, 210 right and 50 down
 // and thus off the left one's lattice.
@@ -86,16 +106,7 @@ constexpr RowRun kTwoSmallHexagons[] = {
 };
 
 // 3 "-DAS V": the triangle, then thirteen rows of a left and a right arm.
-constexpr RowRun kTheV[] = {
-    {498, 346, 346, 4},
-    {486, 325, 367, 4},
-    {474, 304, 388, 4},
-    {462, 283, 409, 4},
-    {450, 262, 430, 4},
-    {438, 241, 451, 4},
-    {426, 220, 472, 4},
-    {414, 199, 493, 4},
-    {402, 178, 514, 4},
+constexpr RowRun kTheVArms[] = {
     {390, 157, 283, 4}, {390, 409, 535, 4},
     {378, 136, 262, 4}, {378, 430, 556, 4},
     {366, 115, 241, 4}, {366, 451, 577, 4},
@@ -110,6 +121,7 @@ constexpr RowRun kTheV[] = {
     {258, 136, 262, 4}, {258, 430, 556, 4},
     {246, 115, 241, 4}, {246, 451, 577, 4},
 };
+constexpr auto kTheV = Then(LowerTriangle<9>(4), kTheVArms);
 
 // 4 "-WIE TETRIS": twenty rows of 10 and 11 cells, a row pair per line.
 constexpr RowRun kLikeTetris[] = {
@@ -141,16 +153,7 @@ constexpr RowRun kSlanted[] = {
 };
 
 // 6 "-AUGE": lower triangle, five rows around the hole, upper triangle.
-constexpr RowRun kEye[] = {
-    {498, 346, 346, 4},
-    {486, 325, 367, 4},
-    {474, 304, 388, 4},
-    {462, 283, 409, 4},
-    {450, 262, 430, 4},
-    {438, 241, 451, 4},
-    {426, 220, 472, 4},
-    {414, 199, 493, 4},
-    {402, 178, 514, 4},
+constexpr RowRun kEyeAboveTriangle[] = {
     {390, 157, 283, 4}, {390, 409, 535, 4},
     {378, 178, 262, 4}, {378, 430, 514, 4},
     {366, 157, 241, 4}, {366, 451, 535, 4},
@@ -166,6 +169,7 @@ constexpr RowRun kEye[] = {
     {246, 325, 367, 4},
     {234, 346, 346, 4},
 };
+constexpr auto kEye = Then(LowerTriangle<9>(4), kEyeAboveTriangle);
 
 // 7 "-TOR": the top triangle, the two posts (left, right) and the lintel.
 constexpr RowRun kGate[] = {

@@ -21,8 +21,6 @@ constexpr int kAbove = 4;
 constexpr int kAboveRight = 5;
 constexpr int kBelowRight = 6;
 
-constexpr std::int16_t kDropFieldVariant = 8;
-
 // The direction in which a cell at offset (dx, dy) = own - other lies, or 0
 // for a cell in the same row.
 int DirectionOf(int dx, int dy) {
@@ -64,7 +62,7 @@ void LinkNeighbors(Game& g) {
 void MarkDropFields(Game& g) {
   ObjectTable& obj = g.obj;
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (IsPlayfieldCell(g, s) && obj.neighbor[s][kAbove] == 0) obj.variant[s] = kDropFieldVariant;
+    if (IsPlayfieldCell(g, s) && obj.neighbor[s][kAbove] == 0) obj.variant[s] = kFieldDrop;
   }
 }
 

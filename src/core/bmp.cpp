@@ -89,9 +89,9 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, Picture& out, std::st
   return true;
 }
 
-std::vector<std::uint8_t> EncodeScreenshotBmp(const Surface& screen) {
-  const std::uint32_t stride = kScreenWidth * 3;  // 2400, already a multiple of 4
-  const std::uint32_t image_size = stride * kScreenHeight;
+std::vector<std::uint8_t> EncodeBmp24(int width, int height, const std::vector<Rgb888>& pixels) {
+  const auto stride = static_cast<std::uint32_t>((width * 3 + 3) & ~3);
+  const std::uint32_t image_size = stride * static_cast<std::uint32_t>(height);
   std::vector<std::uint8_t> out;
   out.reserve(54 + image_size);
   out.push_back('B');
@@ -100,8 +100,8 @@ std::vector<std::uint8_t> EncodeScreenshotBmp(const Surface& screen) {
   PutU32(out, 0);
   PutU32(out, 54);
   PutU32(out, 40);
-  PutU32(out, kScreenWidth);
-  PutU32(out, kScreenHeight);
+  PutU32(out, static_cast<std::uint32_t>(width));
+  PutU32(out, static_cast<std::uint32_t>(height));  // positive: bottom-up
   PutU16(out, 1);
   PutU16(out, 24);
   PutU32(out, 0);
@@ -110,15 +110,22 @@ std::vector<std::uint8_t> EncodeScreenshotBmp(const Surface& screen) {
   PutU32(out, 2835);
   PutU32(out, 0);
   PutU32(out, 0);
-  for (int y = kScreenHeight - 1; y >= 0; --y) {
-    for (int x = 0; x < kScreenWidth; ++x) {
-      const Rgb888 c = ExpandRgb565(screen.pixels[y * kScreenWidth + x]);
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgb888& c = pixels[static_cast<std::size_t>(y) * width + x];
       out.push_back(c.b);
       out.push_back(c.g);
       out.push_back(c.r);
     }
+    for (int pad = width * 3; pad < static_cast<int>(stride); ++pad) out.push_back(0);
   }
   return out;
+}
+
+std::vector<std::uint8_t> EncodeScreenshotBmp(const Surface& screen) {
+  std::vector<Rgb888> pixels(kScreenWidth * kScreenHeight);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = ExpandRgb565(screen.pixels[i]);
+  return EncodeBmp24(kScreenWidth, kScreenHeight, pixels);
 }
 
 }  // namespace klumpix

@@ -16,6 +16,7 @@ constexpr std::uint16_t Rgb565(int r, int g, int b) {
 // high ones, as screenshots and the browser's canvas show it.
 struct Rgb888 {
   std::uint8_t r, g, b;
+  bool operator==(const Rgb888&) const = default;
 };
 constexpr Rgb888 ExpandRgb565(std::uint16_t p) {
   const int r5 = p >> 11, g6 = (p >> 5) & 0x3F, b5 = p & 0x1F;

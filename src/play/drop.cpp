@@ -9,9 +9,6 @@ namespace klumpix {
 
 namespace {
 
-constexpr std::int16_t kDropFieldVariant = 8;
-constexpr std::int16_t kDropFieldLitVariant = 7;
-
 // A missing cell counts as taken: nothing can be set into it.
 bool CellTaken(const Game& g, std::int32_t cell) { return cell == 0 || g.obj.cell_stone[cell] != 0; }
 
@@ -23,26 +20,26 @@ void SetDownCarried(Game& g, std::int32_t drop) {
   int placed = 0;
   if (CellTaken(g, drop)) return;
   if (!CellTaken(g, below1) && !CellTaken(g, below2)) {
-    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.carried[1]);
-    g.obj.cell_stone[below1] = static_cast<std::int16_t>(g.carried[2]);
-    g.obj.cell_stone[below2] = static_cast<std::int16_t>(g.carried[3]);
+    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.stone_store.carried[1]);
+    g.obj.cell_stone[below1] = static_cast<std::int16_t>(g.stone_store.carried[2]);
+    g.obj.cell_stone[below2] = static_cast<std::int16_t>(g.stone_store.carried[3]);
     placed = 3;
   } else if (!CellTaken(g, below1) && CellTaken(g, below2)) {
-    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.carried[2]);
-    g.obj.cell_stone[below1] = static_cast<std::int16_t>(g.carried[3]);
-    ClearSlot(g, static_cast<std::int16_t>(g.carried[1]));
+    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.stone_store.carried[2]);
+    g.obj.cell_stone[below1] = static_cast<std::int16_t>(g.stone_store.carried[3]);
+    ClearSlot(g, static_cast<std::int16_t>(g.stone_store.carried[1]));
     placed = 2;
   } else if (CellTaken(g, below1) && CellTaken(g, below2)) {
-    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.carried[3]);
-    ClearSlot(g, static_cast<std::int16_t>(g.carried[1]));
-    ClearSlot(g, static_cast<std::int16_t>(g.carried[2]));
+    g.obj.cell_stone[drop] = static_cast<std::int16_t>(g.stone_store.carried[3]);
+    ClearSlot(g, static_cast<std::int16_t>(g.stone_store.carried[1]));
+    ClearSlot(g, static_cast<std::int16_t>(g.stone_store.carried[2]));
     placed = 1;
   } else {
     return;  // the stone in the cell below is still falling: wait for it
   }
   g.score += placed;
   g.stones_placed += placed;
-  g.carried[1] = g.carried[2] = g.carried[3] = 0;
+  g.stone_store.carried[1] = g.stone_store.carried[2] = g.stone_store.carried[3] = 0;
 }
 
 }  // namespace
@@ -53,18 +50,18 @@ void RunDropFields(Game& g) {
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (!IsPlayfieldCell(g, slot)) continue;
     std::int16_t& variant = g.obj.variant[slot];
-    if (variant != kDropFieldVariant && variant != kDropFieldLitVariant) continue;
+    if (variant != kFieldDrop && variant != kFieldLit) continue;
     const std::int16_t x = g.obj.x[slot];
     const std::int16_t y = g.obj.y[slot];
-    const bool pointer_over =
-        x - 10 < g.mouse_x && g.mouse_x < x + 10 && y - 10 < g.mouse_y && g.mouse_y < y + 10;
+    const bool pointer_over = x - 10 < g.mouse.mouse_x && g.mouse.mouse_x < x + 10 &&
+                              y - 10 < g.mouse.mouse_y && g.mouse.mouse_y < y + 10;
     if (!pointer_over) {
-      variant = kDropFieldVariant;
-    } else if (!g.left_button_down) {
-      variant = kDropFieldLitVariant;
+      variant = kFieldDrop;
+    } else if (!g.mouse.left_button_down) {
+      variant = kFieldLit;
       AddLight(g, x, y, 0.3);
-    } else if (g.carried[1] > 0) {
-      variant = kDropFieldLitVariant;
+    } else if (g.stone_store.carried[1] > 0) {
+      variant = kFieldLit;
       AddLight(g, x, y, 0.7);
       SetDownCarried(g, slot);
     }

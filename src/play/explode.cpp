@@ -4,6 +4,7 @@
 #include "play/play_screen.h"
 #include "shell/game.h"
 #include "shell/sound.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 #include "world/objects.h"
 
@@ -14,14 +15,8 @@ namespace klumpix {
 std::int16_t SpawnExplosion(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
   const std::int16_t slot = AllocateDynamicSlot(g);
   if (slot == 0) return 0;
-  g.obj.alive[slot] = 1;
-  g.obj.kind[slot] = kKindExplosion;
-  g.obj.image[slot] = 1;
-  g.obj.frame[slot] = static_cast<std::int16_t>(4 + g.rng.Random(3));
-  g.obj.variant[slot] = colour;
-  g.obj.x[slot] = x;
-  g.obj.y[slot] = y;
-  g.obj.depth[slot] = 104;
+  const auto frame = static_cast<std::int16_t>(4 + g.rng.Random(3));
+  PlaceObject(g, slot, {kKindExplosion, kImageOnly, colour, frame, x, y, kDepthExplosion});
   g.shake = 2;
   RequestSound(g, kSoundExplosion1, x);
   return slot;
@@ -30,8 +25,7 @@ std::int16_t SpawnExplosion(Game& g, std::int16_t x, std::int16_t y, std::int16_
 // Blows up every marked stone once the tick's factor says a group was found.
 // Each stone scores the factor, twice on a field of its own colour (drop
 // fields have no colour of their own and never double).
-void ExplodeStones(Game& g) {
-  const std::int16_t count = g.match_count;
+void ExplodeStones(Game& g, std::int16_t count) {
   if (count <= 2) return;
   ObjectTable& o = g.obj;
   bool exploded = false;
@@ -45,11 +39,13 @@ void ExplodeStones(Game& g) {
     if (o.variant[cell] == colour) {
       text.Assign("2 X ");
       text.AppendNumber(count);
-      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 30), o.y[cell], 7, text.c_str());
+      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 30), o.y[cell], kFontPlain,
+                        text.c_str());
       g.score += 2 * count;
     } else {
       text.AppendNumber(count);
-      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 10), o.y[cell], 7, text.c_str());
+      SpawnFloatingText(g, static_cast<std::int16_t>(o.x[cell] - 10), o.y[cell], kFontPlain,
+                        text.c_str());
       g.score += count;
     }
     if (stone > 0) ClearSlot(g, stone);

@@ -1,8 +1,8 @@
 // Score and bonus messages that rise from where they were earned and fade.
 #include "play/play_screen.h"
 #include "play/play_steps.h"
-#include "screens/text_layer.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/objects.h"
 
 namespace klumpix {
@@ -26,18 +27,18 @@ std::string At(const char* what, int a) { return std::string(what) + " " + std::
 // something that is not a live stone.
 std::string CountStonePlaces(const Game& g, int (&places)[kSlotCount + 1]) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    const bool full = g.store[r][1] != 0;
+    const bool full = g.stone_store.store[r][1] != 0;
     for (int k = 1; k <= 3; ++k) {
-      const std::int32_t s = g.store[r][k];
+      const std::int32_t s = g.stone_store.store[r][k];
       if ((s != 0) != full) return At("store row half full:", r);
       if (s == 0) continue;
       if (!IsStone(g, s)) return At("store row", r) + At(" holds a non-stone slot", s);
       ++places[s];
     }
   }
-  const bool carrying = g.carried[1] != 0;
+  const bool carrying = g.stone_store.carried[1] != 0;
   for (int k = 1; k <= 3; ++k) {
-    const std::int32_t s = g.carried[k];
+    const std::int32_t s = g.stone_store.carried[k];
     if ((s != 0) != carrying) return "carried stack half full";
     if (s == 0) continue;
     if (!IsStone(g, s)) return At("carried holds a non-stone slot", s);
@@ -71,16 +72,19 @@ std::string CheckNeighbors(const Game& g) {
 }
 
 std::string CheckCounts(const Game& g) {
-  if (g.light_count < 0 || g.light_count > kMaxLights) return At("light_count", g.light_count);
+  if (g.lights.light_count < 0 || g.lights.light_count > kMaxLights)
+    return At("light_count", g.lights.light_count);
   if (g.text.text_cell_count < 0 || g.text.text_cell_count > kTextCellCount) {
     return At("text_cell_count", g.text.text_cell_count);
   }
-  if (g.active_row < 1 || g.active_row > kStoreRows + 1) return At("active_row", g.active_row);
-  if (g.countdown_start < 1) return At("countdown_start", g.countdown_start);
+  if (g.stone_store.active_row < 1 || g.stone_store.active_row > kStoreRows + 1)
+    return At("active_row", g.stone_store.active_row);
+  if (g.stone_store.countdown_start < 1)
+    return At("countdown_start", g.stone_store.countdown_start);
   for (int i = 1; i <= kFloatingTextCount; ++i) {
     const FloatingText& f = g.floating_text[i];
     if (f.timer < 0 || f.timer > 50) return At("floating text timer of entry", i);
-    if (f.timer > 0 && (f.font < 1 || f.font > 7 || f.text.length > 80)) {
+    if (f.timer > 0 && (f.font < kFontGreen || f.font > kFontPlain || f.text.length > 80)) {
       return At("floating text entry", i);
     }
   }

@@ -10,8 +10,10 @@ namespace klumpix {
 // touching two of its colour is a centre; each centre counts itself, and its
 // neighbours count when they are marked for the first time. Groups share the
 // factor, so several groups in one tick are worth more than each alone.
-void MatchStones(Game& g) {
+// Returns the factor.
+std::int16_t MatchStones(Game& g) {
   ObjectTable& o = g.obj;
+  std::int16_t count = 0;
   for (int cell = 1; cell <= kSlotCount; ++cell) {
     if (!IsField(g, cell)) continue;
     const std::int32_t colour = o.rest_colour[cell];
@@ -24,12 +26,13 @@ void MatchStones(Game& g) {
     }
     if (same_count < 2) continue;
     for (int i = 0; i < same_count; ++i) {
-      if (o.match_mark[same[i]] == 0) ++g.match_count;
+      if (o.match_mark[same[i]] == 0) ++count;
     }
-    ++g.match_count;
+    ++count;
     o.match_mark[cell] = 1;
     for (int i = 0; i < same_count; ++i) o.match_mark[same[i]] = 1;
   }
+  return count;
 }
 
 }  // namespace klumpix

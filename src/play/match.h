@@ -6,8 +6,9 @@ namespace klumpix {
 
 struct Game;
 
-void MatchStones(Game& g);
-void ExplodeStones(Game& g);
+// Marks the groups; the tick's points factor.
+std::int16_t MatchStones(Game& g);
+void ExplodeStones(Game& g, std::int16_t count);
 std::int16_t SpawnExplosion(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour);
 
 }  // namespace klumpix

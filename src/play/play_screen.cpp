@@ -5,16 +5,14 @@
 #include "play/match.h"
 #include "play/play_steps.h"
 #include "play/settle.h"
-#include "screens/text_layer.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 
 namespace klumpix {
 
 // One tick of the play screen, run only while screen_mode is 1.
 void PlayScreenTick(Game& g) {
-  g.match_count = 0;
-
   // Fields and stones on the board, for the status panel; the store and the
   // pointer hold their stones in threes.
   std::int32_t fields = 0;
@@ -24,30 +22,31 @@ void PlayScreenTick(Game& g) {
     if (g.obj.image[slot] == kImageField) ++fields;
     if (g.obj.image[slot] == kImageStone) ++stones;
   }
-  if (g.carried[1] > 0) stones -= 3;
+  if (g.stone_store.carried[1] > 0) stones -= 3;
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.store[r][1] > 0) stones -= 3;
+    if (g.stone_store.store[r][1] > 0) stones -= 3;
   }
 
   AddCornerLights(g, 120, 120, 580, 480, 3.0);
   DrawStatusPanel(g, fields, stones);
 
   if (g.game_running) {
-    WriteText(g, 650, 350, 6, 0, g.game_over ? "SPIEL BEENDET" : "SPIEL L\xC4UFT");
+    WriteText(g, 650, 350, kFontDark, 0, g.game_over ? "SPIEL BEENDET" : "SPIEL L\xC4UFT");
     if (!g.game_over) {
       RunRowCountdown(g);
       StepCountdownStart(g);
       SettleStones(g);
-      MatchStones(g);
-      ExplodeStones(g);
+      ExplodeStones(g, MatchStones(g));
       RunDropFields(g);
       RunStorePass(g);
     }
     // Asked again: a store that filled up in this tick ends the game at once.
     if (g.game_over) RunEndOfGame(g);
   } else {
-    WriteText(g, 650, 350, 6, 0, "SPIEL FERTIG");
-    WriteText(g, 650, 360, 6, 0, "START DR\xDC" "CKEN");
+    WriteText(g, 650, 350, kFontDark, 0, "SPIEL FERTIG");
+    WriteText(g, 650, 360, kFontDark, 0,
+              "START DR\xDC"
+              "CKEN");
   }
 
   MoveFloatingTexts(g);

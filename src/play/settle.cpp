@@ -19,15 +19,15 @@ void SettleStones(Game& g) {
     o.rest_colour[cell] = 0;
     o.match_mark[cell] = 0;
     const std::int16_t stone = o.cell_stone[cell];
-    const int shadow = cell + 1;
+    const int shadow = ShadowOf(cell);
     if (stone == 0) {
-      o.frame[shadow] = 1;
+      o.frame[shadow] = kShadowEmpty;
       continue;
     }
-    o.frame[shadow] = 2;
+    o.frame[shadow] = kShadowOccupied;
     o.x[stone] = o.x[cell];
     o.y[stone] = o.y[cell];
-    o.depth[stone] = 85;
+    o.depth[stone] = kDepthStone;
     const std::int32_t below = o.neighbor[cell][1];
     if (below > 0 && o.cell_stone[below] == 0) {
       o.cell_stone[below] = stone;

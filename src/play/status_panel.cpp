@@ -2,15 +2,15 @@
 // its countdowns and the status panel on the right.
 #include "core/short_text.h"
 #include "play/play_steps.h"
-#include "screens/score_text.h"
-#include "screens/text_layer.h"
 #include "shell/game.h"
+#include "text/score_text.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 
 namespace {
 
-constexpr std::int16_t kPanelFont = 6;
+constexpr std::int16_t kPanelFont = kFontDark;
 constexpr int kStoreFields = 42;
 
 // One panel line: a label with a number right after it.
@@ -25,7 +25,7 @@ void WriteCounter(Game& g, std::int16_t y, const char* label, std::int32_t value
 // left out, since it would no longer fit.
 void WriteRowCountdowns(Game& g) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    const std::int32_t value = g.row_countdown[r];
+    const std::int32_t value = g.stone_store.row_countdown[r];
     int x = 30 * r;
     if (value < 10) {
       x += 110;
@@ -38,7 +38,7 @@ void WriteRowCountdowns(Game& g) {
     }
     ShortText text;
     text.AppendNumber(value);
-    WriteText(g, static_cast<std::int16_t>(x), 180, 1, 0, text.c_str());
+    WriteText(g, static_cast<std::int16_t>(x), 180, kFontGreen, 0, text.c_str());
   }
 }
 
@@ -48,7 +48,7 @@ void WritePlaceLine(Game& g) {
                                                         "PLATZ 3", "PLATZ 4", "PLATZ 5"};
   for (int place = 1; place <= kPlaces; ++place) {
     if (g.score > g.winner_score[g.game_type][place]) {
-      const std::int16_t font = place == 1 ? 7 : 1;
+      const std::int16_t font = place == 1 ? kFontPlain : kFontGreen;
       WriteText(g, 675, 380, font, 0, kPlaceTexts[place]);
       WriteText(g, 675, 390, font, 0, "SICHER");
       return;
@@ -65,9 +65,9 @@ void WriteScore(Game& g) {
 
 // `fields` counts every field of the board, `stones` the stones on the playfield.
 void DrawStatusPanel(Game& g, std::int32_t fields, std::int32_t stones) {
-  WriteText(g, 130, 80, 1, 0, "STEINELAGER");
+  WriteText(g, 130, 80, kFontGreen, 0, "STEINELAGER");
   WriteRowCountdowns(g);
-  WriteText(g, 680, 200, 7, 0, "SPIEL");
+  WriteText(g, 680, 200, kFontPlain, 0, "SPIEL");
   WriteCounter(g, 240, "FELDER :", fields - kStoreFields);
   WriteCounter(g, 250, "STEINE :", stones);
   WriteCounter(g, 260, "EINGEL.:", g.stones_placed);

@@ -5,25 +5,21 @@
 #include "play/play_steps.h"
 #include "shell/game.h"
 #include "shell/sound.h"
+#include "text/text_layer.h"
 #include "world/objects.h"
 
 namespace klumpix {
 
 namespace {
 
-constexpr std::int16_t kDepthResting = 85;
-constexpr std::int16_t kDepthCarried = 95;
-constexpr std::int16_t kShadowEmpty = 1;
-constexpr std::int16_t kShadowOccupied = 2;
-
 // Sets the shadows of the store fields standing in the column of row r.
 void SetStoreShadows(Game& g, int row, std::int16_t frame) {
   const int column_x = StoreRowX(row);
   for (int slot = 1; slot < kSlotCount; ++slot) {
-    if (!IsField(g, slot) || g.obj.tag[slot] == 1) continue;
+    if (!IsStoreField(g, slot)) continue;
     if (g.obj.x[slot] - g.obj.half_width[slot] < column_x &&
         column_x < g.obj.x[slot] + g.obj.half_width[slot]) {
-      g.obj.frame[slot + 1] = frame;
+      g.obj.frame[ShadowOf(slot)] = frame;
     }
   }
 }
@@ -33,7 +29,7 @@ void SetStoreShadows(Game& g, int row, std::int16_t frame) {
 bool FillRow(Game& g, int row) {
   std::int16_t made[4] = {};
   for (int k = 1; k <= 3; ++k) {
-    const auto colour = static_cast<std::int16_t>(g.rng.Random(6) + 1);
+    const auto colour = static_cast<std::int16_t>(g.rng.Random(kColourCount) + 1);
     made[k] = SpawnStone(g, StoreRowX(row), StorePlaceY(k), colour);
     if (made[k] == 0) {
       // A half-filled row would break the store; try the whole row again later.
@@ -41,41 +37,43 @@ bool FillRow(Game& g, int row) {
       return false;
     }
   }
-  for (int k = 1; k <= 3; ++k) g.store[row][k] = made[k];
+  for (int k = 1; k <= 3; ++k) g.stone_store.store[row][k] = made[k];
   SetStoreShadows(g, row, kShadowOccupied);
   RequestSound(g, kSoundPloing2, StoreRowX(row));
   return true;
 }
 
 // The lowest row that waits with the start value, or 15 when none waits.
-std::int16_t NextWaitingRow(const Game& g) {
+std::int16_t NextWaitingRow(const StoneStore& s) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.row_countdown[r] == g.countdown_start) return static_cast<std::int16_t>(r);
+    if (s.row_countdown[r] == s.countdown_start) return static_cast<std::int16_t>(r);
   }
   return kStoreRows + 1;
 }
 
 void TakeRow(Game& g, int row) {
+  StoneStore& s = g.stone_store;
   for (int k = 1; k <= 3; ++k) {
-    g.carried[k] = g.store[row][k];
-    g.store[row][k] = 0;
-    g.obj.depth[g.carried[k]] = kDepthCarried;
+    s.carried[k] = s.store[row][k];
+    s.store[row][k] = 0;
+    g.obj.depth[s.carried[k]] = kDepthCarried;
   }
-  g.row_countdown[row] = g.countdown_start;
+  s.row_countdown[row] = s.countdown_start;
   SetStoreShadows(g, row, kShadowEmpty);
 }
 
 // Swaps the carried stack with the row, place by place; the row keeps its
 // countdown and shadows since it stays full.
 void ExchangeRow(Game& g, int row) {
+  StoneStore& s = g.stone_store;
   for (int k = 1; k <= 3; ++k) {
-    const std::int32_t into_row = g.carried[k];
-    g.carried[k] = g.store[row][k];
-    g.store[row][k] = into_row;
+    const std::int32_t into_row = s.carried[k];
+    s.carried[k] = s.store[row][k];
+    s.store[row][k] = into_row;
     g.obj.x[into_row] = StoreRowX(row);
     g.obj.y[into_row] = StorePlaceY(k);
-    g.obj.depth[into_row] = kDepthResting;
-    g.obj.depth[g.carried[k]] = kDepthCarried;
+    g.obj.depth[into_row] = kDepthStone;
+    g.obj.depth[s.carried[k]] = kDepthCarried;
   }
 }
 
@@ -85,71 +83,67 @@ void ExchangeRow(Game& g, int row) {
 std::int16_t SpawnStone(Game& g, std::int16_t x, std::int16_t y, std::int16_t colour) {
   const std::int16_t slot = AllocateDynamicSlot(g);
   if (slot == 0) return 0;
-  g.obj.alive[slot] = 1;
-  g.obj.kind[slot] = kKindPiece;
-  g.obj.image[slot] = kImageStone;
-  g.obj.x[slot] = x;
-  g.obj.y[slot] = y;
-  g.obj.depth[slot] = kDepthResting;
-  g.obj.variant[slot] = colour;
-  g.obj.frame[slot] = 1;
+  PlaceObject(g, slot, {kKindPiece, kImageStone, colour, 1, x, y, kDepthStone});
   return slot;
 }
 
 // One tick of the active row's countdown; a row that runs out is filled and
 // the next waiting row takes over, or the store is full and the game ends.
 void RunRowCountdown(Game& g) {
-  if (g.active_row <= kStoreRows && g.row_countdown[g.active_row] > 0) {
-    --g.row_countdown[g.active_row];
+  if (g.stone_store.active_row <= kStoreRows &&
+      g.stone_store.row_countdown[g.stone_store.active_row] > 0) {
+    --g.stone_store.row_countdown[g.stone_store.active_row];
     return;
   }
-  if (g.active_row >= 1 && g.active_row <= kStoreRows) {
-    if (!FillRow(g, g.active_row)) return;
+  if (g.stone_store.active_row >= 1 && g.stone_store.active_row <= kStoreRows) {
+    if (!FillRow(g, g.stone_store.active_row)) return;
   }
-  g.active_row = NextWaitingRow(g);
-  if (g.active_row > kStoreRows) {
+  g.stone_store.active_row = NextWaitingRow(g.stone_store);
+  if (g.stone_store.active_row > kStoreRows) {
     g.game_over = true;
     RequestSound(g, kSoundBallweg, 400);
-    SpawnFloatingText(g, 430, 180, 1, "LAGER VOLL !");
+    SpawnFloatingText(g, 430, 180, kFontGreen, "LAGER VOLL !");
   }
 }
 
 // Lowers the countdown start value every 201 ticks, pulling the waiting rows
 // along, and pays each fill bonus level once per game.
 void StepCountdownStart(Game& g) {
-  if (g.countdown_start_timer > 0) {
-    --g.countdown_start_timer;
+  if (g.stone_store.countdown_start_timer > 0) {
+    --g.stone_store.countdown_start_timer;
     return;
   }
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.row_countdown[r] == g.countdown_start) g.row_countdown[r] = g.countdown_start - 1;
+    if (g.stone_store.row_countdown[r] == g.stone_store.countdown_start)
+      g.stone_store.row_countdown[r] = g.stone_store.countdown_start - 1;
   }
-  if (g.countdown_start > 1) {
-    --g.countdown_start;
+  if (g.stone_store.countdown_start > 1) {
+    --g.stone_store.countdown_start;
     for (int level = 1; level <= kBonusLevels; ++level) {
-      if (g.countdown_start < 130 - 10 * level && !g.bonus_given[level]) {
+      if (g.stone_store.countdown_start < 130 - 10 * level && !g.stone_store.bonus_given[level]) {
         g.score += 100 * level;
         ShortText text;
         text.AppendNumber(100 * level);
         text.Append(" AUFF\xDCLLBONUS");
-        SpawnFloatingText(g, 200, 160, 2, text.c_str());
-        g.bonus_given[level] = true;
+        SpawnFloatingText(g, 200, 160, kFontLarge, text.c_str());
+        g.stone_store.bonus_given[level] = true;
         RequestSound(g, kSoundErschein1, 400);
       }
     }
   }
-  g.countdown_start_timer = 200;
+  g.stone_store.countdown_start_timer = 200;
 }
 
 // Takes a full row onto the pointer, or exchanges it with the carried stack,
 // on every tick the left button is held over the row.
 void RunStorePass(Game& g) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.store[r][1] <= 0) continue;
-    const bool in_zone = StoreRowX(r) - 15 < g.mouse_x && g.mouse_x < StoreRowX(r) + 15 &&
-                         93 < g.mouse_y && g.mouse_y < 197;
-    if (!in_zone || !g.left_button_down) continue;
-    if (g.carried[1] == 0) {
+    if (g.stone_store.store[r][1] <= 0) continue;
+    const bool in_zone = StoreRowX(r) - 15 < g.mouse.mouse_x &&
+                         g.mouse.mouse_x < StoreRowX(r) + 15 && 93 < g.mouse.mouse_y &&
+                         g.mouse.mouse_y < 197;
+    if (!in_zone || !g.mouse.left_button_down) continue;
+    if (g.stone_store.carried[1] == 0) {
       TakeRow(g, r);
     } else {
       ExchangeRow(g, r);

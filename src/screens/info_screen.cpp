@@ -1,7 +1,7 @@
 #include "screens/help_info.h"
-#include "screens/text_layer.h"
 #include "screens/text_page.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 
 namespace klumpix {
@@ -12,22 +12,22 @@ namespace {
 // after " ,". The large fonts have no a, s or u, so everything is in capitals
 // but the option names.
 constexpr PageLine kInfoLines[] = {
-    {100, 2, "KLUMPIX " KLUMPIX_VERSION " - 2026 - DAS KLUMPIX-TEAM"},
-    {160, 2, "WEITERE FREEWARESPIELE VON"},
-    {180, 2, "UNS GIBT ES NOCH NICHT. DAF\xdcR HIER:"},
-    {200, 4, "-DIE DATEIEN DIESES SPIELS"},
-    {260, 4, "-TASTEN"},
-    {280, 2, " ,F11 / ALT UND ENTER: VOLLBILD"},
-    {300, 2, " ,STRG UND KLICK: SOUND AN/AUS"},
-    {320, 4, "-AUFNEHMEN UND ABSPIELEN"},
-    {340, 2, " ,AUFNEHMEN: KLUMPIX --record DATEI"},
-    {360, 2, " ,ABSPIELEN: SIEHE KLUMPIX --help"},
-    {380, 4, "-BILDER UND KL\xc4NGE"},
-    {400, 2, " ,ALLE VOM SPIEL SELBST ERZEUGT"},
-    {440, 2, "ALLES BEI:"},
-    {460, 4, "           KLUMPIX --help"},
-    {480, 2, "KONTAKT:"},
-    {500, 4, "           DAS README DES SPIELS"},
+    {100, kFontLarge, "KLUMPIX " KLUMPIX_VERSION " - 2026 - DAS KLUMPIX-TEAM"},
+    {160, kFontLarge, "WEITERE FREEWARESPIELE VON"},
+    {180, kFontLarge, "UNS GIBT ES NOCH NICHT. DAF\xdcR HIER:"},
+    {200, kFontBright, "-DIE DATEIEN DIESES SPIELS"},
+    {260, kFontBright, "-TASTEN"},
+    {280, kFontLarge, " ,F11 / ALT UND ENTER: VOLLBILD"},
+    {300, kFontLarge, " ,STRG UND KLICK: SOUND AN/AUS"},
+    {320, kFontBright, "-AUFNEHMEN UND ABSPIELEN"},
+    {340, kFontLarge, " ,AUFNEHMEN: KLUMPIX --record DATEI"},
+    {360, kFontLarge, " ,ABSPIELEN: SIEHE KLUMPIX --help"},
+    {380, kFontBright, "-BILDER UND KL\xc4NGE"},
+    {400, kFontLarge, " ,ALLE VOM SPIEL SELBST ERZEUGT"},
+    {440, kFontLarge, "ALLES BEI:"},
+    {460, kFontBright, "           KLUMPIX --help"},
+    {480, kFontLarge, "KONTAKT:"},
+    {500, kFontBright, "           DAS README DES SPIELS"},
 };
 
 constexpr std::int16_t kInfoLeft = 90;
@@ -41,10 +41,10 @@ void RunInfoScreen(Game& g) {
   FixedText<60> line;
   line.Assign(" ,");
   line.Append(g.info_winners_place.c_str());
-  WriteText(g, kInfoLeft, 220, 2, 0, line.c_str());
+  WriteText(g, kInfoLeft, 220, kFontLarge, 0, line.c_str());
   line.Assign(" ,");
   line.Append(g.info_settings_place.c_str());
-  WriteText(g, kInfoLeft, 240, 2, 0, line.c_str());
+  WriteText(g, kInfoLeft, 240, kFontLarge, 0, line.c_str());
 }
 
 }  // namespace klumpix

@@ -1,11 +1,10 @@
 #include "screens/menu_bar.h"
 
 #include "board/board.h"
-#include "board/buttons.h"
 #include "core/short_text.h"
-#include "screens/score_text.h"
-#include "screens/text_layer.h"
 #include "shell/game.h"
+#include "text/score_text.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 
@@ -50,11 +49,6 @@ constexpr MenuEntry kMenuEntries[kGameTypes + 1] = {
     {"-S\xC4ULEN", 676, 145, 650, 750},
 };
 
-constexpr std::int16_t kFontGreen = 1;
-constexpr std::int16_t kFontDark = 6;
-constexpr std::int16_t kFontPlain = 7;
-constexpr std::int16_t kFontLarge = 2;
-
 void WriteLabel(Game& g, const ButtonLabel& label) {
   const std::int16_t x = g.obj.x[label.slot];
   const std::int16_t y = g.obj.y[label.slot];
@@ -62,7 +56,7 @@ void WriteLabel(Game& g, const ButtonLabel& label) {
             kFontGreen, 0, label.text);
   if (label.slot != kSlotSound && label.slot != kSlotLicht) return;
   ShortText value;
-  value.AppendNumber(label.slot == kSlotSound ? g.sound_volume : g.light_level);
+  value.AppendNumber(label.slot == kSlotSound ? g.settings.sound_volume : g.settings.light_level);
   WriteText(g, static_cast<std::int16_t>(x - 28), static_cast<std::int16_t>(y + 1),
             kFontGreen, 0, value.c_str());
 }
@@ -79,10 +73,10 @@ void RunTypeMenu(Game& g) {
   if (g.game_running && !g.game_over) return;
   for (int t = 1; t <= kGameTypes; ++t) {
     const MenuEntry& e = kMenuEntries[t];
-    const bool inside = e.hit_left < g.mouse_x && g.mouse_x < e.hit_right &&
-                        65 + 10 * t < g.mouse_y && g.mouse_y < 75 + 10 * t;
+    const bool inside = e.hit_left < g.mouse.mouse_x && g.mouse.mouse_x < e.hit_right &&
+                        65 + 10 * t < g.mouse.mouse_y && g.mouse.mouse_y < 75 + 10 * t;
     if (!inside) continue;
-    if (g.clicked) {
+    if (g.mouse.clicked) {
       g.game_type = t;
     } else {
       WriteText(g, e.x, e.y, kFontGreen, 0, e.text);

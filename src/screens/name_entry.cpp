@@ -2,9 +2,9 @@
 
 #include "board/board.h"
 #include "core/short_text.h"
-#include "screens/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 #include "world/floor.h"
 
 namespace klumpix {
@@ -13,9 +13,6 @@ namespace {
 
 constexpr int kMaxNameLength = 7;
 constexpr int kLetterCount = 26;
-constexpr std::int16_t kFontLarge = 2;
-constexpr std::int16_t kFontHuge = 3;
-constexpr std::int16_t kFontBright = 4;
 constexpr std::int16_t kGlow = 128;
 
 // Puts the new score into the table under "-" once per entry; an equal old
@@ -32,22 +29,22 @@ void InsertScore(Game& g) {
     }
     g.winner_name[g.game_type][place].Assign("-");
     g.winner_score[g.game_type][place] = g.score;
-    g.entry_placed = true;
+    g.entry.entry_placed = true;
   }
-  g.winner_place = place;
+  g.entry.winner_place = place;
 }
 
 // Place 1 gets the big font; lower places a congratulation.
 void WriteHeadings(Game& g) {
   ShortText line;
   line.Assign("HIGHSCORE - NEUER ");
-  line.AppendNumber(g.winner_place);
+  line.AppendNumber(g.entry.winner_place);
   line.Append(". PLATZ !");
   WriteText(g, 80, 60, kFontLarge, 0, line.c_str());
   ShortText points;
   points.AppendNumber(g.score);
   points.Append(" PUNKTE");
-  if (g.winner_place <= 1) {
+  if (g.entry.winner_place <= 1) {
     WriteText(g, 80, 120, kFontHuge, 0, "1. PLATZ");
     WriteText(g, 80, 180, kFontHuge, 0, points.c_str());
   } else {
@@ -56,7 +53,7 @@ void WriteHeadings(Game& g) {
               "RFEN SICH F\xDC"
               "R");
     line.Assign("DEN ");
-    line.AppendNumber(g.winner_place);
+    line.AppendNumber(g.entry.winner_place);
     line.Append(". PLATZ EINTRAGEN !");
     WriteText(g, 80, 120, kFontLarge, 0, line.c_str());
     WriteText(g, 80, 160, kFontLarge, 0, points.c_str());
@@ -69,7 +66,7 @@ void WriteHeadings(Game& g) {
   WriteText(g, 80, 320, kFontLarge, kGlow, "      _______");
   ShortText name;
   name.Assign("NAME: ");
-  name.Append(g.entry_name.c_str());
+  name.Append(g.entry.entry_name.c_str());
   WriteText(g, 80, 320, kFontLarge, 0, name.c_str());
 }
 
@@ -78,12 +75,12 @@ void WriteHeadings(Game& g) {
 void RunLetterRow(Game& g) {
   for (int k = 0; k < kLetterCount; ++k) {
     const int left = 95 + 20 * k;
-    const bool hit =
-        left < g.mouse_x && g.mouse_x < left + 20 && 360 < g.mouse_y && g.mouse_y < 380;
+    const bool hit = left < g.mouse.mouse_x && g.mouse.mouse_x < left + 20 &&
+                     360 < g.mouse.mouse_y && g.mouse.mouse_y < 380;
     const char letter[2] = {static_cast<char>('A' + k), '\0'};
-    if (hit && g.clicked && g.entry_name_length < kMaxNameLength) {
-      ++g.entry_name_length;
-      g.entry_name.Append(letter[0]);
+    if (hit && g.mouse.clicked && g.entry.entry_name_length < kMaxNameLength) {
+      ++g.entry.entry_name_length;
+      g.entry.entry_name.Append(letter[0]);
     }
     WriteText(g, static_cast<std::int16_t>(80 + 20 * k), 360, kFontLarge, hit ? kGlow : 0, letter);
   }
@@ -95,10 +92,10 @@ void RunLetterRow(Game& g) {
 // a name with the mouse.
 void RunNameEntry(Game& g) {
   AddCornerLights(g, 120, 120, 580, 480, 3.0);
-  if (!g.entry_placed) InsertScore(g);
+  if (!g.entry.entry_placed) InsertScore(g);
   WriteHeadings(g);
   RunLetterRow(g);
-  if (g.winners_write_failed) {
+  if (g.entry.winners_write_failed) {
     WriteText(g, 80, 400, kFontBright, 0, "FEHLER: SIEGERLISTE NICHT GESPEICHERT !");
     WriteText(g, 80, 420, kFontBright, 0, "ENTER: NOCHMAL VERSUCHEN");
   }
@@ -107,25 +104,25 @@ void RunNameEntry(Game& g) {
 
 // NEU: start the name afresh.
 void NameEntryNeu(Game& g) {
-  g.entry_name_length = 0;
-  g.entry_name.Clear();
+  g.entry.entry_name_length = 0;
+  g.entry.entry_name.Clear();
 }
 
 // ENTER: store the name, save the table and return to a fresh board. When
 // the save fails the screen stays, says so, and a later ENTER tries again.
 void NameEntryEnter(Game& g) {
-  if (g.winner_place >= 1 && g.winner_place <= kPlaces) {
-    g.winner_score[g.game_type][g.winner_place] = g.score;
-    if (g.entry_name.Empty()) g.entry_name.Assign("-");
-    g.winner_name[g.game_type][g.winner_place].Assign(g.entry_name.c_str());
+  if (g.entry.winner_place >= 1 && g.entry.winner_place <= kPlaces) {
+    g.winner_score[g.game_type][g.entry.winner_place] = g.score;
+    if (g.entry.entry_name.Empty()) g.entry.entry_name.Assign("-");
+    g.winner_name[g.game_type][g.entry.winner_place].Assign(g.entry.entry_name.c_str());
   }
   if (WriteWinners(g)) {
     BuildBoard(g);
     return;
   }
-  g.winners_write_failed = true;
+  g.entry.winners_write_failed = true;
   // A held ENTER would otherwise retry the write in every tick.
-  g.left_button_down = false;
+  g.mouse.left_button_down = false;
 }
 
 }  // namespace klumpix

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 

@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "core/file_io.h"
-#include "screens/score_text.h"
 #include "shell/game.h"
+#include "text/score_text.h"
 
 namespace klumpix {
 namespace {

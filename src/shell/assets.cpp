@@ -10,23 +10,6 @@
 
 namespace klumpix {
 
-const PictureFile kPictureFiles[kPictureCount + 1] = {
-    {"", 0, 0, 0},
-    {"schriftz/font1gruen.bmp", kKeyMagenta, 70, 42},
-    {"schriftz/font1dgruen.bmp", kKeyMagenta, 70, 42},
-    {"schriftz/font1.bmp", kKeyMagenta, 70, 42},
-    {"schriftz/font2gruen.bmp", kKeyMagenta, 150, 120},
-    {"schriftz/font3.bmp", kKeyMagenta, 300, 240},
-    {"schriftz/font5.bmp", kKeyMagenta, 150, 120},
-    {"fboden/fliesenm.bmp", kKeyBlack, 640, 280},
-    {"layouts/layout2.bmp", kKeyBlack, 800, 600},
-    {"layouts/knoepfe2.bmp", kKeyBlack, 64, 864},
-    {"steine/felderm.bmp", kKeyBlack, 28, 208},
-    {"steine/schatten.bmp", kKeyMagenta, 27, 54},
-    {"steine/steinem.bmp", kKeyBlack, 27, 150},
-    {"effekte/expl.bmp", kKeyBlack, 450, 2100},
-};
-
 namespace {
 
 // A sheet is a few megabytes at most; anything far larger is not one of ours.
@@ -62,7 +45,7 @@ bool LoadPictures(const std::string& res_dir, PictureSet& set, std::string& erro
               std::to_string(file.height);
       return false;
     }
-    pic.key = file.key;
+    pic.key = KeyColour(file.key);
   }
   return true;
 }

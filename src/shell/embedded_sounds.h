@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/sound_names.h"
+
 namespace klumpix {
 
 // One sound compiled into the program: a complete WAV file in memory.
@@ -11,6 +13,6 @@ struct EmbeddedSound {
   std::size_t size;
 };
 
-extern const EmbeddedSound kEmbeddedSounds[6];
+extern const EmbeddedSound kEmbeddedSounds[kSoundCount];
 
 }  // namespace klumpix

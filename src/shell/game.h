@@ -5,34 +5,24 @@
 #include <cstdint>
 
 #include "core/pcg32.h"
+#include "core/picture_files.h"
 #include "core/short_text.h"
 #include "core/surface.h"
+#include "shell/object_map.h"
+#include "shell/sound.h"
 
 namespace klumpix {
 
-constexpr int kSlotCount = 900;
 constexpr int kTextCellCount = 10000;
 constexpr int kMaxLights = 50;
 constexpr int kFloorTileCount = 840;
 constexpr int kFloatingTextCount = 50;
-constexpr int kStoreRows = 14;
 constexpr int kBonusLevels = 13;
 constexpr int kGameTypes = 8;
 constexpr int kPlaces = 5;
-constexpr int kSoundRequestCount = 40;
 constexpr int kMaxTextCalls = 512;  // WriteText calls remembered per tick for the state dump
-constexpr int kPictureCount = 13;
 
 enum ScreenMode : std::int32_t { kModePlay = 1, kModeHelp = 2, kModeInfo = 3, kModeNameEntry = 4 };
-
-// Object kinds and images.
-constexpr std::int16_t kKindPanel = 2;
-constexpr std::int16_t kKindButton = 3;
-constexpr std::int16_t kKindPiece = 4;
-constexpr std::int16_t kKindExplosion = 8;
-constexpr std::int16_t kImageField = 1;
-constexpr std::int16_t kImageShadow = 2;
-constexpr std::int16_t kImageStone = 3;
 
 // The object table: one array per field, element per slot 1..900.
 struct ObjectTable {
@@ -59,7 +49,14 @@ struct ObjectTable {
   std::int32_t neighbor[kSlotCount + 1][7];  // directions 1..6
 };
 
-// The text layer: glyph cells queued during a tick, drawn on top of all.
+// One WriteText call, remembered for the state dump.
+struct TextCall {
+  std::int16_t x, y, font, alpha;
+  ShortText text;
+};
+
+// The text layer: glyph cells queued during a tick, drawn on top of all, and
+// the WriteText calls that queued them.
 struct TextLayer {
   std::int32_t text_cell_count;
   std::int16_t text_cell_glyph[kTextCellCount + 1];
@@ -67,12 +64,8 @@ struct TextLayer {
   std::int16_t text_cell_y[kTextCellCount + 1];
   std::int16_t text_cell_font[kTextCellCount + 1];
   std::int16_t text_cell_alpha[kTextCellCount + 1];
-};
-
-// One WriteText call, remembered for the state dump.
-struct TextCall {
-  std::int16_t x, y, font, alpha;
-  ShortText text;
+  TextCall text_calls[kMaxTextCalls];
+  std::int32_t text_call_count;
 };
 
 struct FloatingText {
@@ -99,12 +92,8 @@ struct StartValues {
 };
 constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3};
 
-struct Game {
-  // --- shell ---
-  std::int32_t tick_count;
-  std::int32_t view_width;
-  std::int32_t view_height;
-  std::int32_t screen_mode;
+// The mouse as the handlers left it for the tick.
+struct MouseState {
   std::int32_t mouse_x, mouse_y;
   bool left_button_down;
   bool right_button_down;
@@ -113,20 +102,76 @@ struct Game {
   // it comes before then, is held back so that tick still sees the press.
   bool left_press_fresh, right_press_fresh;
   bool left_release_held, right_release_held;
+};
+
+// The stone store: its rows and their countdowns, the sinking start value
+// with its fill bonuses, and the stack on the pointer.
+struct StoneStore {
+  std::int32_t store[kStoreRows + 1][4];
+  std::int32_t row_countdown[kStoreRows + 1];
+  std::int16_t active_row;
+  std::int32_t countdown_start;
+  std::int32_t countdown_start_timer;
+  bool bonus_given[kBonusLevels + 1];
+  std::int32_t carried[4];
+};
+
+// What the player set with Ctrl-click and the SOUND and LICHT buttons.
+struct PlayerSettings {
   bool sound_on;
-  bool quit_requested;
-  bool timer_enabled;
   std::int32_t sound_volume;
   std::int32_t light_level;
+};
+
+// The sounds asked for during a tick, and those the tick started.
+struct SoundRequests {
+  bool sound_request[kSoundCount];
+  std::int32_t sound_pan[kSoundCount];
+  StartedSound started_sounds[kSoundCount];
+  int started_sound_count;
+};
+
+// The floor's tiles: where each lies, its design and its brightness.
+struct Floor {
+  std::int32_t floor_tile_count;
+  std::int32_t floor_tile_x[kFloorTileCount + 1];
+  std::int32_t floor_tile_y[kFloorTileCount + 1];
+  std::int32_t floor_tile_design[kFloorTileCount + 1];
+  std::int32_t floor_tile_brightness[kFloorTileCount + 1];
+};
+
+// The lights queued during a tick; the floor is lit by them.
+struct Lights {
+  std::int32_t light_count;
+  std::int32_t light_x[kMaxLights + 1];
+  std::int32_t light_y[kMaxLights + 1];
+  double light_strength[kMaxLights + 1];
+};
+
+// The highscore name entry.
+struct NameEntry {
+  FixedText<7> entry_name;
+  std::int16_t entry_name_length;  // letters clicked; ENTER's "-" for no name is not one
+  std::int32_t winner_place;
+  bool entry_placed;
+  bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
+};
+
+struct Game {
+  // --- shell ---
+  std::int32_t tick_count;
+  std::int32_t view_width;
+  std::int32_t view_height;
+  std::int32_t screen_mode;
+  MouseState mouse;
+  bool quit_requested;
+  bool timer_enabled;
+  PlayerSettings settings;
   std::uint64_t seed;         // applied to rng by InitProgramState
   StartValues start_values;   // applied by InitProgramState
   Pcg32 rng;
 
-  // --- sound requests ---
-  bool sound_request[kSoundRequestCount];
-  std::int32_t sound_pan[kSoundRequestCount];
-  StartedSound started_sounds[6];
-  int started_sound_count;
+  SoundRequests sounds;
 
   // --- object table ---
   ObjectTable obj;
@@ -138,25 +183,10 @@ struct Game {
   std::int32_t shake;
   std::int32_t shake_prev;
   double shake_phase;
-  std::int16_t draw_list_slot[kSlotCount + 1];
-  std::int16_t draw_list_key[kSlotCount + 1];
-  std::int32_t draw_list_count;
 
-  // --- floor and lights ---
-  std::int32_t floor_tile_count;
-  std::int32_t floor_tile_x[kFloorTileCount + 1];
-  std::int32_t floor_tile_y[kFloorTileCount + 1];
-  std::int32_t floor_tile_design[kFloorTileCount + 1];
-  std::int32_t floor_tile_brightness[kFloorTileCount + 1];
-  std::int32_t light_count;
-  std::int32_t light_x[kMaxLights + 1];
-  std::int32_t light_y[kMaxLights + 1];
-  double light_strength[kMaxLights + 1];
-
-  // --- text ---
+  Floor floor;
+  Lights lights;
   TextLayer text;
-  TextCall text_calls[kMaxTextCalls];
-  std::int32_t text_call_count;
 
   // --- board and game flags ---
   std::int32_t game_type;
@@ -165,27 +195,16 @@ struct Game {
   bool confirm_open;
 
   // --- play screen ---
-  std::int32_t store[kStoreRows + 1][4];
-  std::int32_t row_countdown[kStoreRows + 1];
-  std::int16_t active_row;
-  std::int32_t countdown_start;
-  std::int32_t countdown_start_timer;
-  bool bonus_given[kBonusLevels + 1];
-  std::int32_t carried[4];
+  StoneStore stone_store;
   std::int32_t score;
   std::int32_t stones_placed;
   std::int32_t explosion_count;
-  std::int16_t match_count;  // local to one play-screen tick
   FloatingText floating_text[kFloatingTextCount + 1];
 
   // --- winners and name entry ---
   FixedText<32> winner_name[kGameTypes + 1][kPlaces + 1];
   std::int32_t winner_score[kGameTypes + 1][kPlaces + 1];
-  FixedText<7> entry_name;
-  std::int16_t entry_name_length;
-  std::int32_t winner_place;
-  bool entry_placed;
-  bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
+  NameEntry entry;
   char winners_path[512];     // where groar.dat lives (the working directory by default)
   // Where this run keeps its files, as the info page shows them.
   FixedText<56> info_winners_place;

@@ -10,16 +10,12 @@ namespace klumpix {
 namespace {
 
 struct SoundInfo {
-  const char* name;
-  int request_index;
   std::int32_t volume_base;
   bool panned;
 };
 
 constexpr SoundInfo kSounds[kSoundCount] = {
-    {"ballweg.wav", 17, -4500, false},   {"erschein1.wav", 16, -4500, true},
-    {"explosion1.wav", 4, -5500, true},  {"maser3.wav", 2, -7000, true},
-    {"ploing2.wav", 18, -5000, false},   {"tusch.wav", 13, -5000, true},
+    {-4500, false}, {-4500, true}, {-5500, true}, {-7000, true}, {-5000, false}, {-5000, true},
 };
 
 // The orders in which the mixer is told about the sounds each tick.
@@ -46,38 +42,35 @@ SoundGains GainsOf(std::int32_t volume, std::int32_t pan) {
   return {GainOfLevel(std::clamp(volume, -10000, 0)), p > 0 ? quiet : 1.0, p < 0 ? quiet : 1.0};
 }
 
-const char* SoundName(SoundId id) { return kSounds[id].name; }
-
 std::int32_t SoundPan(const Game& g, std::int32_t x) {
   if (g.view_width == 0) return 0;
   return (x * 4000) / g.view_width - 2000;
 }
 
 void RequestSound(Game& g, SoundId id, std::int32_t x) {
-  const int index = kSounds[id].request_index;
-  g.sound_request[index] = true;
-  g.sound_pan[index] = SoundPan(g, x);
+  g.sounds.sound_request[id] = true;
+  g.sounds.sound_pan[id] = SoundPan(g, x);
 }
 
 void PlaySounds(Game& g, SoundSink& sink) {
-  g.started_sound_count = 0;
-  for (SoundId id : kPanOrder) sink.SetPan(id, g.sound_pan[kSounds[id].request_index]);
+  g.sounds.started_sound_count = 0;
+  for (SoundId id : kPanOrder) sink.SetPan(id, g.sounds.sound_pan[id]);
   // sound_volume / 10, rounded: 0..5000 added to each sound's base.
-  const std::int32_t offset = (g.sound_volume * 5000 + 25000) / 50000;
+  const std::int32_t offset = (g.settings.sound_volume * 5000 + 25000) / 50000;
   for (SoundId id : kVolumeOrder) sink.SetVolume(id, offset + kSounds[id].volume_base);
   for (SoundId id : kStartOrder) {
     const SoundInfo& info = kSounds[id];
-    if (!g.sound_request[info.request_index]) continue;
+    if (!g.sounds.sound_request[id]) continue;
     sink.Play(id);
-    StartedSound& s = g.started_sounds[g.started_sound_count++];
+    StartedSound& s = g.sounds.started_sounds[g.sounds.started_sound_count++];
     s.sound = id;
-    s.pan = info.panned ? g.sound_pan[info.request_index] : 0;
+    s.pan = info.panned ? g.sounds.sound_pan[id] : 0;
     s.volume = ClampVolume(offset + info.volume_base);
   }
 }
 
 void ClearSoundRequests(Game& g) {
-  for (bool& r : g.sound_request) r = false;
+  for (bool& r : g.sounds.sound_request) r = false;
 }
 
 }  // namespace klumpix

@@ -3,22 +3,11 @@
 // each requested sound once at the end of the tick, with its pan and volume.
 #include <cstdint>
 
+#include "core/sound_names.h"
+
 namespace klumpix {
 
 struct Game;
-
-enum SoundId : int {
-  kSoundBallweg = 0,
-  kSoundErschein1,
-  kSoundExplosion1,
-  kSoundMaser3,
-  kSoundPloing2,
-  kSoundTusch,
-  kSoundCount
-};
-
-// The name the game asks for ("maser3.wav"), in lower case.
-const char* SoundName(SoundId id);
 
 // Where the platform plays sounds. Volume and pan are in hundredths of a
 // decibel: volume 0 full, -10000 silent; pan -10000 right silent .. 10000 left silent.

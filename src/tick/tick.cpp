@@ -1,16 +1,16 @@
 #include "tick/tick.h"
 
 #include "board/board.h"
-#include "play/object_update.h"
 #include "play/play_screen.h"
 #include "screens/help_info.h"
 #include "screens/menu_bar.h"
 #include "screens/name_entry.h"
-#include "screens/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
+#include "text/text_layer.h"
+#include "tick/object_update.h"
 #include "world/floor.h"
 #include "world/objects.h"
 #include "world/renderer.h"
@@ -23,12 +23,12 @@ void FormCreate(Game& g) {
 }
 
 void InitProgramState(Game& g) {
-  g.sound_on = g.start_values.sound_on;
-  g.sound_volume = g.start_values.sound_volume;
-  g.light_level = g.start_values.light_level;
+  g.settings.sound_on = g.start_values.sound_on;
+  g.settings.sound_volume = g.start_values.sound_volume;
+  g.settings.light_level = g.start_values.light_level;
   g.quit_requested = false;
-  g.mouse_x = 400;
-  g.mouse_y = 300;
+  g.mouse.mouse_x = 400;
+  g.mouse.mouse_y = 300;
   g.rng.Seed(g.seed, 0);
   ClearAllSlots(g);
   g.dynamic_slot_floor = 0;
@@ -48,39 +48,39 @@ void RunScreen(Game& g) {
 
 void FollowMouse(Game& g) {
   ObjectTable& o = g.obj;
-  if (g.carried[1] > 0) {
+  if (g.stone_store.carried[1] > 0) {
     for (int k = 1; k <= 3; ++k) {
-      o.x[g.carried[k]] = static_cast<std::int16_t>(g.mouse_x);
-      o.y[g.carried[k]] = static_cast<std::int16_t>(g.mouse_y - 26 * (3 - k));
+      o.x[g.stone_store.carried[k]] = static_cast<std::int16_t>(g.mouse.mouse_x);
+      o.y[g.stone_store.carried[k]] = static_cast<std::int16_t>(g.mouse.mouse_y - 26 * (3 - k));
     }
   }
   if (!g.game_running || g.game_over) return;
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (!IsField(g, s) || o.tag[s] == 1) continue;
-    o.variant[s] = 1;
-    if (o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
-        90 < g.mouse_y && g.mouse_y < 170) {
-      o.variant[s] = 7;
+    if (!IsStoreField(g, s)) continue;
+    o.variant[s] = kFieldPlain;
+    if (o.x[s] - o.half_width[s] < g.mouse.mouse_x && g.mouse.mouse_x < o.x[s] + o.half_width[s] &&
+        90 < g.mouse.mouse_y && g.mouse.mouse_y < 170) {
+      o.variant[s] = kFieldLit;
     }
   }
 }
 
 void RunGameStep(Game& g) {
   g.free_slot_cursor = kSlotCount;
-  g.light_count = 0;
+  g.lights.light_count = 0;
   ClearTextLayer(g);
   RunScreen(g);
   RunMenuBar(g);
   if (g.screen_mode == kModePlay) FollowMouse(g);
   UpdateObjects(g);
-  g.clicked = false;
+  g.mouse.clicked = false;
   SettlePresses(g);
   UpdateShake(g);
 }
 
 void DXTimer1Timer(Game& g, SoundSink& sink) {
   FillSurface(g.screen, 0);
-  g.started_sound_count = 0;
+  g.sounds.started_sound_count = 0;
   if (g.tick_count == kStartUpTick) {
     // The pictures are loaded before the first tick, so that a missing file
     // stops the program before its window opens.
@@ -95,7 +95,7 @@ void DXTimer1Timer(Game& g, SoundSink& sink) {
     RunGameStep(g);
     DrawFloor(g);
     DrawScene(g);
-    if (g.sound_on) PlaySounds(g, sink);
+    if (g.settings.sound_on) PlaySounds(g, sink);
     ClearSoundRequests(g);
     if (g.quit_requested) g.timer_enabled = false;
   }

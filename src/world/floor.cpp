@@ -17,24 +17,24 @@ constexpr int kBrightest = 31;
 
 void BuildFloor(Game& g) {
   const auto design = static_cast<std::int32_t>(g.rng.Random(kDesigns) + 1);
-  g.floor_tile_count = 0;
+  g.floor.floor_tile_count = 0;
   for (int i = 1; i <= kFloorColumns; ++i) {
     for (int j = 1; j <= kFloorRows; ++j) {
-      const int n = ++g.floor_tile_count;
-      g.floor_tile_x[n] = kTileSize * i + 10;
-      g.floor_tile_y[n] = kTileSize * j + 10;
-      g.floor_tile_design[n] = design;
+      const int n = ++g.floor.floor_tile_count;
+      g.floor.floor_tile_x[n] = kTileSize * i + 10;
+      g.floor.floor_tile_y[n] = kTileSize * j + 10;
+      g.floor.floor_tile_design[n] = design;
     }
   }
 }
 
 void AddLight(Game& g, std::int16_t x, std::int16_t y, double s) {
   // The list holds 50 lights; a busier tick simply loses the extra glows.
-  if (g.light_count >= kMaxLights) return;
-  const int k = ++g.light_count;
-  g.light_x[k] = x;
-  g.light_y[k] = y;
-  g.light_strength[k] = g.light_level * s / 25000.0;
+  if (g.lights.light_count >= kMaxLights) return;
+  const int k = ++g.lights.light_count;
+  g.lights.light_x[k] = x;
+  g.lights.light_y[k] = y;
+  g.lights.light_strength[k] = g.settings.light_level * s / 25000.0;
 }
 
 void AddCornerLights(Game& g, std::int16_t left, std::int16_t top, std::int16_t right,
@@ -47,26 +47,26 @@ void AddCornerLights(Game& g, std::int16_t left, std::int16_t top, std::int16_t 
 
 void TileBrightness(Game& g, std::int16_t tile) {
   std::int32_t b = 0;
-  for (int k = 1; k <= g.light_count; ++k) {
-    const auto dx = static_cast<std::int16_t>(g.light_x[k] - g.floor_tile_x[tile]);
-    const auto dy = static_cast<std::int16_t>(g.light_y[k] - g.floor_tile_y[tile]);
+  for (int k = 1; k <= g.lights.light_count; ++k) {
+    const auto dx = static_cast<std::int16_t>(g.lights.light_x[k] - g.floor.floor_tile_x[tile]);
+    const auto dy = static_cast<std::int16_t>(g.lights.light_y[k] - g.floor.floor_tile_y[tile]);
     const double d = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
-    b += static_cast<std::int32_t>(std::lround(g.light_strength[k] * 512.0 / (d + 0.0001)));
+    b += static_cast<std::int32_t>(std::lround(g.lights.light_strength[k] * 512.0 / (d + 0.0001)));
   }
   b -= 10;
   if (b < 1) b = 1;
   if (b > kBrightest) b = kBrightest;
-  g.floor_tile_brightness[tile] = b;
+  g.floor.floor_tile_brightness[tile] = b;
 }
 
 void DrawFloor(Game& g) {
   const Picture* sheet = g.pictures[kPicFloor];
-  for (int n = 1; n <= g.floor_tile_count; ++n) {
+  for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
     TileBrightness(g, static_cast<std::int16_t>(n));
     if (sheet == nullptr) continue;
-    const int left = kTileSize * g.floor_tile_brightness[n];
-    const int top = kTileSize * g.floor_tile_design[n];
-    CopyRect(g.screen, g.floor_tile_x[n], g.floor_tile_y[n], *sheet,
+    const int left = kTileSize * g.floor.floor_tile_brightness[n];
+    const int top = kTileSize * g.floor.floor_tile_design[n];
+    CopyRect(g.screen, g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], *sheet,
              Rect{left, top, left + kTileSize, top + kTileSize}, false);
   }
 }

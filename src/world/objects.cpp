@@ -7,7 +7,7 @@ namespace klumpix {
 void ClearSlot(Game& g, std::int16_t slot) {
   ObjectTable& o = g.obj;
   o.alive[slot] = 0;
-  o.variant[slot] = 1;
+  o.variant[slot] = kFirstVariant;
   o.frame[slot] = 0;
   o.x[slot] = 0;
   o.y[slot] = 0;
@@ -20,6 +20,18 @@ void ClearSlot(Game& g, std::int16_t slot) {
 
 void ClearAllSlots(Game& g) {
   for (int slot = 1; slot <= kSlotCount; ++slot) ClearSlot(g, static_cast<std::int16_t>(slot));
+}
+
+void PlaceObject(Game& g, std::int16_t slot, const NewObject& o) {
+  ObjectTable& obj = g.obj;
+  obj.alive[slot] = 1;
+  obj.kind[slot] = o.kind;
+  obj.image[slot] = o.image;
+  obj.variant[slot] = o.variant;
+  obj.frame[slot] = o.frame;
+  obj.x[slot] = o.x;
+  obj.y[slot] = o.y;
+  obj.depth[slot] = o.depth;
 }
 
 std::int16_t AllocateDynamicSlot(Game& g) {

@@ -14,8 +14,21 @@ inline bool IsField(const Game& g, int slot) {
 
 // A field of the playfield: the cells that hold stones and know their neighbours.
 inline bool IsPlayfieldCell(const Game& g, int slot) {
-  return IsField(g, slot) && g.obj.tag[slot] == 1;
+  return IsField(g, slot) && g.obj.tag[slot] == kTagPlayfieldCell;
 }
+
+// A field of the stone store.
+inline bool IsStoreField(const Game& g, int slot) {
+  return IsField(g, slot) && g.obj.tag[slot] != kTagPlayfieldCell;
+}
+
+// Everything a new object is given; the rest of its slot stays as cleared.
+struct NewObject {
+  std::int16_t kind, image, variant, frame, x, y, depth;
+};
+
+// Brings slot to life as `o`.
+void PlaceObject(Game& g, std::int16_t slot, const NewObject& o);
 
 void ClearSlot(Game& g, std::int16_t slot);
 void ClearAllSlots(Game& g);

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "screens/text_layer.h"
 #include "shell/assets.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 
@@ -65,40 +65,41 @@ void UpdateShake(Game& g) {
   g.shake_prev = g.shake;
 }
 
-void BuildDrawList(Game& g) {
+void BuildDrawList(const Game& g, DrawList& list) {
   const ObjectTable& o = g.obj;
   int n = 0;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (o.alive[slot] > 0 && o.x[slot] - o.half_width[slot] <= g.view_width &&
         o.x[slot] + o.half_width[slot] >= 0) {
       ++n;
-      g.draw_list_slot[n] = static_cast<std::int16_t>(slot);
-      g.draw_list_key[n] = o.depth[slot];
+      list.slot[n] = static_cast<std::int16_t>(slot);
+      list.key[n] = o.depth[slot];
     }
   }
-  g.draw_list_count = n;
+  list.count = n;
   // Selection sort exactly as the game has always drawn: among equal depths
   // the first found wins, and the swaps decide the order of the rest.
   for (int j = 1; j <= n; ++j) {
     int min_pos = j;
-    std::int16_t min_key = g.draw_list_key[j];
+    std::int16_t min_key = list.key[j];
     for (int k = j; k <= n; ++k) {
-      if (g.draw_list_key[k] < min_key) {
-        min_key = g.draw_list_key[k];
+      if (list.key[k] < min_key) {
+        min_key = list.key[k];
         min_pos = k;
       }
     }
-    std::swap(g.draw_list_key[j], g.draw_list_key[min_pos]);
-    std::swap(g.draw_list_slot[j], g.draw_list_slot[min_pos]);
+    std::swap(list.key[j], list.key[min_pos]);
+    std::swap(list.slot[j], list.slot[min_pos]);
   }
 }
 
 void DrawScene(Game& g) {
-  BuildDrawList(g);
+  DrawList list;
+  BuildDrawList(g, list);
   const ObjectTable& o = g.obj;
   const double shake_offset = std::cos(g.shake_phase) * g.shake;
-  for (int i = 1; i <= g.draw_list_count; ++i) {
-    const int slot = g.draw_list_slot[i];
+  for (int i = 1; i <= list.count; ++i) {
+    const int slot = list.slot[i];
     const auto sx = static_cast<std::int16_t>(std::lround(shake_offset + (o.x[slot] - o.half_width[slot])));
     const auto sy = static_cast<std::int16_t>(o.y[slot] - o.half_height[slot]);
     if (sx + o.width[slot] < 0 || sy + o.half_height[slot] < 0 ||

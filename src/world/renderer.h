@@ -3,10 +3,18 @@
 #include <cstdint>
 
 #include "core/surface.h"
+#include "shell/object_map.h"
 
 namespace klumpix {
 
 struct Game;
+
+// The live slots of one drawing, in the order they are drawn (from 1).
+struct DrawList {
+  std::int16_t slot[kSlotCount + 1];
+  std::int16_t key[kSlotCount + 1];
+  std::int32_t count;
+};
 
 Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::int16_t variant);
 // Stores the slot's source rectangle and the sizes derived from it.
@@ -15,6 +23,6 @@ void UpdateShake(Game& g);
 // The object pass in depth order, then the text layer.
 void DrawScene(Game& g);
 // Builds and sorts the draw list (exposed for tests and benchmarks).
-void BuildDrawList(Game& g);
+void BuildDrawList(const Game& g, DrawList& list);
 
 }  // namespace klumpix

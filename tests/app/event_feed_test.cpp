@@ -38,20 +38,20 @@ TEST_F(EventFeedTest, EventsStampedTArriveJustBeforeTickT) {
   EventFeed feed(events);
   for (int t = 0; t < 3; ++t) {
     feed.DeliverDue(*g, nullptr);
-    EXPECT_FALSE(g->right_button_down) << "before tick " << t;
+    EXPECT_FALSE(g->mouse.right_button_down) << "before tick " << t;
     QuietTick();
   }
   feed.DeliverDue(*g, nullptr);  // before tick 3
-  EXPECT_TRUE(g->right_button_down);
-  EXPECT_EQ(g->mouse_x, 10);
+  EXPECT_TRUE(g->mouse.right_button_down);
+  EXPECT_EQ(g->mouse.mouse_x, 10);
   QuietTick();
   feed.DeliverDue(*g, nullptr);  // before tick 4: nothing new
-  EXPECT_EQ(g->mouse_x, 10);
+  EXPECT_EQ(g->mouse.mouse_x, 10);
   EXPECT_FALSE(feed.Done());
   QuietTick();
   feed.DeliverDue(*g, nullptr);  // before tick 5
-  EXPECT_EQ(g->mouse_x, 30);
-  EXPECT_EQ(g->mouse_y, 40);
+  EXPECT_EQ(g->mouse.mouse_x, 30);
+  EXPECT_EQ(g->mouse.mouse_y, 40);
   EXPECT_TRUE(feed.Done());
 }
 
@@ -62,27 +62,27 @@ TEST_F(EventFeedTest, EventsOfOneTickKeepFileOrder) {
   EventFeed first(up_last);
   first.DeliverDue(*g, nullptr);
   SettlePresses(*g);
-  EXPECT_FALSE(g->left_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
 
   const auto down_last = Script("0 up left\n0 down left\n");
   EventFeed second(down_last);
   second.DeliverDue(*g, nullptr);
-  EXPECT_TRUE(g->left_button_down);
+  EXPECT_TRUE(g->mouse.left_button_down);
 }
 
 TEST_F(EventFeedTest, EachEventCallsItsHandler) {
   const auto events = Script("0 move 5 6\n0 down left ctrl\n0 click\n0 down right\n0 up right\n");
-  const bool sound_before = g->sound_on;
+  const bool sound_before = g->settings.sound_on;
   EventFeed feed(events);
   std::vector<InputEvent> delivered;
   feed.DeliverDue(*g, &delivered);
-  EXPECT_EQ(g->mouse_x, 5);
-  EXPECT_EQ(g->mouse_y, 6);
-  EXPECT_NE(g->sound_on, sound_before);  // Ctrl + left toggles sound ...
-  EXPECT_FALSE(g->left_button_down);     // ... and holds no button
-  EXPECT_TRUE(g->clicked);
+  EXPECT_EQ(g->mouse.mouse_x, 5);
+  EXPECT_EQ(g->mouse.mouse_y, 6);
+  EXPECT_NE(g->settings.sound_on, sound_before);  // Ctrl + left toggles sound ...
+  EXPECT_FALSE(g->mouse.left_button_down);        // ... and holds no button
+  EXPECT_TRUE(g->mouse.clicked);
   SettlePresses(*g);
-  EXPECT_FALSE(g->right_button_down);
+  EXPECT_FALSE(g->mouse.right_button_down);
   EXPECT_EQ(delivered, events);
 }
 

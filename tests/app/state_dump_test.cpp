@@ -42,12 +42,12 @@ TEST_F(StateDumpTest, KeysAreTheGamesNamesInTheirOrder) {
 }
 
 TEST_F(StateDumpTest, TablesAreWrittenFromTheirFirstElement) {
-  for (int r = 1; r <= kStoreRows; ++r) g->row_countdown[r] = 100 + r;
-  g->store[1][1] = 7;
-  g->store[14][3] = 9;
-  g->carried[1] = 11;
-  g->carried[3] = 13;
-  g->bonus_given[13] = true;
+  for (int r = 1; r <= kStoreRows; ++r) g->stone_store.row_countdown[r] = 100 + r;
+  g->stone_store.store[1][1] = 7;
+  g->stone_store.store[14][3] = 9;
+  g->stone_store.carried[1] = 11;
+  g->stone_store.carried[3] = 13;
+  g->stone_store.bonus_given[13] = true;
   g->winner_score[8][5] = 600;
   const std::string dump = StateDumpJson(*g);
   EXPECT_NE(dump.find("\"row_countdown\": [101, 102, 103, 104, 105, 106, 107, 108, 109, 110, "
@@ -86,8 +86,8 @@ TEST_F(StateDumpTest, OnlyLiveObjectsAndRunningTextsAreListed) {
 
 TEST_F(StateDumpTest, TextsBecomeEscapedUtf8) {
   g->winner_name[1][1].Assign("J\xC4GER");
-  g->entry_name.Assign("A\"B\\");
-  TextCall& call = g->text_calls[g->text_call_count++];
+  g->entry.entry_name.Assign("A\"B\\");
+  TextCall& call = g->text.text_calls[g->text.text_call_count++];
   call.x = 5;
   call.y = 6;
   call.font = 1;
@@ -100,16 +100,16 @@ TEST_F(StateDumpTest, TextsBecomeEscapedUtf8) {
 }
 
 TEST_F(StateDumpTest, LightsAndSoundsOfTheLastTickAreListedInOrder) {
-  g->light_count = 2;
-  g->light_x[1] = 10;
-  g->light_y[1] = 20;
-  g->light_strength[1] = 0.3;
-  g->light_x[2] = 30;
-  g->light_y[2] = 40;
-  g->light_strength[2] = 2;
-  g->started_sound_count = 2;
-  g->started_sounds[0] = {kSoundMaser3, -1200, -3500};
-  g->started_sounds[1] = {kSoundBallweg, 0, -1000};
+  g->lights.light_count = 2;
+  g->lights.light_x[1] = 10;
+  g->lights.light_y[1] = 20;
+  g->lights.light_strength[1] = 0.3;
+  g->lights.light_x[2] = 30;
+  g->lights.light_y[2] = 40;
+  g->lights.light_strength[2] = 2;
+  g->sounds.started_sound_count = 2;
+  g->sounds.started_sounds[0] = {kSoundMaser3, -1200, -3500};
+  g->sounds.started_sounds[1] = {kSoundBallweg, 0, -1000};
   const std::string dump = StateDumpJson(*g);
   EXPECT_NE(dump.find("\"lights\": [[10, 20, 0.29999999999999999], [30, 40, 2]],"),
             std::string::npos);

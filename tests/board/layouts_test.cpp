@@ -38,7 +38,7 @@ TEST(BoardLayout, EveryGameTypeHasItsCellsExtentsAndDropFields) {
     for (int s = 1; s <= kSlotCount; ++s) {
       if (!IsPlayfieldCell(*g, s)) continue;
       ++cells;
-      drops += o.variant[s] == 8;
+      drops += o.variant[s] == kFieldDrop;
       x_min = std::min<int>(x_min, o.x[s]);
       x_max = std::max<int>(x_max, o.x[s]);
       y_min = std::min<int>(y_min, o.y[s]);
@@ -89,7 +89,7 @@ TEST(BoardLayout, FieldColoursFollowThePiecesOfEachType) {
     SCOPED_TRACE(b.game_type);
     auto g = BoardOfType(b.game_type);
     for (int s = 105; s < g->slot_top; s += 2) {
-      if (g->obj.variant[s] == 8) continue;
+      if (g->obj.variant[s] == kFieldDrop) continue;
       EXPECT_EQ(g->obj.variant[s], ExpectedColour(b.game_type, g->obj.x[s], g->obj.y[s]))
           << "(" << g->obj.x[s] << ", " << g->obj.y[s] << ")";
     }

@@ -77,7 +77,7 @@ TEST(Neighbors, DropFieldsAreTheCellsWithNothingStraightAbove) {
     auto g = BoardOfType(type);
     for (int s = 1; s <= kSlotCount; ++s) {
       if (IsPlayfieldCell(*g, s)) {
-        EXPECT_EQ(g->obj.variant[s] == 8, g->obj.neighbor[s][4] == 0) << s;
+        EXPECT_EQ(g->obj.variant[s] == kFieldDrop, g->obj.neighbor[s][4] == 0) << s;
       }
     }
   }

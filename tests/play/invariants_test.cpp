@@ -34,17 +34,18 @@ TEST(Invariants, EachBrokenRuleIsReported) {
     const char* what;
     std::function<void(Game&)> damage;
   } cases[] = {
-      {"half-full store row", [](Game& g) { g.store[4][2] = 0; }},
-      {"half-full carried stack", [](Game& g) { g.carried[3] = 0; }},
-      {"stone in two places", [](Game& g) { g.carried[1] = g.store[4][1]; }},
+      {"half-full store row", [](Game& g) { g.stone_store.store[4][2] = 0; }},
+      {"half-full carried stack", [](Game& g) { g.stone_store.carried[3] = 0; }},
+      {"stone in two places",
+       [](Game& g) { g.stone_store.carried[1] = g.stone_store.store[4][1]; }},
       {"stone nowhere", [](Game& g) { g.obj.cell_stone[CellAt(g, 346, 498)] = 0; }},
       {"cell holds a dead slot",
        [](Game& g) { ClearSlot(g, g.obj.cell_stone[CellAt(g, 325, 486)]); }},
       {"cell holds a field", [](Game& g) { g.obj.cell_stone[CellAt(g, 346, 474)] = 105; }},
       {"one-sided neighbour", [](Game& g) { g.obj.neighbor[105][1] = 107; }},
-      {"slot number out of range", [](Game& g) { g.store[4][1] = 901; }},
-      {"too many lights", [](Game& g) { g.light_count = 51; }},
-      {"active row out of range", [](Game& g) { g.active_row = 0; }},
+      {"slot number out of range", [](Game& g) { g.stone_store.store[4][1] = 901; }},
+      {"too many lights", [](Game& g) { g.lights.light_count = 51; }},
+      {"active row out of range", [](Game& g) { g.stone_store.active_row = 0; }},
       {"floating text timer", [](Game& g) { g.floating_text[3].timer = 51; }},
   };
   for (const auto& c : cases) {

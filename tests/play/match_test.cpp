@@ -100,8 +100,7 @@ TEST(Matching, ExplosionsStartInFrameFourToSixAboveEverythingElse) {
   auto g = RectangleWith({{157, 498}, {178, 486}, {199, 498}}, 2);
   g->free_slot_cursor = kSlotCount;
   SettleStones(*g);
-  MatchStones(*g);
-  ExplodeStones(*g);
+  ExplodeStones(*g, MatchStones(*g));
   int explosions = 0;
   for (int s = 1; s <= kSlotCount; ++s) {
     if (!g->obj.alive[s] || g->obj.kind[s] != kKindExplosion) continue;

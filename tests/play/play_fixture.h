@@ -20,17 +20,17 @@ namespace klumpix::testing {
 inline std::unique_ptr<Game> QuietGame() {
   auto g = NewGame();
   g->tick_count = 11;
-  g->sound_on = true;
-  g->sound_volume = 35000;
-  g->light_level = 25000;
+  g->settings.sound_on = true;
+  g->settings.sound_volume = 35000;
+  g->settings.light_level = 25000;
   g->screen_mode = kModePlay;
   return g;
 }
 
 inline void ParkPointer(Game& g) {
-  g.mouse_x = 700;
-  g.mouse_y = 450;
-  g.left_button_down = false;
+  g.mouse.mouse_x = 700;
+  g.mouse.mouse_y = 450;
+  g.mouse.left_button_down = false;
 }
 
 // A board of one of the eight game types with START pressed.
@@ -82,19 +82,20 @@ inline void Carry(Game& g, std::int16_t top, std::int16_t middle, std::int16_t b
   const std::int16_t colours[4] = {0, top, middle, bottom};
   g.free_slot_cursor = kSlotCount;
   for (int k = 1; k <= 3; ++k) {
-    g.carried[k] = SpawnStone(g, static_cast<std::int16_t>(g.mouse_x),
-                              static_cast<std::int16_t>(g.mouse_y), colours[k]);
-    g.obj.depth[g.carried[k]] = 95;
+    g.stone_store.carried[k] = SpawnStone(g, static_cast<std::int16_t>(g.mouse.mouse_x),
+                                          static_cast<std::int16_t>(g.mouse.mouse_y), colours[k]);
+    g.obj.depth[g.stone_store.carried[k]] = 95;
   }
 }
 
 inline void FillStoreRow(Game& g, int row) {
   g.free_slot_cursor = kSlotCount;
   for (int k = 1; k <= 3; ++k) {
-    g.store[row][k] = SpawnStone(g, static_cast<std::int16_t>(30 * row + 120),
-                                 static_cast<std::int16_t>(26 * k + 80), static_cast<std::int16_t>(k));
+    g.stone_store.store[row][k] =
+        SpawnStone(g, static_cast<std::int16_t>(30 * row + 120),
+                   static_cast<std::int16_t>(26 * k + 80), static_cast<std::int16_t>(k));
   }
-  g.row_countdown[row] = 0;
+  g.stone_store.row_countdown[row] = 0;
 }
 
 inline void Tick(Game& g, int ticks = 1) {
@@ -104,22 +105,23 @@ inline void Tick(Game& g, int ticks = 1) {
 
 inline int StartsOf(const Game& g, SoundId id) {
   int n = 0;
-  for (int i = 0; i < g.started_sound_count; ++i) n += g.started_sounds[i].sound == id;
+  for (int i = 0; i < g.sounds.started_sound_count; ++i)
+    n += g.sounds.started_sounds[i].sound == id;
   return n;
 }
 
 // Whether the last tick wrote `text` at (x, y) in `font`.
 inline bool Wrote(const Game& g, int x, int y, int font, const char* text) {
-  for (int i = 0; i < g.text_call_count; ++i) {
-    const TextCall& t = g.text_calls[i];
+  for (int i = 0; i < g.text.text_call_count; ++i) {
+    const TextCall& t = g.text.text_calls[i];
     if (t.x == x && t.y == y && t.font == font && std::strcmp(t.text.c_str(), text) == 0) return true;
   }
   return false;
 }
 
 inline bool WroteAnywhere(const Game& g, const char* text) {
-  for (int i = 0; i < g.text_call_count; ++i) {
-    if (std::strcmp(g.text_calls[i].text.c_str(), text) == 0) return true;
+  for (int i = 0; i < g.text.text_call_count; ++i) {
+    if (std::strcmp(g.text.text_calls[i].text.c_str(), text) == 0) return true;
   }
   return false;
 }

@@ -16,25 +16,26 @@ using testing::Tick;
 
 int LightsOfStrength(const Game& g, double s) {
   int n = 0;
-  for (int i = 1; i <= g.light_count; ++i) n += g.light_strength[i] == s;
+  for (int i = 1; i <= g.lights.light_count; ++i) n += g.lights.light_strength[i] == s;
   return n;
 }
 
 void DropOnTop(Game& g, int column_cells) {
   const std::int16_t top = ColumnCell(column_cells);
-  g.mouse_x = g.obj.x[top];
-  g.mouse_y = g.obj.y[top];
-  g.left_button_down = true;
+  g.mouse.mouse_x = g.obj.x[top];
+  g.mouse.mouse_y = g.obj.y[top];
+  g.mouse.left_button_down = true;
   Tick(g);
-  g.left_button_down = false;
+  g.mouse.left_button_down = false;
 }
 
 TEST(StoneMotion, ThreeStonesDroppedInAColumnOfSevenReachTheBottomInFourTicks) {
   auto g = ColumnGame(7);
-  g->mouse_x = 300;
-  g->mouse_y = 354;
+  g->mouse.mouse_x = 300;
+  g->mouse.mouse_y = 354;
   Carry(*g, 1, 2, 3);
-  const std::int32_t top = g->carried[1], middle = g->carried[2], bottom = g->carried[3];
+  const std::int32_t top = g->stone_store.carried[1], middle = g->stone_store.carried[2],
+                     bottom = g->stone_store.carried[3];
   DropOnTop(*g, 7);
   EXPECT_EQ(g->obj.cell_stone[ColumnCell(7)], top);
   EXPECT_EQ(g->obj.cell_stone[ColumnCell(5)], bottom);

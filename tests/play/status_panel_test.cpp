@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "play_fixture.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {
@@ -36,8 +36,8 @@ TEST(StatusPanel, ScoreIsPaddedToSevenCharactersAndDroppedFromEightDigits) {
   }
   g->score = 10000000;
   RunPlayScreen(*g);
-  for (int i = 0; i < g->text_call_count; ++i) {
-    EXPECT_FALSE(g->text_calls[i].x == 700 && g->text_calls[i].y == 320);
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    EXPECT_FALSE(g->text.text_calls[i].x == 700 && g->text.text_calls[i].y == 320);
   }
 }
 
@@ -60,10 +60,10 @@ TEST(StatusPanel, ThePlaceLineNamesTheBestPlaceTheScoreBeats) {
 
 TEST(StatusPanel, CountersAndStoreNumbersStandWhereThePlayerLooks) {
   auto g = IdleBoard();
-  g->row_countdown[1] = 7;
-  g->row_countdown[2] = 42;
-  g->row_countdown[3] = 130;
-  g->row_countdown[4] = 1000;
+  g->stone_store.row_countdown[1] = 7;
+  g->stone_store.row_countdown[2] = 42;
+  g->stone_store.row_countdown[3] = 130;
+  g->stone_store.row_countdown[4] = 1000;
   g->stones_placed = 12;
   g->explosion_count = 2;
   testing::PutStone(*g, testing::CellAt(*g, 346, 498), 1);

@@ -17,28 +17,16 @@
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
-#include "soak_hand.h"
+#include "support/restless_hand.h"
 #include "support/temp_dir.h"
 #include "tick/tick.h"
 
 namespace klumpix {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 std::int64_t SoakTicks() {
   if (const char* env = std::getenv("SOAK_TICKS")) return std::atoll(env);
-  return kSanitized ? 20000 : 100000;
+  return testing::kSanitized ? 20000 : 100000;
 }
 
 // What the hand got done, so a soak that only wandered shows up.
@@ -91,7 +79,8 @@ class Soak {
   };
 
   static Snapshot Take(const Game& g) {
-    return {g.game_running, g.game_over, g.carried[1] != 0, g.screen_mode, g.stones_placed};
+    return {g.game_running, g.game_over, g.stone_store.carried[1] != 0, g.screen_mode,
+            g.stones_placed};
   }
 
   static void Count(const Snapshot& before, const Game& g, SoakCounts& counts) {
@@ -99,7 +88,7 @@ class Soak {
       ++counts.starts;
       counts.type_seen[g.game_type] = true;
     }
-    if (!before.carrying && g.carried[1] != 0) ++counts.rows_taken;
+    if (!before.carrying && g.stone_store.carried[1] != 0) ++counts.rows_taken;
     if (g.stones_placed > before.stones) counts.stones_placed += g.stones_placed - before.stones;
     if (g.game_over && !before.over) ++counts.games_over;
     if (g.screen_mode == kModeNameEntry && before.mode != kModeNameEntry) ++counts.name_entries;
@@ -120,7 +109,7 @@ class Soak {
   const PictureSet* pictures_;
   std::uint64_t seed_;
   std::unique_ptr<Game> g_;
-  testing::SoakHand hand_;
+  testing::RestlessHand hand_;
   int runs_ = 0;
 };
 

@@ -8,7 +8,7 @@
 #include "screens/menu_bar.h"
 #include "screens/name_entry.h"
 #include "screens/screen_fixture.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {
@@ -17,8 +17,9 @@ using namespace testing;
 
 // Where every stone stands and how far every countdown has run.
 std::vector<int> PlaySnapshot(const Game& g) {
-  std::vector<int> snapshot{g.score, g.active_row, g.countdown_start, g.countdown_start_timer};
-  for (int r = 1; r <= kStoreRows; ++r) snapshot.push_back(g.row_countdown[r]);
+  std::vector<int> snapshot{g.score, g.stone_store.active_row, g.stone_store.countdown_start,
+                            g.stone_store.countdown_start_timer};
+  for (int r = 1; r <= kStoreRows; ++r) snapshot.push_back(g.stone_store.row_countdown[r]);
   for (int s = 1; s <= kSlotCount; ++s) {
     if (g.obj.alive[s] == 0) continue;
     snapshot.insert(snapshot.end(), {s, g.obj.kind[s], g.obj.x[s], g.obj.y[s]});
@@ -38,17 +39,18 @@ TEST(HelpScreen, FreezesARunningGameUntilSpiel) {
   const TempDir folder;
   auto g = StartedProgram(folder);
   PressButton(*g, kStart[0], kStart[1]);
-  for (int i = 0; i < 400 && g->store[1][1] == 0; ++i) Tick(*g);
-  ASSERT_GT(g->store[1][1], 0) << "the store fills its first row";
+  for (int i = 0; i < 400 && g->stone_store.store[1][1] == 0; ++i) Tick(*g);
+  ASSERT_GT(g->stone_store.store[1][1], 0) << "the store fills its first row";
   PressButton(*g, 150, 130);  // take row 1
-  ASSERT_GT(g->carried[1], 0);
+  ASSERT_GT(g->stone_store.carried[1], 0);
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (g->obj.alive[s] != 0 && g->obj.tag[s] == 1 && g->obj.variant[s] == 8) {
+    if (g->obj.alive[s] != 0 && g->obj.tag[s] == kTagPlayfieldCell &&
+        g->obj.variant[s] == kFieldDrop) {
       PressButton(*g, g->obj.x[s], g->obj.y[s]);  // set the stones down
       break;
     }
   }
-  ASSERT_EQ(g->carried[1], 0);
+  ASSERT_EQ(g->stone_store.carried[1], 0);
 
   PressButton(*g, kHilfe[0], kHilfe[1]);
   ASSERT_EQ(g->screen_mode, kModeHelp);
@@ -68,18 +70,18 @@ TEST(HelpScreen, WritesThePageLineByLine) {
   auto g = NewGame();
   ClearTextLayer(*g);
   RunHelpScreen(*g);
-  ASSERT_EQ(g->text_call_count, 49);
-  EXPECT_EQ(g->light_count, 4);
-  const TextCall& title = g->text_calls[0];
+  ASSERT_EQ(g->text.text_call_count, 49);
+  EXPECT_EQ(g->lights.light_count, 4);
+  const TextCall& title = g->text.text_calls[0];
   EXPECT_STREQ(title.text.c_str(), "HILFE");
   EXPECT_EQ(title.x, 480);
   EXPECT_EQ(title.y, 60);
   EXPECT_EQ(title.font, 2);
-  EXPECT_STREQ(g->text_calls[1].text.c_str(), "DIE KN\xD6PFE:");
-  EXPECT_EQ(g->text_calls[1].y, 60);
+  EXPECT_STREQ(g->text.text_calls[1].text.c_str(), "DIE KN\xD6PFE:");
+  EXPECT_EQ(g->text.text_calls[1].y, 60);
 
-  for (int i = 1; i < g->text_call_count; ++i) {
-    const TextCall& line = g->text_calls[i];
+  for (int i = 1; i < g->text.text_call_count; ++i) {
+    const TextCall& line = g->text.text_calls[i];
     EXPECT_EQ(line.x, 90);
     EXPECT_EQ(line.y, 50 + 10 * i) << "one line every 10 pixels";
     const bool heading = line.y == 60 || line.y == 200 || line.y == 240 || line.y == 280;
@@ -104,10 +106,10 @@ TEST(InfoScreen, NamesInTheBrightFontDescriptionsAfterABlankAndComma) {
   auto g = NewGame();
   ClearTextLayer(*g);
   RunInfoScreen(*g);
-  ASSERT_EQ(g->text_call_count, 18);
-  EXPECT_EQ(g->light_count, 4);
-  for (int i = 0; i < g->text_call_count; ++i) {
-    const TextCall& line = g->text_calls[i];
+  ASSERT_EQ(g->text.text_call_count, 18);
+  EXPECT_EQ(g->lights.light_count, 4);
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    const TextCall& line = g->text.text_calls[i];
     EXPECT_EQ(line.x, 90);
     EXPECT_EQ(line.alpha, 0);
     const char* text = line.text.c_str();
@@ -133,16 +135,16 @@ TEST(ScreenTexts, LargeFontsHaveAGlyphForEveryCharacterButTheBlank) {
   auto g = NewGame();
   g->game_type = 3;
   g->score = 123456;
-  g->winners_write_failed = true;
+  g->entry.winners_write_failed = true;
   g->confirm_open = true;
-  g->obj.tag[19] = 1;
+  g->obj.tag[kSlotConfirmPanel] = kConfirmBoxNumber;
   ClearTextLayer(*g);
   RunInfoScreen(*g);
   RunNameEntry(*g);
   RunMenuBar(*g);
   int checked = 0;
-  for (int i = 0; i < g->text_call_count; ++i) {
-    const TextCall& call = g->text_calls[i];
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    const TextCall& call = g->text.text_calls[i];
     if (call.font != 2 && call.font != 3 && call.font != 4) continue;
     ++checked;
     for (const char* c = call.text.c_str(); *c != '\0'; ++c) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/screen_fixture.h"
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {
@@ -19,14 +19,14 @@ std::string SoundValueShown(const Game& g) {
 TEST(MenuBarButtons, HeldSoundRaisesTheVolumeAndItsLabelFollowsOneTickLate) {
   const TempDir folder;
   auto g = StartedProgram(folder);
-  ASSERT_EQ(g->sound_volume, 35000);
+  ASSERT_EQ(g->settings.sound_volume, 35000);
   DXDraw1MouseMove(*g, kSound[0], kSound[1]);
   DXDraw1MouseDown(*g, MouseButton::kLeft, false);
   Tick(*g);
-  EXPECT_EQ(g->sound_volume, 35100);
+  EXPECT_EQ(g->settings.sound_volume, 35100);
   EXPECT_EQ(SoundValueShown(*g), "35000");
   Tick(*g, 29);
-  EXPECT_EQ(g->sound_volume, 38000);
+  EXPECT_EQ(g->settings.sound_volume, 38000);
   EXPECT_EQ(SoundValueShown(*g), "37900");
   DXDraw1MouseUp(*g, MouseButton::kLeft);
   Tick(*g);
@@ -69,8 +69,8 @@ TEST(TypeMenu, ThePointerOnTheBorderBetweenTwoEntriesSelectsNothing) {
   auto g = StartedProgram(folder);
   DXDraw1MouseMove(*g, 700, 85);
   Tick(*g);
-  for (int i = 0; i < g->text_call_count; ++i) {
-    const TextCall& t = g->text_calls[i];
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    const TextCall& t = g->text.text_calls[i];
     EXPECT_FALSE(t.font == 1 && t.x >= 646 && t.y >= 75 && t.y <= 145) << t.text.c_str();
   }
   ClickAt(*g, 700, 85);
@@ -82,10 +82,10 @@ TEST(TypeMenu, ThePointerOnTheBorderBetweenTwoEntriesSelectsNothing) {
   ASSERT_NE(lit, nullptr);
   EXPECT_EQ(lit->font, 6);
   int lit_count = 0;
-  for (int i = 0; i < g->text_call_count; ++i) {
-    if (g->text_calls[i].x == 646 && g->text_calls[i].y == 85) {
+  for (int i = 0; i < g->text.text_call_count; ++i) {
+    if (g->text.text_calls[i].x == 646 && g->text.text_calls[i].y == 85) {
       ++lit_count;
-      EXPECT_EQ(g->text_calls[i].font, lit_count == 1 ? 6 : 1);
+      EXPECT_EQ(g->text.text_calls[i].font, lit_count == 1 ? 6 : 1);
     }
   }
   EXPECT_EQ(lit_count, 2) << "the entry under the pointer is written again, lit";

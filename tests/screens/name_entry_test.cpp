@@ -52,7 +52,7 @@ class NameEntry : public ::testing::Test {
 TEST_F(NameEntry, ANewScoreGoesBelowEqualOnesAndTheLastDropsOut) {
   FinishGameWith(*g, 700);
   ASSERT_EQ(g->screen_mode, kModeNameEntry);
-  EXPECT_EQ(g->winner_place, 4);
+  EXPECT_EQ(g->entry.winner_place, 4);
   const std::int32_t expected[] = {900, 700, 700, 700, 500};
   for (int p = 1; p <= kPlaces; ++p) EXPECT_EQ(g->winner_score[3][p], expected[p - 1]) << p;
   EXPECT_TRUE(g->winner_name[3][3] == "C");
@@ -73,7 +73,7 @@ TEST_F(NameEntry, AScoreEqualToTheFifthPlaceWinsNothing) {
 
 TEST_F(NameEntry, FirstPlaceIsAnnouncedLarge) {
   FinishGameWith(*g, 1000);
-  ASSERT_EQ(g->winner_place, 1);
+  ASSERT_EQ(g->entry.winner_place, 1);
   const TextCall* heading = TextAt(*g, 80, 60);
   ASSERT_NE(heading, nullptr);
   EXPECT_STREQ(heading->text.c_str(), "HIGHSCORE - NEUER 1. PLATZ !");
@@ -88,7 +88,7 @@ TEST_F(NameEntry, FirstPlaceIsAnnouncedLarge) {
 
 TEST_F(NameEntry, LowerPlacesAreCongratulated) {
   FinishGameWith(*g, 800);
-  ASSERT_EQ(g->winner_place, 2);
+  ASSERT_EQ(g->entry.winner_place, 2);
   EXPECT_STREQ(TextAt(*g, 80, 60)->text.c_str(), "HIGHSCORE - NEUER 2. PLATZ !");
   EXPECT_STREQ(TextAt(*g, 80, 100)->text.c_str(), "GRATULIERE, SIE D\xDCRFEN SICH F\xDCR");
   EXPECT_STREQ(TextAt(*g, 80, 120)->text.c_str(), "DEN 2. PLATZ EINTRAGEN !");
@@ -102,7 +102,7 @@ TEST_F(NameEntry, LettersAreClickedNeuStartsAgainEnterSaves) {
   ClickLetter(*g, 'A');
   ClickLetter(*g, 'B');
   ClickLetter(*g, 'C');
-  EXPECT_TRUE(g->entry_name == "ABC");
+  EXPECT_TRUE(g->entry.entry_name == "ABC");
   EXPECT_NE(FindText(*g, "NAME: AB"), nullptr) << "the name line comes before the letter row";
   Tick(*g);
   const TextCall* underline = FindText(*g, "      _______");
@@ -115,9 +115,9 @@ TEST_F(NameEntry, LettersAreClickedNeuStartsAgainEnterSaves) {
   EXPECT_EQ(underline->x, name->x);
 
   PressButton(*g, kNeu[0], kNeu[1]);
-  EXPECT_EQ(g->entry_name_length, 0);
+  EXPECT_EQ(g->entry.entry_name_length, 0);
   ClickLetter(*g, 'Z');
-  EXPECT_TRUE(g->entry_name == "Z");
+  EXPECT_TRUE(g->entry.entry_name == "Z");
   EXPECT_EQ(TextAt(*g, 580, 360)->alpha, 128) << "Z glows under the pointer";
   EXPECT_EQ(TextAt(*g, 560, 360)->alpha, 0);
 
@@ -147,20 +147,20 @@ TEST_F(NameEntry, EnterWithNothingTypedStoresADash) {
 TEST_F(NameEntry, NamesStopAtSevenLettersButLettersStillGlow) {
   FinishGameWith(*g, 700);
   for (char c : std::string("KLUMPIXE")) ClickLetter(*g, c);
-  EXPECT_TRUE(g->entry_name == "KLUMPIX");
-  EXPECT_EQ(g->entry_name_length, 7);
+  EXPECT_TRUE(g->entry.entry_name == "KLUMPIX");
+  EXPECT_EQ(g->entry.entry_name_length, 7);
   EXPECT_EQ(TextAt(*g, 80 + 20 * ('E' - 'A'), 360)->alpha, 128);
 }
 
 TEST_F(NameEntry, LetterHitBoxesAreStrictAndShiftedByOneAdvance) {
   FinishGameWith(*g, 700);
   ClickAt(*g, 115, 370);
-  EXPECT_EQ(g->entry_name_length, 0);
+  EXPECT_EQ(g->entry.entry_name_length, 0);
   for (int k = 0; k < 26; ++k) EXPECT_EQ(TextAt(*g, 80 + 20 * k, 360)->alpha, 0) << k;
   ClickAt(*g, 114, 370);
   ClickAt(*g, 116, 370);
   ClickAt(*g, 116, 380);
-  EXPECT_TRUE(g->entry_name == "AB");
+  EXPECT_TRUE(g->entry.entry_name == "AB");
 }
 
 TEST_F(NameEntry, StartAbandonsTheEntryAndKeepsTheDashInMemory) {
@@ -184,8 +184,8 @@ TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   DXDraw1MouseDown(*g, MouseButton::kLeft, false);
   Tick(*g);
   EXPECT_EQ(g->screen_mode, kModeNameEntry);
-  EXPECT_TRUE(g->winners_write_failed);
-  EXPECT_FALSE(g->left_button_down) << "a held ENTER does not retry every tick";
+  EXPECT_TRUE(g->entry.winners_write_failed);
+  EXPECT_FALSE(g->mouse.left_button_down) << "a held ENTER does not retry every tick";
   EXPECT_TRUE(g->winner_name[3][4] == "O") << "the table in memory has the name";
   Tick(*g);
   ASSERT_NE(FindText(*g, "FEHLER: SIEGERLISTE NICHT GESPEICHERT !"), nullptr);
@@ -195,7 +195,7 @@ TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   DXDraw1MouseUp(*g, MouseButton::kLeft);
   PressButton(*g, kEnter[0], kEnter[1]);
   EXPECT_EQ(g->screen_mode, kModePlay);
-  EXPECT_FALSE(g->winners_write_failed);
+  EXPECT_FALSE(g->entry.winners_write_failed);
   EXPECT_TRUE(FileExists(g->winners_path));
 }
 

@@ -64,16 +64,16 @@ constexpr int kEnter[2] = {52, 398};
 
 // The WriteText call of the last tick with exactly this text, or null.
 inline const TextCall* FindText(const Game& g, const char* text) {
-  for (int i = 0; i < g.text_call_count; ++i) {
-    if (g.text_calls[i].text == text) return &g.text_calls[i];
+  for (int i = 0; i < g.text.text_call_count; ++i) {
+    if (g.text.text_calls[i].text == text) return &g.text.text_calls[i];
   }
   return nullptr;
 }
 
 // The WriteText call of the last tick at (x, y), or null.
 inline const TextCall* TextAt(const Game& g, int x, int y) {
-  for (int i = 0; i < g.text_call_count; ++i) {
-    if (g.text_calls[i].x == x && g.text_calls[i].y == y) return &g.text_calls[i];
+  for (int i = 0; i < g.text.text_call_count; ++i) {
+    if (g.text.text_calls[i].x == x && g.text.text_calls[i].y == y) return &g.text.text_calls[i];
   }
   return nullptr;
 }

@@ -11,16 +11,16 @@ namespace {
 
 TEST(MouseHandlers, CtrlLeftTogglesSoundWithoutPressingButClickStillCounts) {
   auto g = testing::NewGame();
-  g->sound_on = true;
+  g->settings.sound_on = true;
   DXDraw1MouseDown(*g, MouseButton::kLeft, true);
-  EXPECT_FALSE(g->sound_on);
-  EXPECT_FALSE(g->left_button_down);
+  EXPECT_FALSE(g->settings.sound_on);
+  EXPECT_FALSE(g->mouse.left_button_down);
   DXDraw1Click(*g);
   DXDraw1MouseUp(*g, MouseButton::kLeft);
-  EXPECT_TRUE(g->clicked);
+  EXPECT_TRUE(g->mouse.clicked);
   DXDraw1MouseDown(*g, MouseButton::kRight, true);  // right with Ctrl: nothing
-  EXPECT_FALSE(g->right_button_down);
-  EXPECT_FALSE(g->sound_on);
+  EXPECT_FALSE(g->mouse.right_button_down);
+  EXPECT_FALSE(g->settings.sound_on);
 }
 
 TEST(MouseHandlers, ButtonsAreHeldUntilReleasedAndMiddleIsIgnored) {
@@ -28,21 +28,21 @@ TEST(MouseHandlers, ButtonsAreHeldUntilReleasedAndMiddleIsIgnored) {
   DXDraw1MouseDown(*g, MouseButton::kLeft, false);
   DXDraw1MouseDown(*g, MouseButton::kRight, false);
   DXDraw1MouseDown(*g, MouseButton::kMiddle, false);
-  EXPECT_TRUE(g->left_button_down);
-  EXPECT_TRUE(g->right_button_down);
+  EXPECT_TRUE(g->mouse.left_button_down);
+  EXPECT_TRUE(g->mouse.right_button_down);
   SettlePresses(*g);  // a tick has seen both presses
   DXDraw1MouseUp(*g, MouseButton::kLeft);
-  EXPECT_FALSE(g->left_button_down);
-  EXPECT_TRUE(g->right_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
+  EXPECT_TRUE(g->mouse.right_button_down);
   // A quick press released before any tick: held until that tick has run.
   DXDraw1MouseDown(*g, MouseButton::kLeft, false);
   DXDraw1MouseUp(*g, MouseButton::kLeft);
-  EXPECT_TRUE(g->left_button_down);
+  EXPECT_TRUE(g->mouse.left_button_down);
   SettlePresses(*g);
-  EXPECT_FALSE(g->left_button_down);
+  EXPECT_FALSE(g->mouse.left_button_down);
   DXDraw1MouseMove(*g, 123, 456);
-  EXPECT_EQ(g->mouse_x, 123);
-  EXPECT_EQ(g->mouse_y, 456);
+  EXPECT_EQ(g->mouse.mouse_x, 123);
+  EXPECT_EQ(g->mouse.mouse_y, 456);
 }
 
 struct Call {
@@ -62,6 +62,13 @@ class RecordingSink : public SoundSink {
       if (c.what == 's') out.push_back(c);
     return out;
   }
+  // The volume last set for `id`; 1, above full volume, if none was.
+  std::int32_t VolumeOf(SoundId id) const {
+    std::int32_t volume = 1;
+    for (const Call& c : calls)
+      if (c.what == 'v' && c.id == id) volume = c.value;
+    return volume;
+  }
   std::vector<Call> calls;
 };
 
@@ -74,7 +81,7 @@ TEST(Sounds, PanRunsFromMinusToPlusTwoThousand) {
 
 TEST(Sounds, RequestsAreCollectedAndTheLastPanWins) {
   auto g = testing::NewGame();
-  g->sound_volume = 35000;
+  g->settings.sound_volume = 35000;
   RequestSound(*g, kSoundExplosion1, 100);
   RequestSound(*g, kSoundExplosion1, 700);
   RequestSound(*g, kSoundMaser3, 400);
@@ -84,45 +91,39 @@ TEST(Sounds, RequestsAreCollectedAndTheLastPanWins) {
   ASSERT_EQ(starts.size(), 2u);
   EXPECT_EQ(starts[0].id, kSoundMaser3);
   EXPECT_EQ(starts[1].id, kSoundExplosion1);
-  ASSERT_EQ(g->started_sound_count, 2);
-  EXPECT_EQ(g->started_sounds[1].pan, SoundPan(*g, 700));
-  EXPECT_EQ(g->started_sounds[1].volume, -2000);
+  ASSERT_EQ(g->sounds.started_sound_count, 2);
+  EXPECT_EQ(g->sounds.started_sounds[1].pan, SoundPan(*g, 700));
+  EXPECT_EQ(g->sounds.started_sounds[1].volume, -2000);
 }
 
 TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
   auto g = testing::NewGame();
-  g->sound_volume = 50000;
+  g->settings.sound_volume = 50000;
   RequestSound(*g, kSoundBallweg, 100);
   RequestSound(*g, kSoundErschein1, 100);
   RecordingSink sink;
   PlaySounds(*g, sink);
-  for (const Call& c : sink.calls) {
-    if (c.what == 'v' && c.id == kSoundBallweg) {
-      EXPECT_EQ(c.value, 500);  // the device clamps
-    }
-    if (c.what == 'v' && c.id == kSoundMaser3) {
-      EXPECT_EQ(c.value, -2000);
-    }
-  }
-  for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].volume, 0);
-  g->sound_volume = 10000;
+  EXPECT_EQ(sink.VolumeOf(kSoundBallweg), 500);  // the device clamps
+  EXPECT_EQ(sink.VolumeOf(kSoundMaser3), -2000);
+  ASSERT_EQ(g->sounds.started_sound_count, 2);
+  for (int i = 0; i < g->sounds.started_sound_count; ++i)
+    EXPECT_EQ(g->sounds.started_sounds[i].volume, 0);
+  g->settings.sound_volume = 10000;
   sink.calls.clear();
   PlaySounds(*g, sink);
-  for (const Call& c : sink.calls) {
-    if (c.what == 'v' && c.id == kSoundPloing2) {
-      EXPECT_EQ(c.value, -4000);
-    }
-  }
+  EXPECT_EQ(sink.VolumeOf(kSoundPloing2), -4000);
 }
 
 TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
   auto g = testing::NewGame();
-  g->sound_volume = 35000;
+  g->settings.sound_volume = 35000;
   RequestSound(*g, kSoundPloing2, 10);
   RequestSound(*g, kSoundBallweg, 10);
   RecordingSink sink;
   PlaySounds(*g, sink);
-  for (int i = 0; i < g->started_sound_count; ++i) EXPECT_EQ(g->started_sounds[i].pan, 0);
+  ASSERT_EQ(g->sounds.started_sound_count, 2);
+  for (int i = 0; i < g->sounds.started_sound_count; ++i)
+    EXPECT_EQ(g->sounds.started_sounds[i].pan, 0);
   int pans = 0;
   for (const Call& c : sink.calls) {
     pans += c.what == 'p';

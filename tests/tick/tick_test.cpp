@@ -61,19 +61,22 @@ TEST_F(TickTest, StartUpTickBuildsTheVBoardAndDrawsIt) {
   EXPECT_EQ(g_->screen_mode, kModePlay);
   EXPECT_EQ(g_->game_type, 3);
   EXPECT_EQ(g_->slot_top, 402);
-  EXPECT_EQ(g_->mouse_x, 400);  // start-up puts the pointer in the middle
+  EXPECT_EQ(g_->mouse.mouse_x, 400);  // start-up puts the pointer in the middle
   EXPECT_FALSE(g_->game_running);
   EXPECT_FALSE(ScreenIsBlack());
-  EXPECT_EQ(g_->light_count, 4);  // the play screen's four steady lights
+  EXPECT_EQ(g_->lights.light_count, 4);  // the play screen's four steady lights
   EXPECT_GT(g_->text.text_cell_count, 0);
 }
 
 TEST_F(TickTest, AClickIsSeenByExactlyOneTick) {
   for (int t = 0; t <= 10; ++t) Tick();
+  g_->screen_mode = kModeNameEntry;
+  DXDraw1MouseMove(*g_, 105, 370);  // the letter A
   DXDraw1Click(*g_);
   DXDraw1Click(*g_);  // two clicks between ticks count as one
   Tick();
-  EXPECT_FALSE(g_->clicked);
+  Tick();
+  EXPECT_STREQ(g_->entry.entry_name.c_str(), "A");
 }
 
 TEST_F(TickTest, QuitStillDrawsAndSoundsTheLastTick) {
@@ -86,8 +89,11 @@ TEST_F(TickTest, QuitStillDrawsAndSoundsTheLastTick) {
   DXDraw1MouseMove(*g_, 323, 348);  // JA
   Tick();
   DXDraw1MouseDown(*g_, MouseButton::kLeft, false);
+  RequestSound(*g_, kSoundTusch, 323);
   Tick();
   EXPECT_TRUE(g_->quit_requested);
+  ASSERT_EQ(g_->sounds.started_sound_count, 1);
+  EXPECT_EQ(g_->sounds.started_sounds[0].sound, kSoundTusch);
   EXPECT_FALSE(g_->timer_enabled);
   EXPECT_FALSE(ScreenIsBlack());
   EXPECT_EQ(g_->tick_count, 14);

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "shell/assets.h"
 #include "support/game_fixture.h"
+#include "text/text_layer.h"
 
 namespace klumpix {
 namespace {
@@ -49,10 +51,11 @@ TEST(DepthSort, AscendingAndEqualKeysInTheOrderTheSelectionSortLeaves) {
   // when 80 is found, so the three equal 90s do not stay in slot order.
   const int depths[] = {90, 85, 90, 80, 90};
   for (int i = 0; i < 5; ++i) Place(*g, i + 1, 4, 1, 200, 200, depths[i]);
-  BuildDrawList(*g);
-  ASSERT_EQ(g->draw_list_count, 5);
+  DrawList list;
+  BuildDrawList(*g, list);
+  ASSERT_EQ(list.count, 5);
   const int expected_slots[] = {4, 2, 3, 1, 5};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(g->draw_list_slot[i + 1], expected_slots[i]) << i;
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(list.slot[i + 1], expected_slots[i]) << i;
 }
 
 TEST(DepthSort, SkipsDeadAndHorizontallyOffscreenObjects) {
@@ -62,10 +65,11 @@ TEST(DepthSort, SkipsDeadAndHorizontallyOffscreenObjects) {
   Place(*g, 3, 4, 1, 814, 200, 90);  // x - half_width = 800: still listed
   Place(*g, 4, 4, 1, 200, -500, 90); // vertical tests come later
   g->obj.alive[1] = 0;
-  BuildDrawList(*g);
-  ASSERT_EQ(g->draw_list_count, 2);
-  EXPECT_EQ(g->draw_list_slot[1], 3);
-  EXPECT_EQ(g->draw_list_slot[2], 4);
+  DrawList list;
+  BuildDrawList(*g, list);
+  ASSERT_EQ(list.count, 2);
+  EXPECT_EQ(list.slot[1], 3);
+  EXPECT_EQ(list.slot[2], 4);
 }
 
 TEST(Shake, OnePixelLeftForOneTickAfterACalmTick) {
@@ -111,6 +115,12 @@ class DrawSceneTest : public ::testing::Test {
     for (std::uint16_t px : g_->screen.pixels) n += px == colour;
     return n;
   }
+  std::vector<int> PixelsOf(std::uint16_t colour) const {
+    std::vector<int> at;
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
+      if (g_->screen.pixels[i] == colour) at.push_back(i);
+    return at;
+  }
   std::unique_ptr<Game> g_;
   Picture stones_;
 };
@@ -133,12 +143,24 @@ TEST_F(DrawSceneTest, PartlyOffscreenObjectsAreClippedAtTheOtherEdges) {
 }
 
 TEST_F(DrawSceneTest, ShakeMovesObjectsButNotText) {
+  Picture font;  // a stand-in small font: every glyph a solid red square
+  font.width = 70;
+  font.height = 42;
+  font.key = kKeyMagenta;
+  font.pixels.assign(70 * 42, 0xF800);
+  g_->pictures[kPicFont1] = &font;
   Place(*g_, 1, 4, 3, 100, 100, 85);
+  WriteText(*g_, 300, 300, kFontGreen, 0, "AB");
+  DrawScene(*g_);
+  const std::vector<int> calm_text = PixelsOf(0xF800);
+  ASSERT_FALSE(calm_text.empty());
+  FillSurface(g_->screen, 0);
   g_->shake = 2;
   UpdateShake(*g_);
   DrawScene(*g_);
   EXPECT_EQ(g_->screen.pixels[88 * kScreenWidth + 86], 0x07E0);  // left edge at 87 - 1
   EXPECT_EQ(g_->screen.pixels[88 * kScreenWidth + 113], 0);      // right edge moved in
+  EXPECT_EQ(PixelsOf(0xF800), calm_text);
 }
 
 }  // namespace

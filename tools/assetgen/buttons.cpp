@@ -62,13 +62,13 @@ Sheet PaintButtons() {
       {62, 70, 88},   // steel: SPIEL, HILFE, INFO, JA, NEIN
       {110, 80, 40},  // bronze: SOUND, LICHT
   };
-  Canvas c(kW, 144 * 6);
+  Canvas c = CanvasFor(klumpix::kPicButtons);
   for (int v = 0; v < 6; ++v) {
     DrawButton(c, 144 * v, kFaces[v], Look::kNormal);
     DrawButton(c, 144 * v + 48, kFaces[v], Look::kHover);
     DrawButton(c, 144 * v + 96, kFaces[v], Look::kPressed);
   }
-  return {"layouts/knoepfe2.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.5f, {40, 44, 52})};
+  return SheetFor(klumpix::kPicButtons, ToImage(c, Key::kBlack, 0.5f, {40, 44, 52}));
 }
 
 }  // namespace assetgen

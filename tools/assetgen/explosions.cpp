@@ -95,7 +95,7 @@ void PaintBurst(Canvas& canvas, int column, int frame, Color base, const std::ve
 }  // namespace
 
 Sheet PaintExplosions() {
-  Canvas canvas(kCell * 6, kCell * kFrames);
+  Canvas canvas = CanvasFor(klumpix::kPicExplosions);
   const auto& pal = StonePalette();
   for (int column = 1; column <= 6; ++column) {
     Rng rng(1000u + static_cast<std::uint32_t>(column) * 7919u);
@@ -103,7 +103,7 @@ Sheet PaintExplosions() {
     for (Spark& s : sparks) s = {rng.Unit() * 6.2831853f, 0.45f + 0.55f * rng.Unit(), rng.Unit()};
     for (int frame = 1; frame <= kFrames; ++frame) PaintBurst(canvas, column, frame, pal[column - 1].base, sparks);
   }
-  return {"effekte/expl.bmp", Key::kBlack, ToImage(canvas, Key::kBlack)};
+  return SheetFor(klumpix::kPicExplosions, ToImage(canvas, Key::kBlack));
 }
 
 }  // namespace assetgen

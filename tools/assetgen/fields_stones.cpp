@@ -66,7 +66,7 @@ Color Muted(Color base) {
 }  // namespace
 
 Sheet PaintFields() {
-  Canvas c(28, 26 * 8);
+  Canvas c = CanvasFor(klumpix::kPicFields);
   const auto& pal = StonePalette();
   for (int i = 0; i < 6; ++i) {
     Color face = Muted(pal[i].base);
@@ -75,11 +75,11 @@ Sheet PaintFields() {
   // The drop fields are the only white and the only gold on the board.
   DrawField(c, 26 * 6, {{255, 225, 100}, {255, 255, 235}, 0.36f});  // lit drop field
   DrawField(c, 26 * 7, {{215, 222, 230}, {255, 255, 255}, 0.36f});  // drop field
-  return {"steine/felderm.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.4f)};
+  return SheetFor(klumpix::kPicFields, ToImage(c, Key::kBlack, 0.4f));
 }
 
 Sheet PaintShadows() {
-  Canvas c(27, 54);
+  Canvas c = CanvasFor(klumpix::kPicShadows);
   for (int f = 0; f < 2; ++f) {
     const float cx = 13.5f, cy = 13.5f + 27 * f;
     const float rx = f == 0 ? 12.5f : 13.3f, ry = f == 0 ? 10.8f : 12.0f;
@@ -94,11 +94,11 @@ Sheet PaintShadows() {
       }
     }
   }
-  return {"steine/schatten.bmp", Key::kMagenta, ToImage(c, Key::kMagenta)};
+  return SheetFor(klumpix::kPicShadows, ToImage(c, Key::kMagenta));
 }
 
 Sheet PaintStones() {
-  Canvas c(27, 150);
+  Canvas c = CanvasFor(klumpix::kPicStones);
   const auto& pal = StonePalette();
   for (int i = 0; i < 6; ++i) {
     const Color base = pal[i].base;
@@ -136,7 +136,7 @@ Sheet PaintStones() {
       }
     }
   }
-  return {"steine/steinem.bmp", Key::kBlack, ToImage(c, Key::kBlack, 0.45f)};
+  return SheetFor(klumpix::kPicStones, ToImage(c, Key::kBlack, 0.45f));
 }
 
 }  // namespace assetgen

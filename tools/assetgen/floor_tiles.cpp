@@ -242,7 +242,7 @@ std::array<Color, kTile * kTile> CalmTile(int design) {
 }  // namespace
 
 Sheet PaintFloorTiles() {
-  Canvas c(32 * kTile, 14 * kTile);
+  Canvas c = CanvasFor(klumpix::kPicFloor);
   for (int design = 1; design <= 13; ++design) {
     const std::array<Color, kTile* kTile> tile = CalmTile(design);
     for (int level = 1; level <= 31; ++level) {
@@ -261,7 +261,7 @@ Sheet PaintFloorTiles() {
       }
     }
   }
-  return {"fboden/fliesenm.bmp", Key::kNone, ToImage(c, Key::kNone)};
+  return SheetFor(klumpix::kPicFloor, ToImage(c, Key::kNone));
 }
 
 }  // namespace assetgen

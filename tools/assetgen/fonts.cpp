@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assets.h"
+#include "core/glyph_order.h"
 #include "glyph_designs.h"
 
 namespace assetgen {
@@ -107,13 +108,11 @@ void DrawGlyph(Canvas& c, int cell_x, int cell_y, int ox, int oy, const Mask& m,
   }
 }
 
-template <std::size_t N>
-Sheet PaintSheet(const char* path, const std::array<std::string_view, N>& map, int cell,
-                 int doublings, const FontStyle& style) {
-  const int rows = static_cast<int>((N + 9) / 10);
-  Canvas canvas(cell * 10, cell * rows);
-  for (std::size_t i = 0; i < N; ++i) {
-    const GlyphDesign* d = map[i].empty() ? nullptr : FindGlyph(map[i]);
+Sheet PaintSheet(int picture, std::string_view order, int cell, int doublings,
+                 const FontStyle& style) {
+  Canvas canvas = CanvasFor(picture);
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const GlyphDesign* d = order[i] == '\0' ? nullptr : FindGlyph(GlyphName(order[i]));
     if (!d) continue;
     Mask m = FromDesign(*d);
     if (doublings == 0) m = LiftForOutline(m);
@@ -125,7 +124,7 @@ Sheet PaintSheet(const char* path, const std::array<std::string_view, N>& map, i
     DrawOutline(canvas, cx, cy, cell, ox, oy, m, doublings > 1 ? 2 : 1);
     DrawGlyph(canvas, cx, cy, ox, oy, m, style);
   }
-  return {path, Key::kMagenta, ToImage(canvas, Key::kMagenta)};
+  return SheetFor(picture, ToImage(canvas, Key::kMagenta));
 }
 
 }  // namespace
@@ -138,12 +137,12 @@ std::vector<Sheet> PaintFonts() {
   const FontStyle gold{{255, 240, 150}, {230, 140, 20}, 0.35f};
   const FontStyle title{{255, 230, 110}, {225, 50, 20}, 0.4f};
   return {
-      PaintSheet("schriftz/font1gruen.bmp", kSmallMap, 7, 0, green),
-      PaintSheet("schriftz/font1dgruen.bmp", kSmallMap, 7, 0, dark_green),
-      PaintSheet("schriftz/font1.bmp", kSmallMap, 7, 0, plain),
-      PaintSheet("schriftz/font2gruen.bmp", kLargeMap, 15, 1, big_green),
-      PaintSheet("schriftz/font3.bmp", kLargeMap, 30, 2, title),
-      PaintSheet("schriftz/font5.bmp", kLargeMap, 15, 1, gold),
+      PaintSheet(klumpix::kPicFont1, klumpix::kSmallGlyphOrder, 7, 0, green),
+      PaintSheet(klumpix::kPicFont6, klumpix::kSmallGlyphOrder, 7, 0, dark_green),
+      PaintSheet(klumpix::kPicFont7, klumpix::kSmallGlyphOrder, 7, 0, plain),
+      PaintSheet(klumpix::kPicFont2, klumpix::kLargeGlyphOrder, 15, 1, big_green),
+      PaintSheet(klumpix::kPicFont3, klumpix::kLargeGlyphOrder, 30, 2, title),
+      PaintSheet(klumpix::kPicFont4, klumpix::kLargeGlyphOrder, 15, 1, gold),
   };
 }
 

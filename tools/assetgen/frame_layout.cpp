@@ -108,7 +108,7 @@ void ConfirmBox(Canvas& c) {
 }  // namespace
 
 Sheet PaintFrameLayout() {
-  Canvas c(800, 600);
+  Canvas c = CanvasFor(klumpix::kPicPanels);
   Plate(c, {0, 0, 800, 600}, kSteel, 4);
   c.ClearRect(100, 60, 590, 540);
   WindowLip(c, {100, 60, 590, 540}, 6);
@@ -134,7 +134,7 @@ Sheet PaintFrameLayout() {
   for (const auto& r : kRivets) Rivet(c, r[0], r[1]);
 
   ConfirmBox(c);
-  return {"layouts/layout2.bmp", Key::kBlack, ToImage(c, Key::kBlack)};
+  return SheetFor(klumpix::kPicPanels, ToImage(c, Key::kBlack));
 }
 
 }  // namespace assetgen

@@ -1,5 +1,7 @@
 #include "glyph_designs.h"
 
+#include "core/cp1252.h"
+
 namespace assetgen {
 namespace {
 
@@ -96,26 +98,8 @@ const GlyphDesign* FindGlyph(std::string_view name) {
   return nullptr;
 }
 
-// clang-format off
-const std::array<std::string_view, 60> kSmallMap = {
-  "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
-  "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T",
-  "U", "V", "W", "X", "Y", "Z", "Ä", "Ö", "Ü", ".",
-  ",", ";", ":", "-", "_", "!", "?", "1", "2", "3",
-  "4", "5", "6", "7", "8", "9", "0", "+", "/", "\\",
-  "[", "]", "=", "*", "",  "<", ">", "b", "c", "d",
-};
-
-const std::array<std::string_view, 80> kLargeMap = {
-  "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
-  "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T",
-  "U", "V", "W", "X", "Y", "Z", "0", "1", "2", "3",
-  "4", "5", "6", "7", "8", "9", "Ä", "Ö", "Ü", "?",
-  "!", ".", ":", ";", "=", "*", "&", "\\", "/", "€",
-  "-", "_", "(", ")", "<", ">", "b", "c", "d", "e",
-  "f", "g", "h", "i", "j", "k", "l", "m", "n", "o",
-  "p", "q", "r", "",  "t", "",  "v", "",  "@", ",",
-};
-// clang-format on
+std::string GlyphName(char cp1252) {
+  return klumpix::Cp1252ToUtf8(std::string_view(&cp1252, 1));
+}
 
 }  // namespace assetgen

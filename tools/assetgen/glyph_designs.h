@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace assetgen {
@@ -18,9 +19,7 @@ struct GlyphDesign {
 // The design for a character, or nullptr when the character has none.
 const GlyphDesign* FindGlyph(std::string_view name);
 
-// Characters of the small (7 px) sheets, glyph 1 first; "" marks an empty cell.
-extern const std::array<std::string_view, 60> kSmallMap;
-// Characters of the large (15 and 30 px) sheets, glyph 1 first.
-extern const std::array<std::string_view, 80> kLargeMap;
+// A character of the game's glyph order as the designs name it, in UTF-8.
+std::string GlyphName(char cp1252);
 
 }  // namespace assetgen

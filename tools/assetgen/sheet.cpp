@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include <utility>
+
 namespace assetgen {
 namespace {
 
@@ -21,6 +23,15 @@ Rgb8 AvoidKey(Rgb8 c, Key key) {
 }
 
 }  // namespace
+
+Canvas CanvasFor(int picture) {
+  return Canvas(klumpix::kPictureFiles[picture].width, klumpix::kPictureFiles[picture].height);
+}
+
+Sheet SheetFor(int picture, Image image) {
+  return {klumpix::kPictureFiles[picture].path, klumpix::kPictureFiles[picture].key,
+          std::move(image)};
+}
 
 Image ToImage(const Canvas& canvas, Key key, float threshold, Color backdrop) {
   Image img;

@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "canvas.h"
+#include "core/picture_files.h"
+#include "core/surface.h"
 
 namespace assetgen {
 
-struct Rgb8 {
-  std::uint8_t r = 0, g = 0, b = 0;
-  bool operator==(const Rgb8&) const = default;
-};
+using Rgb8 = klumpix::Rgb888;
 
 struct Image {
   int width = 0;
@@ -23,19 +22,26 @@ struct Image {
   const Rgb8& At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-enum class Key { kNone, kBlack, kMagenta };
+using Key = klumpix::SheetKey;
 
 // The 16-bit value the game compares against the transparent colour.
 inline std::uint16_t ToRgb565(Rgb8 c) {
-  return static_cast<std::uint16_t>(((c.r >> 3) << 11) | ((c.g >> 2) << 5) | (c.b >> 3));
+  return klumpix::Rgb565(c.r, c.g, c.b);
 }
-inline std::uint16_t KeyRgb565(Key k) { return k == Key::kMagenta ? 0xF81F : 0x0000; }
+inline std::uint16_t KeyRgb565(Key k) {
+  return klumpix::KeyColour(k);
+}
 
 struct Sheet {
   std::string path;  // relative to the res folder, forward slashes
   Key key = Key::kNone;
   Image image;
 };
+
+// A blank canvas of the size the game cuts picture `picture` by.
+Canvas CanvasFor(int picture);
+// Picture `picture` as the game loads it: its path and key from the game's table.
+Sheet SheetFor(int picture, Image image);
 
 // Pixels with coverage below `threshold` become the key colour; the rest are
 // composited over `backdrop` (a typical colour the sprite is shown on, so

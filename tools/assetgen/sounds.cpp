@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "assets.h"
+#include "core/sound_names.h"
 #include "rng.h"
 
 namespace assetgen {
@@ -62,7 +63,7 @@ double Note(double semitones_from_a4) {
 constexpr double kLoudness = 0.19;     // about -14.4 dBFS
 constexpr double kPeakCeiling = 0.88;  // about -1.1 dBFS
 
-Sound Finish(const char* name, const Buffer& b, double loudness = kLoudness) {
+Sound Finish(klumpix::SoundId id, const Buffer& b, double loudness = kLoudness) {
   double peak = 1e-9, square = 0;
   for (double v : b.s) {
     peak = std::max(peak, std::fabs(v));
@@ -70,7 +71,7 @@ Sound Finish(const char* name, const Buffer& b, double loudness = kLoudness) {
   }
   const double rms = std::sqrt(square / static_cast<double>(b.s.size())) + 1e-12;
   const double gain = std::min(loudness / rms, kPeakCeiling / peak) * 32767;
-  Sound out{name, b.rate, std::vector<std::int16_t>(b.s.size()), b.segments};
+  Sound out{klumpix::SoundName(id), b.rate, std::vector<std::int16_t>(b.s.size()), b.segments};
   for (std::size_t i = 0; i < b.s.size(); ++i)
     out.samples[i] = static_cast<std::int16_t>(std::lround(b.s[i] * gain));
   return out;
@@ -99,7 +100,7 @@ Sound Ballweg() {
     const double p = o.Step(f, b.rate), p2 = o2.Step(f * 1.006, b.rate);
     b.s[i] = amp * (Harmonics(p, f, b.rate, 6, 1.3) + 0.6 * Harmonics(p2, f, b.rate, 4, 1.5));
   }
-  return Finish("ballweg.wav", b);
+  return Finish(klumpix::kSoundBallweg, b);
 }
 
 // Fill bonus: a rising, shimmering bell arpeggio.
@@ -119,7 +120,7 @@ Sound Erschein() {
       b.s[i] += v * env * shimmer * (0.7 + 0.05 * k);
     }
   }
-  return Finish("erschein1.wav", b);
+  return Finish(klumpix::kSoundErschein1, b);
 }
 
 // Stone explosion: a bright noise crack that darkens into a low rumble,
@@ -143,7 +144,7 @@ Sound Explosion() {
     const double body = brown * std::exp(-t * 2.2);
     b.s[i] = Gate(burst, t) * std::tanh(2.2 * (1.6 * crack + 0.55 * low + 0.9 * body));
   }
-  return Finish("explosion1.WAV", b);
+  return Finish(klumpix::kSoundExplosion1, b);
 }
 
 // One falling step: a short, soft downward blip, quieter than the rest as it
@@ -159,7 +160,7 @@ Sound Maser() {
     const double p = o.Step(f, b.rate);
     b.s[i] = env * (std::sin(kTwoPi * p) + 0.15 * std::sin(2 * kTwoPi * p));
   }
-  return Finish("maser3.WAV", b, kLoudness * 0.6);
+  return Finish(klumpix::kSoundMaser3, b, kLoudness * 0.6);
 }
 
 // Store row refilled: a springy "ploing" whose pitch wobbles and settles.
@@ -176,7 +177,7 @@ Sound Ploing() {
     b.s[i] = env * (std::sin(kTwoPi * p) + 0.35 * std::sin(2 * kTwoPi * p) +
                     0.12 * std::sin(3 * kTwoPi * p));
   }
-  return Finish("ploing2.WAV", b);
+  return Finish(klumpix::kSoundPloing2, b);
 }
 
 // New highscore: "ta-ta-taaa" and a full brass chord.
@@ -207,7 +208,7 @@ Sound Tusch() {
       b.s[i] += v.level * Gate(note, b.T(i)) * swell * Harmonics(p, f, b.rate, 8, tilt);
     }
   }
-  return Finish("tusch.wav", b);
+  return Finish(klumpix::kSoundTusch, b);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ TEST(WriteText, BeyondTheLastSlotCellsOverwriteIt) {
   EXPECT_EQ(g->text.text_cell_glyph[9999], 0) << "earlier cells survive";
   EXPECT_EQ(g->text.text_cell_glyph[10000], SmallFontGlyph('Z'));
   EXPECT_EQ(g->text.text_cell_x[10000], 24);
-  EXPECT_EQ(g->text_call_count, kMaxTextCalls) << "the remembered calls stop at their limit";
+  EXPECT_EQ(g->text.text_call_count, kMaxTextCalls) << "the remembered calls stop at their limit";
 }
 
 TEST(WriteText, AFontWeDoNotHaveLeavesItsCellsEmpty) {
@@ -110,12 +110,12 @@ TEST(WriteText, AFontWeDoNotHaveLeavesItsCellsEmpty) {
 TEST(ClearTextLayer, EmptiesEverySlotAndForgetsTheCalls) {
   auto g = NewGame();
   WriteText(*g, 1, 2, 4, 9, "HALLO");
-  ASSERT_EQ(g->text_call_count, 1);
-  EXPECT_EQ(g->text_calls[0].alpha, 9);
-  EXPECT_TRUE(g->text_calls[0].text == "HALLO");
+  ASSERT_EQ(g->text.text_call_count, 1);
+  EXPECT_EQ(g->text.text_calls[0].alpha, 9);
+  EXPECT_TRUE(g->text.text_calls[0].text == "HALLO");
   ClearTextLayer(*g);
   EXPECT_EQ(g->text.text_cell_count, 0);
-  EXPECT_EQ(g->text_call_count, 0);
+  EXPECT_EQ(g->text.text_call_count, 0);
   for (int slot = 1; slot <= kTextCellCount; ++slot) ASSERT_EQ(g->text.text_cell_glyph[slot], -1);
 }
 

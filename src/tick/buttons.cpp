@@ -1,35 +1,22 @@
-// What each button does while a mouse button is held on it, and the exit
-// confirm box.
+// What each button does while a mouse button is held on it. The buttons act
+// on every part of the game, so their actions sit above all the screens.
+#include "tick/buttons.h"
+
 #include <cstdint>
 
 #include "board/board.h"
-#include "board/buttons.h"
+#include "board/confirm_box.h"
 #include "screens/name_entry.h"
 #include "shell/game.h"
-#include "world/objects.h"
 
 namespace klumpix {
 namespace {
-
-constexpr std::int16_t kConfirmBoxVariant = 5;
 
 // Each step is 100; the bounds keep both settings audible and visible.
 constexpr std::int32_t kSettingStep = 100;
 constexpr std::int32_t kSettingMax = 50000;
 constexpr std::int32_t kSoundMin = 10000;
 constexpr std::int32_t kLightMin = 15000;
-
-void PlaceBoxObject(Game& g, std::int16_t slot, std::int16_t kind, std::int16_t x, std::int16_t y,
-                    std::int16_t depth) {
-  ObjectTable& obj = g.obj;
-  obj.alive[slot] = 1;
-  obj.kind[slot] = kind;
-  obj.image[slot] = 1;
-  obj.variant[slot] = kConfirmBoxVariant;
-  obj.x[slot] = x;
-  obj.y[slot] = y;
-  obj.depth[slot] = depth;
-}
 
 // SPIEL, HILFE and INFO: choosing a screen also answers the exit box with no.
 void SwitchScreen(Game& g, std::int32_t mode) {
@@ -39,29 +26,10 @@ void SwitchScreen(Game& g, std::int32_t mode) {
 
 }  // namespace
 
-// Shows the "really quit?" box with its JA and NEIN buttons.
-void OpenConfirmBox(Game& g) {
-  PlaceBoxObject(g, kSlotConfirmPanel, kKindPanel, 400, 300, 100);
-  g.obj.tag[kSlotConfirmPanel] = kConfirmBoxNumber;
-  PlaceBoxObject(g, kSlotJa, kKindButton, 323, 348, 101);
-  g.obj.frame[kSlotJa] = 1;
-  PlaceBoxObject(g, kSlotNein, kKindButton, 481, 348, 101);
-  g.obj.frame[kSlotNein] = 1;
-}
-
-// Removes the box if it is shown; otherwise its slots are left alone.
-void CloseConfirmBox(Game& g) {
-  if (!g.confirm_open) return;
-  g.confirm_open = false;
-  ClearSlot(g, kSlotConfirmPanel);
-  ClearSlot(g, kSlotJa);
-  ClearSlot(g, kSlotNein);
-}
-
 // Runs every tick while a mouse button is held on a button, so a held button
 // repeats. START and ENTER rebuild the board, which also ends the press.
 void ButtonAction(Game& g, std::int16_t slot) {
-  if (g.left_button_down) {
+  if (g.mouse.left_button_down) {
     if (slot == kSlotExit && g.screen_mode != kModeNameEntry) {
       if (!g.confirm_open) OpenConfirmBox(g);
       g.confirm_open = true;
@@ -71,8 +39,10 @@ void ButtonAction(Game& g, std::int16_t slot) {
     if (slot == kSlotSpiel && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModePlay);
     if (slot == kSlotHilfe && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModeHelp);
     if (slot == kSlotInfo && g.screen_mode != kModeNameEntry) SwitchScreen(g, kModeInfo);
-    if (slot == kSlotSound && g.sound_volume < kSettingMax) g.sound_volume += kSettingStep;
-    if (slot == kSlotLicht && g.light_level < kSettingMax) g.light_level += kSettingStep;
+    if (slot == kSlotSound && g.settings.sound_volume < kSettingMax)
+      g.settings.sound_volume += kSettingStep;
+    if (slot == kSlotLicht && g.settings.light_level < kSettingMax)
+      g.settings.light_level += kSettingStep;
     if (slot == kSlotStart) {
       BuildBoard(g);
       g.screen_mode = kModePlay;
@@ -84,9 +54,11 @@ void ButtonAction(Game& g, std::int16_t slot) {
     if (slot == kSlotEnter && g.screen_mode == kModeNameEntry) NameEntryEnter(g);
   }
   // The right button only turns the two settings down.
-  if (g.right_button_down) {
-    if (slot == kSlotSound && g.sound_volume > kSoundMin) g.sound_volume -= kSettingStep;
-    if (slot == kSlotLicht && g.light_level > kLightMin) g.light_level -= kSettingStep;
+  if (g.mouse.right_button_down) {
+    if (slot == kSlotSound && g.settings.sound_volume > kSoundMin)
+      g.settings.sound_volume -= kSettingStep;
+    if (slot == kSlotLicht && g.settings.light_level > kLightMin)
+      g.settings.light_level -= kSettingStep;
   }
 }
 

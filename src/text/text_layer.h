@@ -6,6 +6,17 @@ namespace klumpix {
 
 struct Game;
 
+// The fonts by number: three small ones (green, dark, plain) and three large
+// ones (large, bright, huge).
+enum Font : std::int16_t {
+  kFontGreen = 1,
+  kFontLarge = 2,
+  kFontHuge = 3,
+  kFontBright = 4,
+  kFontDark = 6,
+  kFontPlain = 7,
+};
+
 std::int16_t SmallFontGlyph(unsigned char ch);
 std::int16_t LargeFontGlyph(unsigned char ch);
 void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::int16_t alpha,

@@ -1,7 +1,7 @@
-#include "play/object_update.h"
+#include "tick/object_update.h"
 
-#include "board/buttons.h"
 #include "shell/game.h"
+#include "tick/buttons.h"
 #include "world/floor.h"
 #include "world/objects.h"
 #include "world/renderer.h"
@@ -20,17 +20,19 @@ void UpdateObjects(Game& g) {
     if (o.alive[s] <= 0) continue;
     const auto slot = static_cast<std::int16_t>(s);
     if (o.kind[s] == kKindButton) {
-      const bool inside = o.x[s] - o.half_width[s] < g.mouse_x && g.mouse_x < o.x[s] + o.half_width[s] &&
-                          o.y[s] - o.half_height[s] < g.mouse_y && g.mouse_y < o.y[s] + o.half_height[s];
-      if (inside && (g.left_button_down || g.right_button_down)) {
-        o.frame[s] = 3;
+      const bool inside = o.x[s] - o.half_width[s] < g.mouse.mouse_x &&
+                          g.mouse.mouse_x < o.x[s] + o.half_width[s] &&
+                          o.y[s] - o.half_height[s] < g.mouse.mouse_y &&
+                          g.mouse.mouse_y < o.y[s] + o.half_height[s];
+      if (inside && (g.mouse.left_button_down || g.mouse.right_button_down)) {
+        o.frame[s] = kButtonDown;
         ButtonAction(g, slot);
         AddLight(g, o.x[s], o.y[s], 2.0);
       } else if (inside) {
-        o.frame[s] = 2;
+        o.frame[s] = kButtonHover;
         AddLight(g, o.x[s], o.y[s], 1.0);
       } else {
-        o.frame[s] = 1;
+        o.frame[s] = kButtonUp;
       }
     }
     if (o.kind[s] == kKindExplosion && o.alive[s] > 0) {

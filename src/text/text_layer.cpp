@@ -1,4 +1,4 @@
-#include "screens/text_layer.h"
+#include "text/text_layer.h"
 
 #include "shell/assets.h"
 #include "shell/game.h"
@@ -19,19 +19,19 @@ struct FontInfo {
 
 constexpr int kGlyphsPerSheetRow = 10;
 
-FontInfo Font(std::int16_t font) {
+FontInfo InfoOf(std::int16_t font) {
   switch (font) {
-    case 1:
+    case kFontGreen:
       return {kPicFont1, 7, 8, false, false};
-    case 6:
+    case kFontDark:
       return {kPicFont6, 7, 8, false, false};
-    case 7:
+    case kFontPlain:
       return {kPicFont7, 7, 8, false, false};
-    case 2:
+    case kFontLarge:
       return {kPicFont2, 15, 15, true, true};
-    case 4:
+    case kFontBright:
       return {kPicFont4, 15, 15, true, true};
-    case 3:
+    case kFontHuge:
       return {kPicFont3, 30, 40, true, true};
     default:
       return {0, 0, 0, false, false};
@@ -56,15 +56,15 @@ void QueueCell(TextLayer& layer, std::int16_t glyph, std::int16_t x, std::int16_
 // first character stands one advance right of x; every caller counts on it.
 void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::int16_t alpha,
                const char* text) {
-  if (g.text_call_count < kMaxTextCalls) {
-    TextCall& call = g.text_calls[g.text_call_count++];
+  if (g.text.text_call_count < kMaxTextCalls) {
+    TextCall& call = g.text.text_calls[g.text.text_call_count++];
     call.x = x;
     call.y = y;
     call.font = font;
     call.alpha = alpha;
     call.text.Assign(text);
   }
-  const FontInfo info = Font(font);
+  const FontInfo info = InfoOf(font);
   // A font we do not have leaves its cells empty; they still use up slots.
   const std::int16_t lead = info.sheet == 0 ? -1 : 0;
   QueueCell(g.text, lead, x, y, font, alpha);
@@ -81,7 +81,7 @@ void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::
 void ClearTextLayer(Game& g) {
   g.text.text_cell_count = 0;
   for (int slot = 1; slot <= kTextCellCount; ++slot) g.text.text_cell_glyph[slot] = -1;
-  g.text_call_count = 0;
+  g.text.text_call_count = 0;
 }
 
 // Draws every slot of the layer over the scene, in queue order, so later
@@ -90,7 +90,7 @@ void DrawTextLayer(Game& g) {
   for (int slot = 1; slot <= kTextCellCount; ++slot) {
     const std::int16_t glyph = g.text.text_cell_glyph[slot];
     if (glyph <= 0) continue;
-    const FontInfo info = Font(g.text.text_cell_font[slot]);
+    const FontInfo info = InfoOf(g.text.text_cell_font[slot]);
     if (info.sheet == 0) continue;
     const Picture* sheet = g.pictures[info.sheet];
     if (sheet == nullptr) continue;

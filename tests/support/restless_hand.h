@@ -1,27 +1,40 @@
 #pragma once
-// A restless player for the soak: presses, holds, clicks and wanders with
+// A restless player for the bot and the soak: presses, holds, clicks and wanders with
 // both buttons all over the screen, but leans towards what moves a game on
 // (START, full store rows, drop fields, letters and ENTER on the name entry),
 // so that games really get played, lost and entered into the winners table.
 #include <cstdint>
 #include <random>
 
-#include "world/objects.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
+#include "world/objects.h"
 
 namespace klumpix::testing {
 
-class SoakHand {
+// Long runs are shortened under AddressSanitizer.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
+class RestlessHand {
  public:
-  SoakHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
+  RestlessHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
 
   // What the hand does before the next tick.
   void Act() {
     if (held_) {
       if (hold_left_ > 0) {
         --hold_left_;
-        if (Roll(4) == 0) Move(g_.mouse_x + Roll(9) - 4, g_.mouse_y + Roll(9) - 4);
+        if (Roll(4) == 0) Move(g_.mouse.mouse_x + Roll(9) - 4, g_.mouse.mouse_y + Roll(9) - 4);
         return;
       }
       Release();
@@ -69,7 +82,8 @@ class SoakHand {
         return false;
       }
     }
-    const auto button = static_cast<std::int16_t>(kFirstButton + Roll(kLastButton - kFirstButton + 1));
+    const auto button =
+        static_cast<std::int16_t>(kFirstButton + Roll(kLastButton - kFirstButton + 1));
     if (r < (playing ? 94 : 70) && AimAtButton(button)) return true;
     Move(Roll(kScreenWidth + 40) - 20, Roll(kScreenHeight + 40) - 20);
     return true;
@@ -84,7 +98,7 @@ class SoakHand {
           Move(660 + Roll(80), 70 + 10 * (1 + Roll(kGameTypes)) + Roll(5) - 2);  // type menu
           return true;
         }
-        if (g_.carried[1] == 0) return AimAtFullRow();
+        if (g_.stone_store.carried[1] == 0) return AimAtFullRow();
         return AimAtDropField();
       case kModeNameEntry:
         if (Roll(6) == 0) return AimAtButton(Roll(4) == 0 ? kSlotNeu : kSlotEnter);
@@ -105,7 +119,7 @@ class SoakHand {
     int rows[kStoreRows];
     int n = 0;
     for (int r = 1; r <= kStoreRows; ++r) {
-      if (g_.store[r][1] > 0) rows[n++] = r;
+      if (g_.stone_store.store[r][1] > 0) rows[n++] = r;
     }
     if (n == 0) return false;
     Move(30 * rows[Roll(n)] + 120, 100 + Roll(95));
@@ -116,7 +130,8 @@ class SoakHand {
     std::int16_t drops[kSlotCount];
     int n = 0;
     for (std::int16_t s = 1; s <= kSlotCount; ++s) {
-      if (IsPlayfieldCell(g_, s) && (g_.obj.variant[s] == 7 || g_.obj.variant[s] == 8)) {
+      if (IsPlayfieldCell(g_, s) &&
+          (g_.obj.variant[s] == kFieldLit || g_.obj.variant[s] == kFieldDrop)) {
         drops[n++] = s;
       }
     }
@@ -126,15 +141,8 @@ class SoakHand {
     return true;
   }
 
-  // The buttons' fixed slots.
-  static constexpr std::int16_t kFirstButton = 5;  // EXIT
-  static constexpr std::int16_t kSlotSpiel = 7;
-  static constexpr std::int16_t kSlotStart = 12;
-  static constexpr std::int16_t kSlotNeu = 13;
-  static constexpr std::int16_t kSlotEnter = 14;
-  static constexpr std::int16_t kSlotJa = 15;
-  static constexpr std::int16_t kSlotNein = 16;
-  static constexpr std::int16_t kLastButton = 16;
+  static constexpr std::int16_t kFirstButton = kSlotExit;
+  static constexpr std::int16_t kLastButton = kSlotNein;
 
   Game& g_;
   std::mt19937_64 dice_;
