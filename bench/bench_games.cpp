@@ -56,7 +56,7 @@ std::unique_ptr<Game> StartedGame(int game_type) {
   ResetGame(*g);
   g->seed = 12345;
   AttachPictures(*g, Pictures());
-  std::snprintf(g->winners_path, sizeof g->winners_path, "/nonexistent/groar.dat");
+  std::snprintf(g->files.winners_path, sizeof g->files.winners_path, "/nonexistent/groar.dat");
   FormCreate(*g);
   SilentSoundSink sink;
   for (int i = 0; i <= 10; ++i) DXTimer1Timer(*g, sink);

@@ -45,7 +45,7 @@ void StartGame(Game& g, std::uint64_t seed, const StartValues& start) {
   ResetGame(g);
   g.seed = seed;
   g.start_values = start;
-  std::snprintf(g.winners_path, sizeof g.winners_path, "%s", "groar.dat");
+  std::snprintf(g.files.winners_path, sizeof g.files.winners_path, "%s", "groar.dat");
   FormCreate(g);
 }
 

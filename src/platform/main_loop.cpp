@@ -67,9 +67,9 @@ void HandleDisplayKey(const SDL_KeyboardEvent& key, Video& video) {
 void ShowFilePlaces(Game& g, const std::string& settings_path) {
   constexpr std::size_t kWidth = 34;  // with the leading " ," as wide as the longest line
   std::error_code ec;
-  const std::filesystem::path winners = std::filesystem::absolute(g.winners_path, ec);
-  g.info_winners_place.Assign(InfoPlace(ec ? g.winners_path : winners.string(), kWidth).c_str());
-  g.info_settings_place.Assign(settings_path.empty() ? "KEINE"
+  const std::filesystem::path winners = std::filesystem::absolute(g.files.winners_path, ec);
+  g.files.info_winners_place.Assign(InfoPlace(ec ? g.files.winners_path : winners.string(), kWidth).c_str());
+  g.files.info_settings_place.Assign(settings_path.empty() ? "KEINE"
                                                      : InfoPlace(settings_path, kWidth).c_str());
 }
 

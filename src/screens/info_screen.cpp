@@ -40,10 +40,10 @@ void RunInfoScreen(Game& g) {
   WritePage(g, kInfoLeft, kInfoLines);
   FixedText<60> line;
   line.Assign(" ,");
-  line.Append(g.info_winners_place.c_str());
+  line.Append(g.files.info_winners_place.c_str());
   WriteText(g, kInfoLeft, 220, kFontLarge, 0, line.c_str());
   line.Assign(" ,");
-  line.Append(g.info_settings_place.c_str());
+  line.Append(g.files.info_settings_place.c_str());
   WriteText(g, kInfoLeft, 240, kFontLarge, 0, line.c_str());
 }
 

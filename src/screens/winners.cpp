@@ -87,7 +87,7 @@ void ReadWinners(Game& g) {
   unsigned char data[kFileSize];
   std::size_t size = 0;
   // A FIFO, a device or a folder at the path reads as a missing file.
-  const int fd = OpenRegularFile(g.winners_path);
+  const int fd = OpenRegularFile(g.files.winners_path);
   while (fd >= 0 && size < sizeof data) {
     const ssize_t n = read(fd, data + size, sizeof data - size);
     if (n < 0 && errno == EINTR) continue;
@@ -108,8 +108,8 @@ bool WriteWinners(const Game& g) {
     }
   }
   // A path that fills its whole buffer has lost its end; nothing sane to write to.
-  if (strnlen(g.winners_path, sizeof g.winners_path) == sizeof g.winners_path) return false;
-  return WriteFileAtomically(g.winners_path, data, sizeof data);
+  if (strnlen(g.files.winners_path, sizeof g.files.winners_path) == sizeof g.files.winners_path) return false;
+  return WriteFileAtomically(g.files.winners_path, data, sizeof data);
 }
 
 }  // namespace klumpix

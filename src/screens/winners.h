@@ -6,7 +6,7 @@ namespace klumpix {
 
 struct Game;
 
-// Fills the table from g.winners_path; never fails (missing or damaged
+// Fills the table from g.files.winners_path; never fails (missing or damaged
 // files leave starter entries where no whole record could be read).
 void ReadWinners(Game& g);
 // The same from the bytes of such a file.

@@ -13,10 +13,10 @@ void ResetGame(Game& g) {
   g.rng = Pcg32{};
   g.view_width = kScreenWidth;
   g.view_height = kScreenHeight;
-  std::strcpy(g.winners_path, "groar.dat");
+  std::strcpy(g.files.winners_path, "groar.dat");
   g.start_values = kDefaultStartValues;
-  g.info_winners_place.Assign("GROAR.DAT IM ARBEITSORDNER");
-  g.info_settings_place.Assign("KEINE (OHNE FENSTER)");
+  g.files.info_winners_place.Assign("GROAR.DAT IM ARBEITSORDNER");
+  g.files.info_settings_place.Assign("KEINE (OHNE FENSTER)");
 }
 
 }  // namespace klumpix

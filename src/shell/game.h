@@ -157,6 +157,14 @@ struct NameEntry {
   bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
 };
 
+// Where this run keeps its files.
+struct GameFiles {
+  char winners_path[512];  // groar.dat (in the working directory by default)
+  // The same places as the info page shows them.
+  FixedText<56> info_winners_place;
+  FixedText<56> info_settings_place;
+};
+
 struct Game {
   // --- shell ---
   std::int32_t tick_count;
@@ -167,8 +175,8 @@ struct Game {
   bool quit_requested;
   bool timer_enabled;
   PlayerSettings settings;
-  std::uint64_t seed;         // applied to rng by InitProgramState
-  StartValues start_values;   // applied by InitProgramState
+  std::uint64_t seed;        // applied to rng by InitProgramState
+  StartValues start_values;  // applied by InitProgramState
   Pcg32 rng;
 
   SoundRequests sounds;
@@ -205,10 +213,7 @@ struct Game {
   FixedText<32> winner_name[kGameTypes + 1][kPlaces + 1];
   std::int32_t winner_score[kGameTypes + 1][kPlaces + 1];
   NameEntry entry;
-  char winners_path[512];     // where groar.dat lives (the working directory by default)
-  // Where this run keeps its files, as the info page shows them.
-  FixedText<56> info_winners_place;
-  FixedText<56> info_settings_place;
+  GameFiles files;
 
   // --- drawing ---
   Surface screen;

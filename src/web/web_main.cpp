@@ -128,9 +128,9 @@ int main(int argc, char** argv) {
   options.seed = seed;
   s.kept_settings = LoadSettings(kSettingsPath);
   StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
-  std::snprintf(s.game.winners_path, sizeof s.game.winners_path, "%s", kWinnersPath);
-  s.game.info_winners_place.Assign("IM SPEICHER DES BROWSERS");
-  s.game.info_settings_place.Assign("IM SPEICHER DES BROWSERS");
+  std::snprintf(s.game.files.winners_path, sizeof s.game.files.winners_path, "%s", kWinnersPath);
+  s.game.files.info_winners_place.Assign("IM SPEICHER DES BROWSERS");
+  s.game.files.info_settings_place.Assign("IM SPEICHER DES BROWSERS");
   s.sound.Open();
   s.stopped = AtStop(s);
   if (!s.stopped) emscripten_request_animation_frame_loop(Frame, nullptr);

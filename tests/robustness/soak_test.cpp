@@ -100,7 +100,7 @@ class Soak {
     Game& g = *g_;
     ResetGame(g);
     g.seed = seed_ + static_cast<std::uint64_t>(runs_++);
-    std::snprintf(g.winners_path, sizeof g.winners_path, "%s", winners_path_.c_str());
+    std::snprintf(g.files.winners_path, sizeof g.files.winners_path, "%s", winners_path_.c_str());
     if (pictures_ != nullptr) AttachPictures(g, *pictures_);
     FormCreate(g);
   }

@@ -59,7 +59,7 @@ bool SameTable(const Game& a, const Game& b) {
 }
 
 void PointAt(Game& g, const std::filesystem::path& path) {
-  std::snprintf(g.winners_path, sizeof g.winners_path, "%s", path.c_str());
+  std::snprintf(g.files.winners_path, sizeof g.files.winners_path, "%s", path.c_str());
 }
 
 // The table a fresh start would read from `path`.

@@ -22,7 +22,7 @@ namespace klumpix::testing {
 // running, the winners file (missing, so starter entries) in `folder`.
 inline std::unique_ptr<Game> StartedProgram(const TempDir& folder) {
   auto g = NewGame();
-  std::snprintf(g->winners_path, sizeof g->winners_path, "%s/groar.dat", folder.str().c_str());
+  std::snprintf(g->files.winners_path, sizeof g->files.winners_path, "%s/groar.dat", folder.str().c_str());
   g->seed = 7;
   FormCreate(*g);
   g->tick_count = 10;

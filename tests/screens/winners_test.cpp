@@ -34,7 +34,7 @@ class WinnersFile : public ::testing::Test {
     UsePath(*g, path());
     return g;
   }
-  static void UsePath(Game& g, const std::string& p) { std::strcpy(g.winners_path, p.c_str()); }
+  static void UsePath(Game& g, const std::string& p) { std::strcpy(g.files.winners_path, p.c_str()); }
   std::string path() const { return dir_ + "/groar.dat"; }
 
   Bytes Load() const {

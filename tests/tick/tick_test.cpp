@@ -29,7 +29,7 @@ class TickTest : public ::testing::Test {
   void SetUp() override {
     g_ = testing::NewGame();
     g_->seed = 4711;
-    std::snprintf(g_->winners_path, sizeof g_->winners_path, "/nonexistent-dir/groar.dat");
+    std::snprintf(g_->files.winners_path, sizeof g_->files.winners_path, "/nonexistent-dir/groar.dat");
     AttachPictures(*g_, RealPictures());
     FormCreate(*g_);
   }
