@@ -168,8 +168,13 @@ TEST(AssetDeterminism, ASecondRunGivesTheBytesTheBuildWrote) {
   }
   EXPECT_TRUE(WrittenByTheBuild("generated/embedded_sounds.cpp") ==
               EmbeddedSoundsSource(SynthesiseSounds()));
-  const std::vector<unsigned char> icon = EncodePng(kIconSize, kIconSize, PaintIcon());
-  EXPECT_TRUE(WrittenByTheBuild("klumpix.png") == std::string(icon.begin(), icon.end()));
+  for (int size : kIconThemeSizes) {
+    const std::vector<unsigned char> icon = EncodePng(size, size, PaintIcon(size));
+    const std::string side = std::to_string(size);
+    EXPECT_TRUE(WrittenByTheBuild("icons/" + side + "x" + side + "/apps/org.klumpix.klumpix.png") ==
+                std::string(icon.begin(), icon.end()))
+        << size;
+  }
 }
 #endif
 
