@@ -32,6 +32,15 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
   return true;
 }
 
+// read() that carries on after a signal.
+ssize_t ReadRetrying(int fd, void* buffer, std::size_t size) {
+  ssize_t n = 0;
+  do {
+    n = read(fd, buffer, size);
+  } while (n < 0 && errno == EINTR);
+  return n;
+}
+
 // Splits `path` into its folder ("." when it has none) and "FOLDER/.NAME.XXXXXX",
 // the pattern of its temporary file. False when either does not fit.
 bool TempPattern(const char* path, char* folder, char* pattern) {
@@ -89,8 +98,8 @@ int CreateFreshFile(char* pattern) {
   return -1;
 }
 
-}  // namespace
-
+// Opens `path` for reading without blocking and returns the descriptor, or -1
+// (with errno set) unless it is a regular file.
 int OpenRegularFile(const char* path) {
   const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
@@ -102,6 +111,21 @@ int OpenRegularFile(const char* path) {
     return -1;
   }
   return fd;
+}
+
+}  // namespace
+
+std::size_t ReadRegularFileStart(const char* path, unsigned char* buffer, std::size_t capacity) {
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) return 0;
+  std::size_t size = 0;
+  while (size < capacity) {
+    const ssize_t n = ReadRetrying(fd, buffer + size, capacity - size);
+    if (n <= 0) break;
+    size += static_cast<std::size_t>(n);
+  }
+  close(fd);
+  return size;
 }
 
 bool ReadRegularFile(const char* path, std::size_t limit, std::string& bytes, std::string& error) {
@@ -123,8 +147,7 @@ bool ReadRegularFile(const char* path, std::size_t limit, std::string& bytes, st
   if (ok) bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
   while (ok) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
+    const ssize_t n = ReadRetrying(fd, buffer, sizeof buffer);
     if (n <= 0) {
       ok = n == 0;
       break;

@@ -2,17 +2,19 @@
 // Reading and writing the game's files so that whatever stands at a path (a
 // link, a FIFO, a device, a folder, a file that never ends) cannot hang the
 // game, and a save can neither be half done nor written through a link.
-// No heap use except ReadRegularFile's result, so saves may run inside a tick.
+// No heap use except ReadRegularFile's result, so saves and
+// ReadRegularFileStart may run inside a tick.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace klumpix {
 
-// Opens `path` for reading without blocking and returns the descriptor, or -1
-// (with errno set) unless it is a regular file. A link is followed: a file the
-// player linked into place is read as the file it names.
-int OpenRegularFile(const char* path);
+// Reads the regular file at `path` into `buffer`, up to `capacity` bytes, and
+// returns how many it read: 0 for a missing file or anything but a regular
+// file. Files are opened without blocking, and a link is followed: a file the
+// player linked into place is read as the file it names. No heap use, so it may run inside a tick.
+std::size_t ReadRegularFileStart(const char* path, unsigned char* buffer, std::size_t capacity);
 
 // The whole of the regular file at `path`, at most `limit` bytes; false with
 // a one-line reason ("PATH: not a regular file", ...) otherwise.

@@ -90,16 +90,16 @@ std::int16_t SpawnStone(Game& g, std::int16_t x, std::int16_t y, std::int16_t co
 // One tick of the active row's countdown; a row that runs out is filled and
 // the next waiting row takes over, or the store is full and the game ends.
 void RunRowCountdown(Game& g) {
-  if (g.stone_store.active_row <= kStoreRows &&
-      g.stone_store.row_countdown[g.stone_store.active_row] > 0) {
-    --g.stone_store.row_countdown[g.stone_store.active_row];
+  StoneStore& s = g.stone_store;
+  if (s.active_row <= kStoreRows && s.row_countdown[s.active_row] > 0) {
+    --s.row_countdown[s.active_row];
     return;
   }
-  if (g.stone_store.active_row >= 1 && g.stone_store.active_row <= kStoreRows) {
-    if (!FillRow(g, g.stone_store.active_row)) return;
+  if (s.active_row >= 1 && s.active_row <= kStoreRows) {
+    if (!FillRow(g, s.active_row)) return;
   }
-  g.stone_store.active_row = NextWaitingRow(g.stone_store);
-  if (g.stone_store.active_row > kStoreRows) {
+  s.active_row = NextWaitingRow(s);
+  if (s.active_row > kStoreRows) {
     g.game_over = true;
     RequestSound(g, kSoundBallweg, 400);
     SpawnFloatingText(g, 430, 180, kFontGreen, "LAGER VOLL !");
@@ -109,29 +109,29 @@ void RunRowCountdown(Game& g) {
 // Lowers the countdown start value every 201 ticks, pulling the waiting rows
 // along, and pays each fill bonus level once per game.
 void StepCountdownStart(Game& g) {
-  if (g.stone_store.countdown_start_timer > 0) {
-    --g.stone_store.countdown_start_timer;
+  StoneStore& s = g.stone_store;
+  if (s.countdown_start_timer > 0) {
+    --s.countdown_start_timer;
     return;
   }
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.stone_store.row_countdown[r] == g.stone_store.countdown_start)
-      g.stone_store.row_countdown[r] = g.stone_store.countdown_start - 1;
+    if (s.row_countdown[r] == s.countdown_start) s.row_countdown[r] = s.countdown_start - 1;
   }
-  if (g.stone_store.countdown_start > 1) {
-    --g.stone_store.countdown_start;
+  if (s.countdown_start > 1) {
+    --s.countdown_start;
     for (int level = 1; level <= kBonusLevels; ++level) {
-      if (g.stone_store.countdown_start < 130 - 10 * level && !g.stone_store.bonus_given[level]) {
+      if (s.countdown_start < 130 - 10 * level && !s.bonus_given[level]) {
         g.score += 100 * level;
         ShortText text;
         text.AppendNumber(100 * level);
         text.Append(" AUFF\xDCLLBONUS");
         SpawnFloatingText(g, 200, 160, kFontLarge, text.c_str());
-        g.stone_store.bonus_given[level] = true;
+        s.bonus_given[level] = true;
         RequestSound(g, kSoundErschein1, 400);
       }
     }
   }
-  g.stone_store.countdown_start_timer = 200;
+  s.countdown_start_timer = 200;
 }
 
 // Takes a full row onto the pointer, or exchanges it with the carried stack,

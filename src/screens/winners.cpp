@@ -2,9 +2,6 @@
 // place, a block of eight record numbers per type of which five are used.
 #include "screens/winners.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -85,17 +82,8 @@ void DecodeWinners(const unsigned char* bytes, std::size_t size, Game& g) {
 // its starter entry, so a missing, short or damaged file never stops the game.
 void ReadWinners(Game& g) {
   unsigned char data[kFileSize];
-  std::size_t size = 0;
   // A FIFO, a device or a folder at the path reads as a missing file.
-  const int fd = OpenRegularFile(g.files.winners_path);
-  while (fd >= 0 && size < sizeof data) {
-    const ssize_t n = read(fd, data + size, sizeof data - size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    size += static_cast<std::size_t>(n);
-  }
-  if (fd >= 0) close(fd);
-  DecodeWinners(data, size, g);
+  DecodeWinners(data, ReadRegularFileStart(g.files.winners_path, data, sizeof data), g);
 }
 
 // Saves the table so that groar.dat is always either the old file or the
@@ -108,7 +96,8 @@ bool WriteWinners(const Game& g) {
     }
   }
   // A path that fills its whole buffer has lost its end; nothing sane to write to.
-  if (strnlen(g.files.winners_path, sizeof g.files.winners_path) == sizeof g.files.winners_path) return false;
+  if (strnlen(g.files.winners_path, sizeof g.files.winners_path) == sizeof g.files.winners_path)
+    return false;
   return WriteFileAtomically(g.files.winners_path, data, sizeof data);
 }
 
