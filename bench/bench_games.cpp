@@ -4,17 +4,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/picture_loading.h"
 #include "board/board.h"
 #include "play/play_screen.h"
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
+#include "shell/winners_storage.h"
 #include "tick/tick.h"
 #include "world/objects.h"
 
 namespace klumpix::bench {
-
-namespace {
 
 const PictureSet& Pictures() {
   static PictureSet* set = [] {
@@ -27,6 +28,19 @@ const PictureSet& Pictures() {
     return s;
   }();
   return *set;
+}
+
+Frame& BenchFrame() {
+  static Frame* frame = new Frame{};
+  return *frame;
+}
+
+namespace {
+
+// The bot never reaches ENTER; a table in memory stands by.
+WinnersInMemory& BenchWinners() {
+  static WinnersInMemory* winners = new WinnersInMemory;
+  return *winners;
 }
 
 // Lays stones on the lowest cells so that no two neighbours share a colour:
@@ -55,11 +69,8 @@ std::unique_ptr<Game> StartedGame(int game_type) {
   auto g = std::make_unique<Game>();
   ResetGame(*g);
   g->seed = 12345;
-  AttachPictures(*g, Pictures());
-  std::snprintf(g->files.winners_path, sizeof g->files.winners_path, "/nonexistent/groar.dat");
   FormCreate(*g);
-  SilentSoundSink sink;
-  for (int i = 0; i <= 10; ++i) DXTimer1Timer(*g, sink);
+  for (int i = 0; i <= 10; ++i) DXTimer1Timer(*g, BenchWinners());
   if (game_type != g->game_type) {
     g->game_type = game_type;
     BuildBoard(*g);
@@ -67,7 +78,7 @@ std::unique_ptr<Game> StartedGame(int game_type) {
   return g;
 }
 
-void BusyTick(Game& g) {
+void BusyStep(Game& g) {
   static Pcg32 bot = [] {
     Pcg32 r;
     r.Seed(99, 1);
@@ -113,8 +124,12 @@ void BusyTick(Game& g) {
       g.stone_store.row_countdown[g.stone_store.active_row] > 5) {
     g.stone_store.row_countdown[g.stone_store.active_row] = 5;
   }
-  SilentSoundSink sink;
-  DXTimer1Timer(g, sink);
+  DXTimer1Timer(g, BenchWinners());
+}
+
+void BusyTick(Game& g) {
+  BusyStep(g);
+  DrawTick(g, Pictures(), BenchFrame());
 }
 
 std::unique_ptr<Game> BusyGame(int game_type, int ticks) {

@@ -10,6 +10,7 @@
 #include "bench/bench_games.h"
 #include "platform/reference_blitter.h"
 #include "shell/assets.h"
+#include "world/floor.h"
 #include "world/renderer.h"
 
 namespace klumpix {
@@ -17,9 +18,9 @@ namespace {
 
 std::vector<BlitOp> BusyFrameOps(Game& g) {
   std::vector<BlitOp> ops;
-  const Picture* floor = g.pictures[kPicFloor];
+  const Picture* floor = &bench::Pictures().sheets[kPicFloor];
   for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
-    const int left = 20 * g.floor.floor_tile_brightness[n];
+    const int left = 20 * TileBrightness(g, static_cast<std::int16_t>(n));
     const int top = 20 * g.floor.floor_tile_design[n];
     ops.push_back({floor, Rect{left, top, left + 20, top + 20}, g.floor.floor_tile_x[n],
                    g.floor.floor_tile_y[n], false});
@@ -29,7 +30,7 @@ std::vector<BlitOp> BusyFrameOps(Game& g) {
   const ObjectTable& o = g.obj;
   for (int i = 1; i <= list.count; ++i) {
     const int s = list.slot[i];
-    const Picture* sheet = ObjectSheet(g, o.kind[s], o.image[s]);
+    const Picture* sheet = ObjectSheet(bench::Pictures(), o.kind[s], o.image[s]);
     if (sheet == nullptr) continue;
     ops.push_back({sheet, Rect{o.src_left[s], o.src_top[s], o.src_right[s], o.src_bottom[s]},
                    o.x[s] - o.half_width[s], o.y[s] - o.half_height[s], true});

@@ -1,5 +1,5 @@
-// How fast the game runs headless: whole ticks with drawing, and the three
-// heaviest drawing passes on their own.
+// How fast the game runs: whole ticks with their pictures, the busy game's
+// step without its picture, and the three heaviest drawing passes on their own.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
+#include "shell/winners_storage.h"
 #include "text/text_layer.h"
 #include "tick/object_update.h"
 #include "tick/tick.h"
@@ -22,12 +23,20 @@
 namespace klumpix {
 namespace {
 
+using bench::BenchFrame;
+using bench::Pictures;
 using bench::StartedGame;
+
+// A timer tick and its picture.
+void TickAndDraw(Game& g, WinnersStorage& winners) {
+  DXTimer1Timer(g, winners);
+  DrawTick(g, Pictures(), BenchFrame());
+}
 
 void BM_TickStartupBoard(benchmark::State& state) {
   auto g = StartedGame(3);
-  SilentSoundSink sink;
-  for (auto _ : state) DXTimer1Timer(*g, sink);
+  WinnersInMemory winners;
+  for (auto _ : state) TickAndDraw(*g, winners);
   state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                      benchmark::Counter::kIsRate);
 }
@@ -36,8 +45,8 @@ BENCHMARK(BM_TickStartupBoard);
 void BM_TickHelpScreen(benchmark::State& state) {
   auto g = StartedGame(3);
   g->screen_mode = kModeHelp;
-  SilentSoundSink sink;
-  for (auto _ : state) DXTimer1Timer(*g, sink);
+  WinnersInMemory winners;
+  for (auto _ : state) TickAndDraw(*g, winners);
   state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                      benchmark::Counter::kIsRate);
 }
@@ -64,11 +73,20 @@ void BM_TickBusyGame(benchmark::State& state) {
 }
 BENCHMARK(BM_TickBusyGame);
 
+// The same busy game stepped without drawing, as a fast replay steps it.
+void BM_StepBusyGame(benchmark::State& state) {
+  auto g = bench::BusyGame(4, 300);
+  for (auto _ : state) bench::BusyStep(*g);
+  state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                     benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_StepBusyGame);
+
 void BM_FloorPassFiftyLights(benchmark::State& state) {
   auto g = StartedGame(3);
   g->lights.light_count = 0;
   for (int i = 0; i < kMaxLights; ++i) AddLight(*g, static_cast<std::int16_t>(30 + 11 * i), static_cast<std::int16_t>(40 + 10 * i), 0.5);
-  for (auto _ : state) DrawFloor(*g);
+  for (auto _ : state) DrawFloor(*g, Pictures(), BenchFrame());
 }
 BENCHMARK(BM_FloorPassFiftyLights);
 
@@ -96,7 +114,7 @@ void BM_DrawTextLayer10000Cells(benchmark::State& state) {
     WriteText(*g, static_cast<std::int16_t>(10 + (i % 7) * 3), static_cast<std::int16_t>((i * 7) % 560), font,
               static_cast<std::int16_t>(font == 2 && i % 2 ? 128 : 0), line);
   }
-  for (auto _ : state) DrawTextLayer(*g);
+  for (auto _ : state) DrawTextLayer(*g, Pictures(), BenchFrame());
 }
 BENCHMARK(BM_DrawTextLayer10000Cells);
 

@@ -6,17 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "app/event_feed.h"
+#include "app/driver.h"
 #include "app/input_script.h"
 #include "app/options.h"
 #include "app/start_up.h"
 #include "app/state_dump.h"
 #include "app/trace.h"
+#include "app/winners_file.h"
 #include "core/bmp.h"
 #include "play/invariants.h"
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/game.h"
-#include "shell/sound.h"
 #include "tick/tick.h"
 
 namespace klumpix {
@@ -35,49 +36,65 @@ bool WriteOutputText(const std::string& path, const std::string& text) {
   return WriteOutputFile(path, text.data(), text.size());
 }
 
-}  // namespace
+// No window and no sound: the picture is drawn only when a screenshot asks
+// for the last one, and every tick may be checked and traced.
+class HeadlessPlatform : public RunPlatform {
+ public:
+  explicit HeadlessPlatform(const Options& options) : options_(options) {}
 
-int RunHeadless(const Options& options) {
-  InputScript script;
-  auto g = std::make_unique<Game>();
-  auto pictures = std::make_unique<PictureSet>();
-  if (const int status = PrepareRun(options, script, *g); status != 0) return status;
-  if (!LoadGamePictures(*g, *pictures)) return 1;
+  bool WantsPicture(bool last) override { return last && !options_.screenshot_path.empty(); }
 
-  EventFeed feed(script.events);
-  std::vector<InputEvent> delivered;
-  std::vector<InputEvent>* recording = options.record_path.empty() ? nullptr : &delivered;
-  std::string trace;
-  SilentSoundSink sink;
-  const std::int32_t ticks = TickCount(options, script);
-  for (std::int32_t t = 0; t < ticks; ++t) {
-    feed.DeliverDue(*g, recording);
-    const std::int32_t tick = g->tick_count;
-    DXTimer1Timer(*g, sink);
+  int AfterTick(Game& g, std::int32_t tick) override {
     // Before the start-up tick there is no play state to check or trace.
-    const bool started = tick >= kStartUpTick;
-    if (options.check && started) {
-      const std::string broken = CheckInvariants(*g);
+    if (tick < kStartUpTick) return -1;
+    if (options_.check) {
+      const std::string broken = CheckInvariants(g);
       if (!broken.empty()) {
         std::fprintf(stderr, "tick %d: %s\n", tick, broken.c_str());
         return 3;
       }
     }
-    if (!options.trace_path.empty() && started) AppendTraceLine(trace, *g, tick);
-    if (g->quit_requested) break;
+    if (!options_.trace_path.empty()) AppendTraceLine(trace, g, tick);
+    return -1;
   }
+
+  std::string trace;
+
+ private:
+  const Options& options_;
+};
+
+}  // namespace
+
+int RunHeadless(const Options& options) {
+  InputScript script;
+  auto g = std::make_unique<Game>();
+  auto frame = std::make_unique<Frame>();
+  auto pictures = std::make_unique<PictureSet>();
+  if (const int status = PrepareRun(options, script, *g); status != 0) return status;
+  if (!LoadGamePictures(*pictures)) return 1;
+
+  WinnersFile winners("groar.dat");
+  HeadlessPlatform platform(options);
+  std::vector<InputEvent> delivered;
+  Driver driver(*g, *frame, *pictures, winners, platform);
+  driver.FeedScript(script.events, options.record_path.empty() ? nullptr : &delivered);
+  driver.StopAt(TickCount(options, script));
+  while (!driver.Ended()) driver.RunTick();
+  if (driver.ExitStatus() != 0) return driver.ExitStatus();
 
   bool ok = true;
   if (!options.state_path.empty())
     ok = WriteOutputText(options.state_path, StateDumpJson(*g)) && ok;
-  if (!options.trace_path.empty()) ok = WriteOutputText(options.trace_path, trace) && ok;
+  if (!options.trace_path.empty()) ok = WriteOutputText(options.trace_path, platform.trace) && ok;
   if (!options.record_path.empty()) {
     ok = WriteOutputText(options.record_path,
                          FormatInputScript(g->seed, g->start_values, delivered)) &&
          ok;
   }
   if (!options.screenshot_path.empty()) {
-    const std::vector<std::uint8_t> bmp = EncodeScreenshotBmp(g->screen);
+    // A run that ended before its first tick has drawn nothing: a black picture.
+    const std::vector<std::uint8_t> bmp = EncodeScreenshotBmp(frame->screen);
     ok = WriteOutputFile(options.screenshot_path, bmp.data(), bmp.size()) && ok;
   }
   return ok ? 0 : 1;

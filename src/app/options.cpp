@@ -45,74 +45,125 @@ bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& val
 
 namespace {
 
+// What follows an option's name.
+enum class Value { kNone, kFile, kSeed, kTicks };
+
+// One option: what it takes on the command line and on the page, and whether
+// the desktop allows it only with --headless. kAbsent: not an option there.
+struct OptionSpec {
+  const char* name;
+  Value command_line;
+  Value page;
+  bool needs_headless;
+};
+
+constexpr Value kAbsent = static_cast<Value>(-1);
+
+constexpr OptionSpec kOptionTable[] = {
+    {"--window", Value::kNone, kAbsent, false},
+    {"--headless", Value::kNone, kAbsent, false},
+    {"--check", Value::kNone, kAbsent, true},
+    {"--help", Value::kNone, kAbsent, false},
+    {"--version", Value::kNone, kAbsent, false},
+    {"--seed", Value::kSeed, Value::kSeed, false},
+    {"--record", Value::kFile, Value::kNone, false},
+    {"--input", Value::kFile, kAbsent, false},
+    {"--ticks", Value::kTicks, Value::kTicks, true},
+    {"--state", Value::kFile, kAbsent, true},
+    {"--trace", Value::kFile, kAbsent, true},
+    {"--screenshot", Value::kFile, kAbsent, true},
+};
+
+const OptionSpec* FindOption(const std::string& name) {
+  for (const OptionSpec& spec : kOptionTable) {
+    if (name == spec.name) return &spec;
+  }
+  return nullptr;
+}
+
+void SetFlag(const std::string& name, Options& o) {
+  if (name == "--window") o.window = true;
+  if (name == "--headless") o.headless = true;
+  if (name == "--check") o.check = true;
+  if (name == "--help") o.help = true;
+  if (name == "--version") o.version = true;
+  if (name == "--record") o.record = true;
+}
+
+std::string* FileOf(const std::string& name, Options& o) {
+  if (name == "--record") return &o.record_path;
+  if (name == "--input") return &o.input_path;
+  if (name == "--state") return &o.state_path;
+  if (name == "--trace") return &o.trace_path;
+  return &o.screenshot_path;
+}
+
+// Reads the value of option `name` into `o`; false with the reason.
+bool SetValue(const std::string& name, Value kind, const std::string& value, Options& o,
+              std::string& error) {
+  std::uint64_t n = 0;
+  switch (kind) {
+    case Value::kFile:
+      if (value.empty()) {
+        error = name + " needs a file name";
+        return false;
+      }
+      *FileOf(name, o) = value;
+      o.record = o.record || name == "--record";
+      return true;
+    case Value::kSeed:
+      if (!ParseDecimal(value, std::numeric_limits<std::uint64_t>::max(), n)) {
+        error = name + " needs a whole number from 0 to 18446744073709551615, not '" + value + "'";
+        return false;
+      }
+      o.has_seed = true;
+      o.seed = n;
+      return true;
+    default:
+      if (!ParseDecimal(value, std::numeric_limits<std::int32_t>::max(), n)) {
+        error = name + " needs a whole number from 0 to 2147483647, not '" + value + "'";
+        return false;
+      }
+      o.has_ticks = true;
+      o.ticks = static_cast<std::int32_t>(n);
+      return true;
+  }
+}
+
 // Options that only make sense without a window.
-bool NeedsHeadless(const Options& o, std::string& error) {
-  const char* name = nullptr;
-  if (o.has_ticks) name = "--ticks";
-  if (!o.state_path.empty()) name = "--state";
-  if (!o.trace_path.empty()) name = "--trace";
-  if (!o.screenshot_path.empty()) name = "--screenshot";
-  if (o.check) name = "--check";
-  if (name == nullptr || o.headless) return true;
-  error = std::string(name) + " needs --headless";
+bool NeedsHeadless(const Options& o, const char* given, std::string& error) {
+  if (given == nullptr || o.headless || o.help || o.version) return true;
+  error = std::string(given) + " needs --headless";
   return false;
 }
 
 }  // namespace
 
-bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error) {
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error,
+                  OptionSource source) {
   options = Options{};
+  const bool page = source == OptionSource::kPage;
+  const char* headless_only = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--window") { options.window = true; continue; }
-    if (arg == "--headless") { options.headless = true; continue; }
-    if (arg == "--check") { options.check = true; continue; }
-    if (arg == "--help") { options.help = true; continue; }
-    if (arg == "--version") { options.version = true; continue; }
-
-    std::string* path = nullptr;
-    if (arg == "--record") path = &options.record_path;
-    if (arg == "--input") path = &options.input_path;
-    if (arg == "--state") path = &options.state_path;
-    if (arg == "--trace") path = &options.trace_path;
-    if (arg == "--screenshot") path = &options.screenshot_path;
-    const bool numeric = arg == "--seed" || arg == "--ticks";
-    if (path == nullptr && !numeric) {
-      error = "unknown option '" + arg + "' (try --help)";
+    const OptionSpec* spec = FindOption(arg);
+    const Value kind = spec == nullptr ? kAbsent : page ? spec->page : spec->command_line;
+    if (kind == kAbsent) {
+      error = page ? "unknown page option '" + arg + "'" : "unknown option '" + arg + "' (try --help)";
       return false;
+    }
+    if (!page && spec->needs_headless) headless_only = spec->name;
+    if (kind == Value::kNone) {
+      SetFlag(arg, options);
+      continue;
     }
     if (i + 1 >= argc) {
       error = arg + " needs a value";
       return false;
     }
-    const std::string value = argv[++i];
-    if (path != nullptr) {
-      if (value.empty()) {
-        error = arg + " needs a file name";
-        return false;
-      }
-      *path = value;
-      continue;
-    }
-    std::uint64_t n = 0;
-    if (arg == "--seed") {
-      if (!ParseDecimal(value, std::numeric_limits<std::uint64_t>::max(), n)) {
-        error = "--seed needs a whole number from 0 to 18446744073709551615, not '" + value + "'";
-        return false;
-      }
-      options.has_seed = true;
-      options.seed = n;
-    } else {
-      if (!ParseDecimal(value, std::numeric_limits<std::int32_t>::max(), n)) {
-        error = "--ticks needs a whole number from 0 to 2147483647, not '" + value + "'";
-        return false;
-      }
-      options.has_ticks = true;
-      options.ticks = static_cast<std::int32_t>(n);
-    }
+    if (!SetValue(arg, kind, argv[++i], options, error)) return false;
   }
-  if (options.help || options.version) return true;
-  return NeedsHeadless(options, error);
+  return NeedsHeadless(options, headless_only, error);
 }
 
 }  // namespace klumpix

@@ -1,5 +1,6 @@
 #pragma once
-// The command line: what the player or a tool asked this run to do.
+// The command line, and the page's query read the same way: what the player
+// or a tool asked this run to do.
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,7 @@ struct Options {
   std::uint64_t seed = 0;
   bool has_ticks = false;
   std::int32_t ticks = 0;
+  bool record = false;      // record the input (to record_path on the desktop)
   std::string record_path;
   std::string input_path;
   std::string state_path;
@@ -22,9 +24,15 @@ struct Options {
   std::string screenshot_path;
 };
 
+// Who gives the options: the desktop's command line, or the page, whose
+// script passes its query as options (`?seed=N` as `--seed N`, `?record` as
+// `--record`, `?ticks=N` as `--ticks N`).
+enum class OptionSource { kCommandLine, kPage };
+
 // Reads argv into `options`. On a bad option returns false and `error` says
 // what is wrong in one line.
-bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error);
+bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error,
+                  OptionSource source = OptionSource::kCommandLine);
 
 // The text of --help and --version.
 const char* UsageText();

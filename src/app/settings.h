@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/surface.h"
 #include "shell/game.h"
 
 namespace klumpix {

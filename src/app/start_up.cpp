@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/picture_loading.h"
 #include "core/file_io.h"
 #include "shell/assets.h"
 #include "shell/game.h"
@@ -45,7 +46,6 @@ void StartGame(Game& g, std::uint64_t seed, const StartValues& start) {
   ResetGame(g);
   g.seed = seed;
   g.start_values = start;
-  std::snprintf(g.files.winners_path, sizeof g.files.winners_path, "%s", "groar.dat");
   FormCreate(g);
 }
 
@@ -59,7 +59,7 @@ int PrepareRun(const Options& options, InputScript& script, Game& g, const Start
   return 0;
 }
 
-bool LoadGamePictures(Game& g, PictureSet& pictures) {
+bool LoadGamePictures(PictureSet& pictures) {
   const std::vector<std::string> folders = PictureFolders();
   for (const std::string& folder : folders) {
     if (!HoldsPictures(folder)) continue;
@@ -68,7 +68,6 @@ bool LoadGamePictures(Game& g, PictureSet& pictures) {
       std::fprintf(stderr, "klumpix: %s\n", error.c_str());
       return false;
     }
-    AttachPictures(g, pictures);
     return true;
   }
   std::string tried;

@@ -25,8 +25,7 @@ std::uint64_t ChooseSeed(const Options& options, const InputScript& script);
 // Reads the --input script if one is given (an empty script otherwise).
 bool LoadScriptOption(const Options& options, InputScript& script, std::string& error);
 
-// Resets the game, seeds it, gives it its start values, points it at
-// groar.dat in the working directory and creates the form.
+// Resets the game, seeds it, gives it its start values and creates the form.
 void StartGame(Game& g, std::uint64_t seed, const StartValues& start);
 
 // Everything before the first tick of a run: reads the script, picks the
@@ -35,10 +34,10 @@ void StartGame(Game& g, std::uint64_t seed, const StartValues& start);
 int PrepareRun(const Options& options, InputScript& script, Game& g,
                const StartValues& start = kDefaultStartValues);
 
-// Loads the thirteen pictures and hands them to the game; they are needed
-// from the start-up tick on. False after printing which file is damaged, or
-// every place looked in when none holds the pictures.
-bool LoadGamePictures(Game& g, PictureSet& pictures);
+// Loads the thirteen pictures; they are needed from the start-up tick on.
+// False after printing which file is damaged, or every place looked in when
+// none holds the pictures.
+bool LoadGamePictures(PictureSet& pictures);
 
 // Replaces the file at `path` with `bytes` (see WriteFileAtomically); false
 // after printing why not.

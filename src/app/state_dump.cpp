@@ -5,6 +5,8 @@
 #include "app/json_text.h"
 #include "shell/game.h"
 #include "shell/sound.h"
+#include "tick/tick.h"
+#include "world/floor.h"
 
 namespace klumpix {
 
@@ -116,7 +118,19 @@ void WriteFloatingTexts(DumpWriter& w, const Game& g) {
   out += ']';
 }
 
-void WriteWinners(DumpWriter& w, const Game& g) {
+// The brightness each tile was drawn with in the last tick; zero before the
+// first tick that drew the floor.
+void WriteFloorBrightness(DumpWriter& w, const Game& g) {
+  std::int32_t brightness[kFloorTileCount + 1] = {};
+  if (g.tick_count > kStartUpTick) {
+    for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
+      brightness[n] = TileBrightness(g, static_cast<std::int16_t>(n));
+    }
+  }
+  w.IntArray("floor_tile_brightness", brightness, kFloorTileCount);
+}
+
+void WriteWinnersJson(DumpWriter& w, const Game& g) {
   w.Key("winner_name");
   std::string& out = w.Out();
   out += '[';
@@ -168,7 +182,7 @@ void WriteLastTick(DumpWriter& w, const Game& g) {
 
   w.Key("sounds");
   out += '[';
-  for (int i = 0; i < g.sounds.started_sound_count && i < 6; ++i) {
+  for (int i = 0; i < g.sounds.started_sound_count && i < kSoundCount; ++i) {
     const StartedSound& s = g.sounds.started_sounds[i];
     if (i > 0) out += ", ";
     out += "{\"name\": ";
@@ -218,7 +232,7 @@ std::string StateDumpJson(const Game& g) {
   w.Int("shake", g.shake);
   WriteObjects(w, g);
   WriteFloatingTexts(w, g);
-  WriteWinners(w, g);
+  WriteWinnersJson(w, g);
   w.Key("entry_name");
   AppendJsonText(w.Out(), g.entry.entry_name.c_str());
   w.Int("entry_name_length", g.entry.entry_name_length);
@@ -226,7 +240,7 @@ std::string StateDumpJson(const Game& g) {
   w.Bool("entry_placed", g.entry.entry_placed);
   // One design serves the whole floor, so a single number says it.
   w.Int("floor_tile_design", g.floor.floor_tile_design[1]);
-  w.IntArray("floor_tile_brightness", g.floor.floor_tile_brightness, kFloorTileCount);
+  WriteFloorBrightness(w, g);
   WriteLastTick(w, g);
   return w.Finish();
 }

@@ -30,7 +30,7 @@ void AppendTraceLine(std::string& out, const Game& g, std::int32_t tick) {
   out += ", \"carried\": [" + std::to_string(g.stone_store.carried[1]) + ", " +
          std::to_string(g.stone_store.carried[2]) + ", " +
          std::to_string(g.stone_store.carried[3]) + "], \"sounds\": [";
-  for (int i = 0; i < g.sounds.started_sound_count && i < 6; ++i) {
+  for (int i = 0; i < g.sounds.started_sound_count && i < kSoundCount; ++i) {
     if (i > 0) out += ", ";
     AppendJsonText(out, SoundName(static_cast<SoundId>(g.sounds.started_sounds[i].sound)));
   }

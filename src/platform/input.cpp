@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "app/event_feed.h"
+#include "core/surface.h"
 #include "shell/game.h"
 
 namespace klumpix {

@@ -9,16 +9,18 @@
 #include <system_error>
 #include <vector>
 
-#include "app/event_feed.h"
+#include "app/driver.h"
 #include "app/input_script.h"
 #include "app/options.h"
 #include "app/settings.h"
 #include "app/start_up.h"
+#include "app/winners_file.h"
 #include "platform/audio.h"
 #include "platform/input.h"
 #include "platform/tick_log.h"
 #include "platform/video.h"
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/game.h"
 #include "tick/tick.h"
 
@@ -26,7 +28,6 @@ namespace klumpix {
 
 namespace {
 
-constexpr Uint64 kTickMs = 33;
 constexpr Uint32 kIdleWaitMs = 100;  // how long to sleep while paused
 
 // Writes the --record script; called however the run ends.
@@ -64,11 +65,11 @@ void HandleDisplayKey(const SDL_KeyboardEvent& key, Video& video) {
 }
 
 // Where this run keeps its files, shortened for the info page.
-void ShowFilePlaces(Game& g, const std::string& settings_path) {
+void ShowFilePlaces(Game& g, const std::string& winners_path, const std::string& settings_path) {
   constexpr std::size_t kWidth = 34;  // with the leading " ," as wide as the longest line
   std::error_code ec;
-  const std::filesystem::path winners = std::filesystem::absolute(g.files.winners_path, ec);
-  g.files.info_winners_place.Assign(InfoPlace(ec ? g.files.winners_path : winners.string(), kWidth).c_str());
+  const std::filesystem::path winners = std::filesystem::absolute(winners_path, ec);
+  g.files.info_winners_place.Assign(InfoPlace(ec ? winners_path : winners.string(), kWidth).c_str());
   g.files.info_settings_place.Assign(settings_path.empty() ? "KEINE"
                                                      : InfoPlace(settings_path, kWidth).c_str());
 }
@@ -79,18 +80,58 @@ struct SdlSession {
   ~SdlSession() { SDL_Quit(); }
 };
 
+// The window's share of the loop: presenting, the mixer, and the pictures
+// and the sound device made ready in the pauses between the first black
+// ticks, one after the other, so the window shows at once and the black
+// ticks keep their pace.
+class WindowPlatform : public RunPlatform {
+ public:
+  WindowPlatform(Video& video, PictureSet& pictures) : video_(video), pictures_(pictures) {}
+
+  void BeforeTick() override { tick_log_.Tick(); }
+  bool WantsPicture(bool) override { return true; }
+  void Present(const Frame& frame) override { video_.Present(frame.screen); }
+  SoundSink* Sound() override { return &sound_; }
+
+  int AfterTick(Game& g, std::int32_t) override {
+    tick_log_.Presented(g.tick_count);
+    if (!pictures_loaded_) {
+      pictures_loaded_ = true;
+      if (!LoadGamePictures(pictures_)) return 1;
+    } else if (!sound_opened_) {
+      sound_opened_ = true;
+      if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        sound_.Open();
+      } else {
+        std::fprintf(stderr, "klumpix: no sound: %s\n", SDL_GetError());
+      }
+    }
+    return -1;
+  }
+
+ private:
+  Video& video_;
+  PictureSet& pictures_;
+  MixerSoundSink sound_;
+  TickLog tick_log_;
+  bool pictures_loaded_ = false;
+  bool sound_opened_ = false;
+};
+
 }  // namespace
 
 int RunInteractive(const Options& options) {
   InputScript script;
   auto g = std::make_unique<Game>();
+  auto frame = std::make_unique<Frame>();
   auto pictures = std::make_unique<PictureSet>();
   const std::string settings_path = SettingsPath();
   const Settings settings = LoadSettings(settings_path);
   if (const int status = PrepareRun(options, script, *g, settings.start); status != 0) {
     return status;
   }
-  ShowFilePlaces(*g, settings_path);
+  WinnersFile winners("groar.dat");
+  ShowFilePlaces(*g, winners.path(), settings_path);
 
   std::string error;
   SdlSession sdl;
@@ -104,36 +145,27 @@ int RunInteractive(const Options& options) {
     std::fprintf(stderr, "klumpix: %s\n", error.c_str());
     return 1;
   }
-  MixerSoundSink sound;
-  // The pictures and the sound device are made ready in the pauses between
-  // the first black ticks, one after the other, so the window shows at once
-  // and the black ticks keep their pace.
-  bool pictures_loaded = false;
-  bool sound_opened = false;
 
   std::vector<InputEvent> recording;
-  Input input(options.record_path.empty() ? nullptr : &recording);
+  std::vector<InputEvent>* kept = options.record_path.empty() ? nullptr : &recording;
+  Input input(kept);
   input.SyncModifiers();
-  EventFeed feed(script.events);
-  std::vector<InputEvent>* feed_recording = options.record_path.empty() ? nullptr : &recording;
+  WindowPlatform platform(video, *pictures);
+  Driver driver(*g, *frame, *pictures, winners, platform);
+  driver.FeedScript(script.events, kept);
 
   // The timer runs only while the window has the input focus.
   bool focused = (SDL_GetWindowFlags(video.Window()) & SDL_WINDOW_INPUT_FOCUS) != 0;
-  TickLog tick_log;
-  Uint64 next_due = SDL_GetTicks64();
-  for (;;) {
+  while (!driver.Ended()) {
     SDL_Event event;
+    bool closed = false;
     while (SDL_PollEvent(&event)) {
-      if (event.type == SDL_QUIT) {  // the window's close button, or SIGTERM
-        SaveAtEnd(options, *g, recording, settings_path, settings, video);
-        return 0;
-      }
+      if (event.type == SDL_QUIT) closed = true;  // the window's close button, or SIGTERM
       if (event.type == SDL_KEYDOWN) HandleDisplayKey(event.key, video);
       if (event.type == SDL_WINDOWEVENT) {
         switch (event.window.event) {
           case SDL_WINDOWEVENT_FOCUS_GAINED:
             focused = true;
-            next_due = SDL_GetTicks64();  // a pause is not made up for
             input.SyncModifiers();
             break;
           case SDL_WINDOWEVENT_FOCUS_LOST:
@@ -150,45 +182,21 @@ int RunInteractive(const Options& options) {
       }
       input.Handle(event, *g);
     }
+    if (closed) break;
 
-    const Uint64 now = SDL_GetTicks64();
-    if (!focused || !g->timer_enabled) {
-      SDL_WaitEventTimeout(nullptr, kIdleWaitMs);
-      continue;
-    }
-    if (now < next_due) {
-      // Sleep until the tick is due or an event arrives, whichever is first.
-      SDL_WaitEventTimeout(nullptr, static_cast<int>(next_due - now));
-      continue;
-    }
-    tick_log.Tick();
-    feed.DeliverDue(*g, feed_recording);
-    DXTimer1Timer(*g, sound);
-    video.Present(g->screen);
-    tick_log.Presented(g->tick_count);
-    if (!pictures_loaded) {
-      pictures_loaded = true;
-      if (!LoadGamePictures(*g, *pictures)) {
-        SaveRecording(options, *g, recording);  // what was played so far still replays
-        return 1;
-      }
-    } else if (!sound_opened) {
-      sound_opened = true;
-      if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        sound.Open();
-      } else {
-        std::fprintf(stderr, "klumpix: no sound: %s\n", SDL_GetError());
-      }
-    }
-    if (g->quit_requested) {
-      SaveAtEnd(options, *g, recording, settings_path, settings, video);
-      return 0;
-    }
-    // One tick per period and no catching up: a slow machine slows the game.
-    next_due += kTickMs;
-    const Uint64 after = SDL_GetTicks64();
-    if (after > next_due) next_due = after;
+    const bool paused = !focused || !g->timer_enabled;
+    const double next_due = driver.Pump(static_cast<double>(SDL_GetTicks64()), paused);
+    if (driver.Ended()) break;
+    // Sleep until the tick is due or an event arrives, whichever is first.
+    const double wait = paused ? kIdleWaitMs : next_due - static_cast<double>(SDL_GetTicks64());
+    if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
   }
+  if (driver.ExitStatus() > 0) {
+    SaveRecording(options, *g, recording);  // what was played so far still replays
+    return driver.ExitStatus();
+  }
+  SaveAtEnd(options, *g, recording, settings_path, settings, video);
+  return 0;
 }
 
 }  // namespace klumpix

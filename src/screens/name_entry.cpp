@@ -110,13 +110,13 @@ void NameEntryNeu(Game& g) {
 
 // ENTER: store the name, save the table and return to a fresh board. When
 // the save fails the screen stays, says so, and a later ENTER tries again.
-void NameEntryEnter(Game& g) {
+void NameEntryEnter(Game& g, WinnersStorage& storage) {
   if (g.entry.winner_place >= 1 && g.entry.winner_place <= kPlaces) {
     g.winner_score[g.game_type][g.entry.winner_place] = g.score;
     if (g.entry.entry_name.Empty()) g.entry.entry_name.Assign("-");
     g.winner_name[g.game_type][g.entry.winner_place].Assign(g.entry.entry_name.c_str());
   }
-  if (WriteWinners(g)) {
+  if (SaveWinners(g, storage)) {
     BuildBoard(g);
     return;
   }

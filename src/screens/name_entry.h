@@ -3,9 +3,11 @@
 namespace klumpix {
 
 struct Game;
+class WinnersStorage;
 
 void RunNameEntry(Game& g);
 void NameEntryNeu(Game& g);
-void NameEntryEnter(Game& g);
+// Saves the table through `storage`, as ENTER does.
+void NameEntryEnter(Game& g, WinnersStorage& storage);
 
 }  // namespace klumpix

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/file_io.h"
 #include "shell/game.h"
+#include "shell/winners_storage.h"
 #include "text/score_text.h"
 
 namespace klumpix {
@@ -78,27 +78,23 @@ void DecodeWinners(const unsigned char* bytes, std::size_t size, Game& g) {
   }
 }
 
-// Reads whatever groar.dat offers. Any record that cannot be read whole keeps
-// its starter entry, so a missing, short or damaged file never stops the game.
-void ReadWinners(Game& g) {
+// Reads whatever the storage offers. Any record that cannot be read whole
+// keeps its starter entry, so a missing, short or damaged file never stops
+// the game.
+void ReadWinners(Game& g, WinnersStorage& storage) {
   unsigned char data[kFileSize];
-  // A FIFO, a device or a folder at the path reads as a missing file.
-  DecodeWinners(data, ReadRegularFileStart(g.files.winners_path, data, sizeof data), g);
+  DecodeWinners(data, storage.Load(data, sizeof data), g);
 }
 
-// Saves the table so that groar.dat is always either the old file or the
-// complete new one (see WriteFileAtomically).
-bool WriteWinners(const Game& g) {
+// Hands the table to the storage in groar.dat's record format.
+bool SaveWinners(const Game& g, WinnersStorage& storage) {
   unsigned char data[kFileSize] = {};
   for (int t = 1; t <= kGameTypes; ++t) {
     for (int p = 1; p <= kPlaces; ++p) {
       PutRecord(data + RecordOffset(t, p), g.winner_name[t][p], g.winner_score[t][p]);
     }
   }
-  // A path that fills its whole buffer has lost its end; nothing sane to write to.
-  if (strnlen(g.files.winners_path, sizeof g.files.winners_path) == sizeof g.files.winners_path)
-    return false;
-  return WriteFileAtomically(g.files.winners_path, data, sizeof data);
+  return storage.Save(data, sizeof data);
 }
 
 }  // namespace klumpix

@@ -1,76 +1,33 @@
 #include "shell/assets.h"
 
-#include <sys/stat.h>
-
-#include <cstddef>
-#include <cstdint>
-
-#include "core/bmp.h"
-#include "core/file_io.h"
-
 namespace klumpix {
 
-namespace {
-
-// A sheet is a few megabytes at most; anything far larger is not one of ours.
-constexpr std::size_t kPictureFileLimit = 64u << 20;
-
-}  // namespace
-
-bool HoldsPictures(const std::string& res_dir) {
-  for (int i = 1; i <= kPictureCount; ++i) {
-    struct stat st {};
-    const std::string path = res_dir + "/" + kPictureFiles[i].path;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  }
-  return true;
-}
-
-bool LoadPictures(const std::string& res_dir, PictureSet& set, std::string& error) {
-  for (int i = 1; i <= kPictureCount; ++i) {
-    const PictureFile& file = kPictureFiles[i];
-    const std::string path = res_dir + "/" + file.path;
-    std::string bytes;
-    if (!ReadRegularFile(path.c_str(), kPictureFileLimit, bytes, error)) return false;
-    std::string why;
-    Picture& pic = set.sheets[i];
-    if (!DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), pic, why)) {
-      error = path + ": " + why;
-      return false;
-    }
-    // The game cuts its cells by fixed arithmetic, so the size must match.
-    if (pic.width != file.width || pic.height != file.height) {
-      error = path + ": picture is " + std::to_string(pic.width) + " x " +
-              std::to_string(pic.height) + ", must be " + std::to_string(file.width) + " x " +
-              std::to_string(file.height);
-      return false;
-    }
-    pic.key = KeyColour(file.key);
-  }
-  return true;
-}
-
-void AttachPictures(Game& g, const PictureSet& set) {
-  for (int i = 1; i <= kPictureCount; ++i) g.pictures[i] = &set.sheets[i];
-}
-
-const Picture* ObjectSheet(const Game& g, int kind, int image) {
+const Picture* ObjectSheet(const PictureSet& pictures, int kind, int image) {
+  int sheet = 0;
   switch (20 * kind + image) {
     case 41:
-      return g.pictures[kPicPanels];
+      sheet = kPicPanels;
+      break;
     case 61:
-      return g.pictures[kPicButtons];
+      sheet = kPicButtons;
+      break;
     case 81:
-      return g.pictures[kPicFields];
+      sheet = kPicFields;
+      break;
     case 82:
-      return g.pictures[kPicShadows];
+      sheet = kPicShadows;
+      break;
     case 83:
-      return g.pictures[kPicStones];
+      sheet = kPicStones;
+      break;
     case 161:
-      return g.pictures[kPicExplosions];
+      sheet = kPicExplosions;
+      break;
     default:
       return nullptr;
   }
+  const Picture& p = pictures.sheets[sheet];
+  return p.pixels.empty() ? nullptr : &p;
 }
 
 }  // namespace klumpix

@@ -1,13 +1,13 @@
 #pragma once
-// All state of the game, in one object made once at start-up. Tables are
-// fixed in size and indexed from 1 the way the rules number them (element 0
-// is unused), so nothing is allocated while the game runs.
+// The simulation: everything a tick computes and a later tick (or the state
+// dump) reads, in one object made once at start-up. Tables are fixed in size
+// and indexed from 1 the way the rules number them (element 0 is unused), so
+// nothing is allocated while the game runs. It holds no pictures, no pixels
+// and no pointers: a plain copy of it is a snapshot of the game.
 #include <cstdint>
 
 #include "core/pcg32.h"
-#include "core/picture_files.h"
 #include "core/short_text.h"
-#include "core/surface.h"
 #include "shell/object_map.h"
 #include "shell/sound.h"
 
@@ -131,13 +131,13 @@ struct SoundRequests {
   int started_sound_count;
 };
 
-// The floor's tiles: where each lies, its design and its brightness.
+// The floor's tiles: where each lies and its design. How bright each one is
+// follows from the tick's lights (TileBrightness).
 struct Floor {
   std::int32_t floor_tile_count;
   std::int32_t floor_tile_x[kFloorTileCount + 1];
   std::int32_t floor_tile_y[kFloorTileCount + 1];
   std::int32_t floor_tile_design[kFloorTileCount + 1];
-  std::int32_t floor_tile_brightness[kFloorTileCount + 1];
 };
 
 // The lights queued during a tick; the floor is lit by them.
@@ -157,10 +157,8 @@ struct NameEntry {
   bool winners_write_failed;  // the last save of groar.dat failed; shown to the player
 };
 
-// Where this run keeps its files.
+// Where this run keeps its files, as the info page shows them.
 struct GameFiles {
-  char winners_path[512];  // groar.dat (in the working directory by default)
-  // The same places as the info page shows them.
   FixedText<56> info_winners_place;
   FixedText<56> info_settings_place;
 };
@@ -214,13 +212,9 @@ struct Game {
   std::int32_t winner_score[kGameTypes + 1][kPlaces + 1];
   NameEntry entry;
   GameFiles files;
-
-  // --- drawing ---
-  Surface screen;
-  const Picture* pictures[kPictureCount + 1];  // in load order 1..13; null until loaded
 };
 
-// Sets every field to its value before FormCreate; `pictures` stay unset.
+// Sets every field to its value before FormCreate.
 void ResetGame(Game& g);
 
 }  // namespace klumpix

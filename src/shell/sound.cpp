@@ -27,6 +27,11 @@ constexpr SoundId kStartOrder[] = {kSoundMaser3,    kSoundExplosion1, kSoundTusc
 
 std::int32_t ClampVolume(std::int32_t v) { return std::clamp(v, -10000, 0); }
 
+// sound_volume / 10, rounded: 0..5000 added to each sound's base.
+std::int32_t VolumeOffset(const Game& g) {
+  return (g.settings.sound_volume * 5000 + 25000) / 50000;
+}
+
 // A level in hundredths of a decibel (0 full, below 0 quieter) as a linear
 // gain of the sound's amplitude: -2000 is a tenth.
 double GainOfLevel(std::int32_t level) {
@@ -52,20 +57,25 @@ void RequestSound(Game& g, SoundId id, std::int32_t x) {
   g.sounds.sound_pan[id] = SoundPan(g, x);
 }
 
-void PlaySounds(Game& g, SoundSink& sink) {
+void StartSounds(Game& g) {
   g.sounds.started_sound_count = 0;
-  for (SoundId id : kPanOrder) sink.SetPan(id, g.sounds.sound_pan[id]);
-  // sound_volume / 10, rounded: 0..5000 added to each sound's base.
-  const std::int32_t offset = (g.settings.sound_volume * 5000 + 25000) / 50000;
-  for (SoundId id : kVolumeOrder) sink.SetVolume(id, offset + kSounds[id].volume_base);
+  const std::int32_t offset = VolumeOffset(g);
   for (SoundId id : kStartOrder) {
     const SoundInfo& info = kSounds[id];
     if (!g.sounds.sound_request[id]) continue;
-    sink.Play(id);
     StartedSound& s = g.sounds.started_sounds[g.sounds.started_sound_count++];
     s.sound = id;
     s.pan = info.panned ? g.sounds.sound_pan[id] : 0;
     s.volume = ClampVolume(offset + info.volume_base);
+  }
+}
+
+void PlaySounds(const Game& g, SoundSink& sink) {
+  for (SoundId id : kPanOrder) sink.SetPan(id, g.sounds.sound_pan[id]);
+  const std::int32_t offset = VolumeOffset(g);
+  for (SoundId id : kVolumeOrder) sink.SetVolume(id, offset + kSounds[id].volume_base);
+  for (int i = 0; i < g.sounds.started_sound_count; ++i) {
+    sink.Play(static_cast<SoundId>(g.sounds.started_sounds[i].sound));
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Sound requests: routines ask for a sound during a tick; PlaySounds starts
-// each requested sound once at the end of the tick, with its pan and volume.
+// Sound requests: routines ask for a sound during a tick; StartSounds starts
+// each requested sound once at the end of the tick, with its pan and volume,
+// and PlaySounds hands what the tick started to the platform.
 #include <cstdint>
 
 #include "core/sound_names.h"
@@ -39,7 +40,11 @@ std::int32_t SoundPan(const Game& g, std::int32_t x);
 // Requests `id` for this tick, panned for screen position x.
 void RequestSound(Game& g, SoundId id, std::int32_t x);
 
-void PlaySounds(Game& g, SoundSink& sink);
+// The tick's sound starts, in start order, from its requests.
+void StartSounds(Game& g);
+// Tells the platform's mixer the pans and volumes, then plays the sounds the
+// tick started.
+void PlaySounds(const Game& g, SoundSink& sink);
 void ClearSoundRequests(Game& g);
 
 }  // namespace klumpix

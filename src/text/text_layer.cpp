@@ -1,6 +1,7 @@
 #include "text/text_layer.h"
 
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/game.h"
 
 namespace klumpix {
@@ -86,14 +87,14 @@ void ClearTextLayer(Game& g) {
 
 // Draws every slot of the layer over the scene, in queue order, so later
 // text covers earlier text.
-void DrawTextLayer(Game& g) {
+void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
   for (int slot = 1; slot <= kTextCellCount; ++slot) {
     const std::int16_t glyph = g.text.text_cell_glyph[slot];
     if (glyph <= 0) continue;
     const FontInfo info = InfoOf(g.text.text_cell_font[slot]);
     if (info.sheet == 0) continue;
-    const Picture* sheet = g.pictures[info.sheet];
-    if (sheet == nullptr) continue;
+    const Picture& sheet = pictures.sheets[info.sheet];
+    if (sheet.pixels.empty()) continue;
     const int column = (glyph - 1) % kGlyphsPerSheetRow;
     const int row = (glyph - 1) / kGlyphsPerSheetRow;
     const Rect src{column * info.cell, row * info.cell, column * info.cell + info.cell,
@@ -102,9 +103,9 @@ void DrawTextLayer(Game& g) {
     const int y = g.text.text_cell_y[slot];
     const int alpha = g.text.text_cell_alpha[slot];
     if (info.additive && alpha > 0) {
-      AddRect(g.screen, x, y, *sheet, src, true, alpha >= 255 ? 255 : alpha);
+      AddRect(frame.screen, x, y, sheet, src, true, alpha >= 255 ? 255 : alpha);
     } else {
-      CopyRect(g.screen, x, y, *sheet, src, true);
+      CopyRect(frame.screen, x, y, sheet, src, true);
     }
   }
 }

@@ -4,7 +4,9 @@
 
 namespace klumpix {
 
+struct Frame;
 struct Game;
+struct PictureSet;
 
 // The fonts by number: three small ones (green, dark, plain) and three large
 // ones (large, bright, huge).
@@ -22,6 +24,6 @@ std::int16_t LargeFontGlyph(unsigned char ch);
 void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::int16_t alpha,
                const char* text);
 void ClearTextLayer(Game& g);
-void DrawTextLayer(Game& g);
+void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame);
 
 }  // namespace klumpix

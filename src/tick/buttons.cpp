@@ -28,7 +28,7 @@ void SwitchScreen(Game& g, std::int32_t mode) {
 
 // Runs every tick while a mouse button is held on a button, so a held button
 // repeats. START and ENTER rebuild the board, which also ends the press.
-void ButtonAction(Game& g, std::int16_t slot) {
+void ButtonAction(Game& g, std::int16_t slot, WinnersStorage& winners) {
   if (g.mouse.left_button_down) {
     if (slot == kSlotExit && g.screen_mode != kModeNameEntry) {
       if (!g.confirm_open) OpenConfirmBox(g);
@@ -51,7 +51,7 @@ void ButtonAction(Game& g, std::int16_t slot) {
     if (slot == kSlotJa) g.quit_requested = true;
     if (slot == kSlotNein) CloseConfirmBox(g);
     if (slot == kSlotNeu && g.screen_mode == kModeNameEntry) NameEntryNeu(g);
-    if (slot == kSlotEnter && g.screen_mode == kModeNameEntry) NameEntryEnter(g);
+    if (slot == kSlotEnter && g.screen_mode == kModeNameEntry) NameEntryEnter(g, winners);
   }
   // The right button only turns the two settings down.
   if (g.mouse.right_button_down) {

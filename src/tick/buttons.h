@@ -5,7 +5,9 @@
 namespace klumpix {
 
 struct Game;
+class WinnersStorage;
 
-void ButtonAction(Game& g, std::int16_t slot);
+// `winners` is where ENTER saves the table.
+void ButtonAction(Game& g, std::int16_t slot, WinnersStorage& winners);
 
 }  // namespace klumpix

@@ -12,7 +12,7 @@ namespace {
 constexpr std::int16_t kLastExplosionFrame = 28;
 }
 
-void UpdateObjects(Game& g) {
+void UpdateObjects(Game& g, WinnersStorage& winners) {
   ObjectTable& o = g.obj;
   // A button action may rebuild the whole table (START, ENTER); the walk just
   // goes on with the next slot number, which then holds the new board.
@@ -26,7 +26,7 @@ void UpdateObjects(Game& g) {
                           g.mouse.mouse_y < o.y[s] + o.half_height[s];
       if (inside && (g.mouse.left_button_down || g.mouse.right_button_down)) {
         o.frame[s] = kButtonDown;
-        ButtonAction(g, slot);
+        ButtonAction(g, slot, winners);
         AddLight(g, o.x[s], o.y[s], 2.0);
       } else if (inside) {
         o.frame[s] = kButtonHover;

@@ -4,7 +4,8 @@
 namespace klumpix {
 
 struct Game;
+class WinnersStorage;
 
-void UpdateObjects(Game& g);
+void UpdateObjects(Game& g, WinnersStorage& winners);
 
 }  // namespace klumpix

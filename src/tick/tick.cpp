@@ -6,9 +6,11 @@
 #include "screens/menu_bar.h"
 #include "screens/name_entry.h"
 #include "screens/winners.h"
+#include "shell/frame.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
+#include "shell/winners_storage.h"
 #include "text/text_layer.h"
 #include "tick/object_update.h"
 #include "world/floor.h"
@@ -22,7 +24,7 @@ void FormCreate(Game& g) {
   g.timer_enabled = true;
 }
 
-void InitProgramState(Game& g) {
+void InitProgramState(Game& g, WinnersStorage& winners) {
   g.settings.sound_on = g.start_values.sound_on;
   g.settings.sound_volume = g.start_values.sound_volume;
   g.settings.light_level = g.start_values.light_level;
@@ -35,7 +37,7 @@ void InitProgramState(Game& g) {
   for (int i = 1; i <= kFloatingTextCount; ++i) g.floating_text[i].timer = 0;
   g.confirm_open = false;
   g.game_type = g.start_values.game_type;
-  ReadWinners(g);
+  ReadWinners(g, winners);
 }
 
 void RunScreen(Game& g) {
@@ -65,41 +67,48 @@ void FollowMouse(Game& g) {
   }
 }
 
-void RunGameStep(Game& g) {
+void RunGameStep(Game& g, WinnersStorage& winners) {
   g.free_slot_cursor = kSlotCount;
   g.lights.light_count = 0;
   ClearTextLayer(g);
   RunScreen(g);
   RunMenuBar(g);
   if (g.screen_mode == kModePlay) FollowMouse(g);
-  UpdateObjects(g);
+  UpdateObjects(g, winners);
   g.mouse.clicked = false;
   SettlePresses(g);
   UpdateShake(g);
 }
 
-void DXTimer1Timer(Game& g, SoundSink& sink) {
-  FillSurface(g.screen, 0);
+void DXTimer1Timer(Game& g, WinnersStorage& winners) {
   g.sounds.started_sound_count = 0;
   if (g.tick_count == kStartUpTick) {
-    // The pictures are loaded before the first tick, so that a missing file
-    // stops the program before its window opens.
     g.timer_enabled = false;
     g.view_width = kScreenWidth;
     g.view_height = kScreenHeight;
-    InitProgramState(g);
+    InitProgramState(g, winners);
     BuildBoard(g);
     g.timer_enabled = true;
   }
   if (g.tick_count >= kStartUpTick) {
-    RunGameStep(g);
-    DrawFloor(g);
-    DrawScene(g);
-    if (g.settings.sound_on) PlaySounds(g, sink);
+    RunGameStep(g, winners);
+    if (g.settings.sound_on) StartSounds(g);
     ClearSoundRequests(g);
     if (g.quit_requested) g.timer_enabled = false;
   }
   g.tick_count += 1;
+}
+
+void DrawTick(const Game& g, const PictureSet& pictures, Frame& frame) {
+  FillSurface(frame.screen, 0);
+  if (g.tick_count <= kStartUpTick) return;
+  DrawFloor(g, pictures, frame);
+  DrawScene(g, pictures, frame);
+}
+
+void PlayTickSounds(const Game& g, SoundSink& sink) {
+  if (g.tick_count <= kStartUpTick || !g.settings.sound_on) return;
+  PlaySounds(g, sink);
 }
 
 }  // namespace klumpix

@@ -71,7 +71,7 @@ EMSCRIPTEN_KEEPALIVE int klumpix_tick_count() {
 }
 
 EMSCRIPTEN_KEEPALIVE int klumpix_stopped() {
-  return Session().stopped ? 1 : 0;
+  return Session().driver->Ended() ? 1 : 0;
 }
 
 // The input script of this page so far (empty unless the page records).

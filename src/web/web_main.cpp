@@ -1,11 +1,11 @@
-// The browser's entry: the game's start-up, then one tick every 33 ms, driven
-// from the browser's animation frames.
+// The browser's entry: the game's start-up, then the shared loop driven from
+// the browser's animation frames.
 #include <emscripten/html5.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 
+#include "app/driver.h"
 #include "app/options.h"
 #include "app/settings.h"
 #include "app/start_up.h"
@@ -18,47 +18,7 @@ namespace klumpix {
 
 namespace {
 
-constexpr double kTickMs = 33;
 static_assert(kPictureSteps <= kStartUpTick, "the pictures are ready for the start-up tick");
-
-// Where the page keeps the files it stores (web/klumpix_page.js fills the
-// folder from the browser's storage before main() runs; without storage the
-// folder is absent and saving fails on screen, as on a read-only disk).
-constexpr const char* kWinnersPath = "/data/groar.dat";
-constexpr const char* kSettingsPath = "/data/settings";
-
-// The page's options, as web/klumpix_page.js passes them from the query:
-// --seed N, --record, --ticks N (stop before the tick with count N).
-bool ReadArguments(int argc, char** argv, WebSession& s, std::uint64_t& seed, bool& has_seed) {
-  for (int i = 1; i < argc; ++i) {
-    const bool has_value = i + 1 < argc;
-    if (std::strcmp(argv[i], "--record") == 0) {
-      s.recording_on = true;
-    } else if (std::strcmp(argv[i], "--seed") == 0 && has_value) {
-      seed = std::strtoull(argv[++i], nullptr, 10);
-      has_seed = true;
-    } else if (std::strcmp(argv[i], "--ticks") == 0 && has_value) {
-      s.stop_tick = static_cast<std::int32_t>(std::atoi(argv[++i]));
-    } else {
-      std::fprintf(stderr, "klumpix: unknown page option %s\n", argv[i]);
-      return false;
-    }
-  }
-  return true;
-}
-
-void Present(WebSession& s) {
-  const std::uint16_t* pixels = s.game.screen.pixels;
-  for (int i = 0; i < kScreenWidth * kScreenHeight; ++i) {
-    const Rgb888 c = ExpandRgb565(pixels[i]);
-    std::uint8_t* out = s.rgba + 4 * i;
-    out[0] = c.r;
-    out[1] = c.g;
-    out[2] = c.b;
-    out[3] = 255;
-  }
-  PagePresent(s.rgba);
-}
 
 // The page has no moment of quitting: the settings are written whenever the
 // buttons have changed them, and the page stores the file after the tick.
@@ -67,46 +27,55 @@ void KeepSettings(WebSession& s) {
   if (now.start == s.kept_settings.start) return;
   s.kept_settings = now;
   std::string error;
-  if (!SaveSettings(kSettingsPath, now, error))
+  if (!SaveSettings(kPageSettingsPath, now, error))
     std::fprintf(stderr, "klumpix: %s\n", error.c_str());
 }
 
-bool AtStop(const WebSession& s) {
-  return s.stop_tick >= 0 && s.game.tick_count >= s.stop_tick;
-}
+// The page's share of the loop: the canvas, Web Audio, the stored files and
+// the pictures painted in the pauses between the first black ticks.
+class PagePlatform : public RunPlatform {
+ public:
+  explicit PagePlatform(WebSession& s) : s_(s) {}
 
-// One animation frame: a tick when one is due. A pause or a slow machine is
-// not made up for.
+  bool WantsPicture(bool) override { return true; }
+
+  void Present(const Frame& frame) override {
+    const std::uint16_t* pixels = frame.screen.pixels;
+    for (int i = 0; i < kScreenWidth * kScreenHeight; ++i) {
+      const Rgb888 c = ExpandRgb565(pixels[i]);
+      std::uint8_t* out = s_.rgba + 4 * i;
+      out[0] = c.r;
+      out[1] = c.g;
+      out[2] = c.b;
+      out[3] = 255;
+    }
+    PagePresent(s_.rgba);
+  }
+
+  SoundSink* Sound() override { return &s_.sound; }
+
+  int AfterTick(Game& g, std::int32_t) override {
+    if (g.tick_count > kStartUpTick) KeepSettings(s_);
+    PageAfterTick(g.tick_count == kStartUpTick + 1);
+    if (s_.picture_step < kPictureSteps) {
+      // Needed by the start-up tick: the last step follows the tick before it.
+      if (!PaintPictureStep(s_.picture_step++, s_.pictures)) {
+        PageShowMessage("klumpix: the pictures could not be made (see the console).");
+        return 1;
+      }
+    }
+    if (g.quit_requested) PageShowMessage("klumpix has ended. Reload the page to play again.");
+    return -1;
+  }
+
+ private:
+  WebSession& s_;
+};
+
 EM_BOOL Frame(double now_ms, void*) {
   WebSession& s = Session();
-  Game& g = s.game;
-  if (PagePaused() || !g.timer_enabled) {
-    s.next_due_ms = now_ms;
-    return EM_TRUE;
-  }
-  if (now_ms < s.next_due_ms) return EM_TRUE;
-  DXTimer1Timer(g, s.sound);
-  if (g.tick_count > kStartUpTick) KeepSettings(s);
-  Present(s);
-  PageAfterTick(g.tick_count == kStartUpTick + 1);
-  if (s.picture_step < kPictureSteps) {
-    // Needed by the start-up tick: the last step follows the tick before it.
-    if (!PaintPictureStep(s.picture_step++, g, s.pictures)) {
-      PageShowMessage("klumpix: the pictures could not be made (see the console).");
-      return EM_FALSE;
-    }
-  }
-  if (g.quit_requested) {
-    PageShowMessage("klumpix has ended. Reload the page to play again.");
-    return EM_FALSE;
-  }
-  if (AtStop(s)) {
-    s.stopped = true;
-    return EM_FALSE;
-  }
-  s.next_due_ms += kTickMs;
-  if (now_ms > s.next_due_ms) s.next_due_ms = now_ms;
-  return EM_TRUE;
+  s.driver->Pump(now_ms, PagePaused());
+  return s.driver->Ended() ? EM_FALSE : EM_TRUE;
 }
 
 }  // namespace
@@ -115,24 +84,23 @@ EM_BOOL Frame(double now_ms, void*) {
 
 int main(int argc, char** argv) {
   using namespace klumpix;
-  MakeSession();
-  WebSession& s = Session();
-  std::uint64_t seed = 0;
-  bool has_seed = false;
-  if (!ReadArguments(argc, argv, s, seed, has_seed)) {
-    PageShowMessage("klumpix: unknown page option (see the console).");
+  Options options;
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error, OptionSource::kPage)) {
+    PageShowMessage(("klumpix: " + error).c_str());
     return 2;
   }
-  Options options;
-  options.has_seed = has_seed;
-  options.seed = seed;
-  s.kept_settings = LoadSettings(kSettingsPath);
+  MakeSession();
+  WebSession& s = Session();
+  s.recording_on = options.record;
+  s.kept_settings = LoadSettings(kPageSettingsPath);
   StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
-  std::snprintf(s.game.files.winners_path, sizeof s.game.files.winners_path, "%s", kWinnersPath);
   s.game.files.info_winners_place.Assign("IM SPEICHER DES BROWSERS");
   s.game.files.info_settings_place.Assign("IM SPEICHER DES BROWSERS");
   s.sound.Open();
-  s.stopped = AtStop(s);
-  if (!s.stopped) emscripten_request_animation_frame_loop(Frame, nullptr);
+  static PagePlatform platform(s);
+  s.driver.emplace(s.game, s.frame, s.pictures, s.winners, platform);
+  if (options.has_ticks) s.driver->StopAt(options.ticks);
+  if (!s.driver->Ended()) emscripten_request_animation_frame_loop(Frame, nullptr);
   return 0;
 }

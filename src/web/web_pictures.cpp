@@ -37,8 +37,8 @@ std::vector<assetgen::Sheet> Paint(int step) {
 
 }  // namespace
 
-bool PaintPictureStep(int step, Game& g, PictureSet& pictures) {
-  if (step == kPictureSteps - 1) return LoadGamePictures(g, pictures);
+bool PaintPictureStep(int step, PictureSet& pictures) {
+  if (step == kPictureSteps - 1) return LoadGamePictures(pictures);
   // The working directory is the root: the game finds res/ there.
   for (const assetgen::Sheet& sheet : Paint(step)) {
     const std::string path = "/res/" + sheet.path;

@@ -6,7 +6,6 @@
 
 namespace klumpix {
 
-struct Game;
 struct PictureSet;
 
 // The steps: the generator's painters, then the loading of all sheets.
@@ -15,6 +14,6 @@ constexpr int kPictureSteps = 9;
 // Paints the sheets of step `step` (0 .. kPictureSteps - 1) into the
 // module's res/ folder; the last step loads them all as the desktop does.
 // False after printing what failed.
-bool PaintPictureStep(int step, Game& g, PictureSet& pictures);
+bool PaintPictureStep(int step, PictureSet& pictures);
 
 }  // namespace klumpix

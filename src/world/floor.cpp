@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/game.h"
 
 namespace klumpix {
@@ -45,7 +46,7 @@ void AddCornerLights(Game& g, std::int16_t left, std::int16_t top, std::int16_t 
   AddLight(g, right, bottom, s);
 }
 
-void TileBrightness(Game& g, std::int16_t tile) {
+std::int32_t TileBrightness(const Game& g, std::int16_t tile) {
   std::int32_t b = 0;
   for (int k = 1; k <= g.lights.light_count; ++k) {
     const auto dx = static_cast<std::int16_t>(g.lights.light_x[k] - g.floor.floor_tile_x[tile]);
@@ -56,17 +57,16 @@ void TileBrightness(Game& g, std::int16_t tile) {
   b -= 10;
   if (b < 1) b = 1;
   if (b > kBrightest) b = kBrightest;
-  g.floor.floor_tile_brightness[tile] = b;
+  return b;
 }
 
-void DrawFloor(Game& g) {
-  const Picture* sheet = g.pictures[kPicFloor];
+void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
+  const Picture& sheet = pictures.sheets[kPicFloor];
+  if (sheet.pixels.empty()) return;
   for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
-    TileBrightness(g, static_cast<std::int16_t>(n));
-    if (sheet == nullptr) continue;
-    const int left = kTileSize * g.floor.floor_tile_brightness[n];
+    const int left = kTileSize * TileBrightness(g, static_cast<std::int16_t>(n));
     const int top = kTileSize * g.floor.floor_tile_design[n];
-    CopyRect(g.screen, g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], *sheet,
+    CopyRect(frame.screen, g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], sheet,
              Rect{left, top, left + kTileSize, top + kTileSize}, false);
   }
 }

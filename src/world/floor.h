@@ -4,7 +4,9 @@
 
 namespace klumpix {
 
+struct Frame;
 struct Game;
+struct PictureSet;
 
 void BuildFloor(Game& g);
 void AddLight(Game& g, std::int16_t x, std::int16_t y, double s);
@@ -12,7 +14,9 @@ void AddLight(Game& g, std::int16_t x, std::int16_t y, double s);
 // order top left, top right, bottom left, bottom right.
 void AddCornerLights(Game& g, std::int16_t left, std::int16_t top, std::int16_t right,
                      std::int16_t bottom, double s);
-void TileBrightness(Game& g, std::int16_t tile);
-void DrawFloor(Game& g);
+// How bright the tile is under the tick's lights, 1..31: the column of the
+// floor sheet it is drawn from.
+std::int32_t TileBrightness(const Game& g, std::int16_t tile);
+void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame);
 
 }  // namespace klumpix

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/game.h"
 #include "text/text_layer.h"
 
@@ -93,7 +94,7 @@ void BuildDrawList(const Game& g, DrawList& list) {
   }
 }
 
-void DrawScene(Game& g) {
+void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
   DrawList list;
   BuildDrawList(g, list);
   const ObjectTable& o = g.obj;
@@ -106,12 +107,12 @@ void DrawScene(Game& g) {
         sx > o.half_width[slot] + g.view_width || sy > o.half_height[slot] + g.view_height) {
       continue;
     }
-    const Picture* sheet = ObjectSheet(g, o.kind[slot], o.image[slot]);
+    const Picture* sheet = ObjectSheet(pictures, o.kind[slot], o.image[slot]);
     if (sheet == nullptr) continue;
-    CopyRect(g.screen, sx, sy, *sheet,
+    CopyRect(frame.screen, sx, sy, *sheet,
              Rect{o.src_left[slot], o.src_top[slot], o.src_right[slot], o.src_bottom[slot]}, true);
   }
-  DrawTextLayer(g);
+  DrawTextLayer(g, pictures, frame);
 }
 
 }  // namespace klumpix

@@ -7,7 +7,9 @@
 
 namespace klumpix {
 
+struct Frame;
 struct Game;
+struct PictureSet;
 
 // The live slots of one drawing, in the order they are drawn (from 1).
 struct DrawList {
@@ -21,7 +23,7 @@ Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::
 void UpdatePictureRect(Game& g, std::int16_t slot);
 void UpdateShake(Game& g);
 // The object pass in depth order, then the text layer.
-void DrawScene(Game& g);
+void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame);
 // Builds and sorts the draw list (exposed for tests and benchmarks).
 void BuildDrawList(const Game& g, DrawList& list);
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "shell/game.h"
+#include "shell/winners_storage.h"
 #include "shell/sound.h"
 #include "tick/tick.h"
 
@@ -27,8 +28,8 @@ class EventFeedTest : public ::testing::Test {
   }
   // Runs one of the quiet ticks before start-up, which only clear the screen.
   void QuietTick() {
-    SilentSoundSink sink;
-    DXTimer1Timer(*g, sink);
+    WinnersInMemory winners;
+    DXTimer1Timer(*g, winners);
   }
   std::unique_ptr<Game> g;
 };

@@ -8,6 +8,7 @@
 #include "app/pointer_events.h"
 #include "app/start_up.h"
 #include "app/state_dump.h"
+#include "app/winners_file.h"
 #include "shell/assets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
@@ -38,7 +39,7 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
   auto g = std::make_unique<Game>();
   auto pictures = std::make_unique<PictureSet>();
   StartGame(*g, 4242, kDefaultStartValues);
-  ASSERT_TRUE(LoadGamePictures(*g, *pictures));
+  ASSERT_TRUE(LoadGamePictures(*pictures));
   PointerTranslator mouse;
   std::vector<InputEvent> recording;
   auto deliver = [&](const PointerCalls& calls) {
@@ -47,7 +48,7 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
       recording.push_back(calls.calls[i]);
     }
   };
-  SilentSoundSink sink;
+  WinnersFile winners("groar.dat");
   for (int t = 0; t < 230; ++t) {
     const int now = g->tick_count;
     if (t == 3) deliver(mouse.Move(now, 900, 50));  // off the picture: clamped
@@ -64,7 +65,7 @@ TEST_F(HeadlessRun, AWindowSessionRecordedReplaysToTheSameState) {
     if (t == 170) deliver(mouse.Move(now, 114, 246));
     if (t == 171) deliver(mouse.Press(now, MouseButton::kLeft, 1, false));
     if (t == 173) deliver(mouse.Release(now, MouseButton::kLeft, false, true));
-    DXTimer1Timer(*g, sink);
+    DXTimer1Timer(*g, winners);
   }
   ASSERT_TRUE(g->game_running);
   ASSERT_FALSE(g->settings.sound_on);

@@ -14,6 +14,7 @@
 #include "core/sound_names.h"
 #include "glyph_designs.h"
 #include "play/play_fixture.h"
+#include "world/floor.h"
 
 namespace assetgen {
 namespace {
@@ -182,7 +183,7 @@ TEST(AssetLook, StoreLetteringReadsOnEveryFloorAtTheStartLight) {
         for (int y = call.y; y < call.y + 7; ++y)
           for (int x = cell_x; x < cell_x + 7; ++x) {
             const int tile = ((x - 10) / 20 - 1) * 28 + (y - 10) / 20;
-            const int level = g->floor.floor_tile_brightness[tile];
+            const int level = TileBrightness(*g, static_cast<std::int16_t>(tile));
             const Rgbf p =
                 ToRgbf(floor.At(20 * level + (x - 10) % 20, 20 * design + (y - 10) % 20));
             under = {under.r + p.r / 49, under.g + p.g / 49, under.b + p.b / 49};

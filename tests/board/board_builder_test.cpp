@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board_test_util.h"
+#include "shell/winners_storage.h"
 #include "tick/buttons.h"
 
 namespace klumpix {
@@ -10,7 +11,8 @@ namespace {
 TEST(BoardBuilder, ANewBoardStartsFromAFreshPlayState) {
   auto g = test::BoardOfType(5);
   g->mouse.left_button_down = true;
-  ButtonAction(*g, kSlotExit);  // the exit box is open
+  WinnersInMemory winners;
+  ButtonAction(*g, kSlotExit, winners);  // the exit box is open
   g->screen_mode = kModeNameEntry;
   g->game_running = g->game_over = g->mouse.clicked = g->entry.entry_placed =
       g->entry.winners_write_failed = true;

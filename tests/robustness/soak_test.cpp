@@ -12,9 +12,12 @@
 #include <memory>
 #include <string>
 
+#include "app/picture_loading.h"
 #include "app/start_up.h"
+#include "app/winners_file.h"
 #include "play/invariants.h"
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/game.h"
 #include "shell/sound.h"
 #include "support/restless_hand.h"
@@ -45,20 +48,20 @@ struct SoakCounts {
 class Soak {
  public:
   Soak(const std::string& winners_path, const PictureSet* pictures, std::uint64_t seed)
-      : winners_path_(winners_path), pictures_(pictures), seed_(seed), g_(std::make_unique<Game>()),
-        hand_(*g_, seed * 7919 + 1) {
+      : winners_(winners_path), pictures_(pictures), seed_(seed), g_(std::make_unique<Game>()),
+        frame_(std::make_unique<Frame>()), hand_(*g_, seed * 7919 + 1) {
     Start();
   }
 
   // Runs `ticks` timer ticks; the first broken invariant, or "".
   std::string Run(std::int64_t ticks, SoakCounts& counts) {
     Game& g = *g_;
-    SilentSoundSink sink;
     for (std::int64_t t = 0; t < ticks; ++t) {
       if (g.tick_count >= kStartUpTick) hand_.Act();
       const Snapshot before = Take(g);
       const std::int32_t tick = g.tick_count;
-      DXTimer1Timer(g, sink);
+      DXTimer1Timer(g, winners_);
+      if (pictures_ != nullptr) DrawTick(g, *pictures_, *frame_);
       ++counts.ticks;
       if (tick < kStartUpTick) continue;
       const std::string broken = CheckInvariants(g);
@@ -100,15 +103,14 @@ class Soak {
     Game& g = *g_;
     ResetGame(g);
     g.seed = seed_ + static_cast<std::uint64_t>(runs_++);
-    std::snprintf(g.files.winners_path, sizeof g.files.winners_path, "%s", winners_path_.c_str());
-    if (pictures_ != nullptr) AttachPictures(g, *pictures_);
     FormCreate(g);
   }
 
-  std::string winners_path_;
+  WinnersFile winners_;
   const PictureSet* pictures_;
   std::uint64_t seed_;
   std::unique_ptr<Game> g_;
+  std::unique_ptr<Frame> frame_;
   testing::RestlessHand hand_;
   int runs_ = 0;
 };

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/winners_file.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "support/temp_dir.h"
@@ -58,16 +59,12 @@ bool SameTable(const Game& a, const Game& b) {
   return true;
 }
 
-void PointAt(Game& g, const std::filesystem::path& path) {
-  std::snprintf(g.files.winners_path, sizeof g.files.winners_path, "%s", path.c_str());
-}
-
 // The table a fresh start would read from `path`.
 std::unique_ptr<Game> ReadBack(const std::filesystem::path& path) {
   auto g = std::make_unique<Game>();
   ResetGame(*g);
-  PointAt(*g, path);
-  ReadWinners(*g);
+  WinnersFile file(path);
+  ReadWinners(*g, file);
   return g;
 }
 
@@ -76,8 +73,6 @@ class WinnersFaults : public ::testing::Test {
   void SetUp() override {
     a_ = TableA();
     b_ = TableB();
-    PointAt(*a_, File());
-    PointAt(*b_, File());
   }
   void TearDown() override {
     if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
@@ -98,6 +93,7 @@ class WinnersFaults : public ::testing::Test {
   testing::TempDir temp_;
   const std::filesystem::path dir_ = temp_.path();
   std::unique_ptr<Game> a_, b_;
+  WinnersFile file_{File()};
   bool mounted_ = false;
 };
 
@@ -109,7 +105,7 @@ int KillTrials() {
 
 TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
   const int trials = KillTrials();
-  ASSERT_TRUE(WriteWinners(*a_));
+  ASSERT_TRUE(SaveWinners(*a_, file_));
   std::mt19937 dice(2024);
   int saw_b = 0;
   for (int trial = 0; trial < trials; ++trial) {
@@ -118,8 +114,8 @@ TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
     if (child == 0) {
       // Saves the two tables by turns until it is killed.
       for (;;) {
-        WriteWinners(*b_);
-        WriteWinners(*a_);
+        SaveWinners(*b_, file_);
+        SaveWinners(*a_, file_);
       }
     }
     usleep(static_cast<useconds_t>(dice() % 5001));
@@ -135,7 +131,7 @@ TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
     ASSERT_TRUE(is_a || is_b) << "trial " << trial << ": a mixed or damaged table";
     saw_b += is_b ? 1 : 0;
     // A temporary file left by the killed save must not stop the next one.
-    ASSERT_TRUE(WriteWinners(is_a ? *a_ : *b_)) << "trial " << trial;
+    ASSERT_TRUE(SaveWinners(is_a ? *a_ : *b_, file_)) << "trial " << trial;
     for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
       if (entry.path() != File()) std::filesystem::remove(entry.path());
     }
@@ -146,7 +142,7 @@ TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
 TEST_F(WinnersFaults, FullDiskKeepsTheOldFileAndTheTableInMemory) {
   std::string why;
   if (!MountTinyDisk(why)) GTEST_SKIP() << "cannot mount a small tmpfs here (" << why << ")";
-  ASSERT_TRUE(WriteWinners(*a_));
+  ASSERT_TRUE(SaveWinners(*a_, file_));
   {
     // Fill every last block.
     std::FILE* filler = std::fopen((dir_ / "filler").c_str(), "wb");
@@ -159,14 +155,14 @@ TEST_F(WinnersFaults, FullDiskKeepsTheOldFileAndTheTableInMemory) {
     std::fclose(filler);
   }
 
-  EXPECT_FALSE(WriteWinners(*b_));
+  EXPECT_FALSE(SaveWinners(*b_, file_));
   EXPECT_EQ(std::filesystem::file_size(File()), kWinnersFileSize);
   EXPECT_TRUE(SameTable(*ReadBack(File()), *a_));
   EXPECT_TRUE(SameTable(*b_, *TableB())) << "the table in memory changed";
 
   // Room again: the same table saves.
   std::filesystem::remove(dir_ / "filler");
-  EXPECT_TRUE(WriteWinners(*b_));
+  EXPECT_TRUE(SaveWinners(*b_, file_));
   EXPECT_TRUE(SameTable(*ReadBack(File()), *b_));
 }
 
@@ -174,12 +170,12 @@ TEST_F(WinnersFaults, ReadOnlyFolderKeepsTheOldFileAndTheTableInMemory) {
   // Root writes through any file mode, so the folder is made read-only by mounting.
   std::string why;
   if (!MountTinyDisk(why)) GTEST_SKIP() << "cannot mount a small tmpfs here (" << why << ")";
-  ASSERT_TRUE(WriteWinners(*a_));
+  ASSERT_TRUE(SaveWinners(*a_, file_));
   if (mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
     GTEST_SKIP() << "cannot remount read-only here (" << std::strerror(errno) << ")";
   }
 
-  EXPECT_FALSE(WriteWinners(*b_));
+  EXPECT_FALSE(SaveWinners(*b_, file_));
   EXPECT_EQ(std::filesystem::file_size(File()), kWinnersFileSize);
   EXPECT_TRUE(SameTable(*ReadBack(File()), *a_));
   EXPECT_TRUE(SameTable(*b_, *TableB())) << "the table in memory changed";

@@ -12,6 +12,7 @@
 
 #include "app/headless.h"
 #include "app/options.h"
+#include "app/winners_file.h"
 #include "support/headless_dir.h"
 #include "screens/winners.h"
 #include "support/game_fixture.h"
@@ -79,7 +80,8 @@ TEST_F(Session, APlayedGameEndsWithTheNameSavedInTheWinnersFile) {
   for (int t = 1; t <= kGameTypes; ++t) {
     for (int p = 1; p <= kPlaces; ++p) low->winner_name[t][p].Assign("NIEMAND");
   }
-  ASSERT_TRUE(WriteWinners(*low));
+  WinnersFile groar_dat("groar.dat");
+  ASSERT_TRUE(SaveWinners(*low, groar_dat));
   std::ofstream("session.txt") << kSessionScript;
 
   ASSERT_EQ(Run({"--input", "session.txt", "--ticks", "231", "--state", "before.json"}), 0);

@@ -126,8 +126,7 @@ TEST_F(NameEntry, LettersAreClickedNeuStartsAgainEnterSaves) {
   EXPECT_FALSE(g->game_running);
   EXPECT_TRUE(g->winner_name[3][4] == "Z");
   auto reread = NewGame();
-  std::strcpy(reread->files.winners_path, g->files.winners_path);
-  ReadWinners(*reread);
+  ReadWinners(*reread, ProgramWinners());
   EXPECT_TRUE(reread->winner_name[3][4] == "Z");
   EXPECT_EQ(reread->winner_score[3][4], 700);
   EXPECT_EQ(reread->winner_score[3][5], 500);
@@ -138,8 +137,7 @@ TEST_F(NameEntry, EnterWithNothingTypedStoresADash) {
   PressButton(*g, kEnter[0], kEnter[1]);
   ASSERT_EQ(g->screen_mode, kModePlay);
   auto reread = NewGame();
-  std::strcpy(reread->files.winners_path, g->files.winners_path);
-  ReadWinners(*reread);
+  ReadWinners(*reread, ProgramWinners());
   EXPECT_TRUE(reread->winner_name[3][1] == "-");
   EXPECT_EQ(reread->winner_score[3][1], 5000);
 }
@@ -171,12 +169,12 @@ TEST_F(NameEntry, StartAbandonsTheEntryAndKeepsTheDashInMemory) {
   EXPECT_TRUE(g->game_running);
   EXPECT_TRUE(g->winner_name[3][4] == "-");
   EXPECT_EQ(g->winner_score[3][4], 700);
-  EXPECT_FALSE(FileExists(g->files.winners_path)) << "nothing is saved";
+  EXPECT_FALSE(FileExists(ProgramWinners().path())) << "nothing is saved";
 }
 
 TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   const std::string sub = folder.str() + "/later";
-  std::snprintf(g->files.winners_path, sizeof g->files.winners_path, "%s/groar.dat", sub.c_str());
+  ProgramWinners() = WinnersFile(sub + "/groar.dat");
   FinishGameWith(*g, 700);
   ClickLetter(*g, 'O');
 
@@ -196,7 +194,7 @@ TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   PressButton(*g, kEnter[0], kEnter[1]);
   EXPECT_EQ(g->screen_mode, kModePlay);
   EXPECT_FALSE(g->entry.winners_write_failed);
-  EXPECT_TRUE(FileExists(g->files.winners_path));
+  EXPECT_TRUE(FileExists(ProgramWinners().path()));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/winners_file.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
@@ -18,22 +19,27 @@
 
 namespace klumpix::testing {
 
+// Where the program's ticks keep the winners table: groar.dat in the folder
+// StartedProgram was given, unless a test points it elsewhere.
+inline WinnersFile& ProgramWinners() {
+  static WinnersFile file("groar.dat");
+  return file;
+}
+
 // The program after its start-up tick: the play screen of type 3, no game
 // running, the winners file (missing, so starter entries) in `folder`.
 inline std::unique_ptr<Game> StartedProgram(const TempDir& folder) {
   auto g = NewGame();
-  std::snprintf(g->files.winners_path, sizeof g->files.winners_path, "%s/groar.dat", folder.str().c_str());
+  ProgramWinners() = WinnersFile(folder.str() + "/groar.dat");
   g->seed = 7;
   FormCreate(*g);
   g->tick_count = 10;
-  SilentSoundSink sink;
-  DXTimer1Timer(*g, sink);
+  DXTimer1Timer(*g, ProgramWinners());
   return g;
 }
 
 inline void Tick(Game& g, int count = 1) {
-  SilentSoundSink sink;
-  for (int i = 0; i < count; ++i) DXTimer1Timer(g, sink);
+  for (int i = 0; i < count; ++i) DXTimer1Timer(g, ProgramWinners());
 }
 
 // Holds the left button on the button centred at (x, y) for one tick.

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/winners_file.h"
 #include "shell/game.h"
 #include "support/temp_dir.h"
 
@@ -24,17 +25,16 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 
-class WinnersFile : public ::testing::Test {
+class GroarDat : public ::testing::Test {
  protected:
   void SetUp() override { g_ = NewGame(); }
 
   std::unique_ptr<Game> NewGame() {
     auto g = std::make_unique<Game>();
     ResetGame(*g);
-    UsePath(*g, path());
     return g;
   }
-  static void UsePath(Game& g, const std::string& p) { std::strcpy(g.files.winners_path, p.c_str()); }
+  void UsePath(const std::string& p) { file_ = WinnersFile(p); }
   std::string path() const { return dir_ + "/groar.dat"; }
 
   Bytes Load() const {
@@ -59,6 +59,7 @@ class WinnersFile : public ::testing::Test {
   testing::TempDir temp_;
   const std::string dir_ = temp_.str();
   std::unique_ptr<Game> g_;
+  WinnersFile file_{path()};
 };
 
 int ScoreAt(const Bytes& b, std::size_t at) {
@@ -66,13 +67,13 @@ int ScoreAt(const Bytes& b, std::size_t at) {
                                    static_cast<std::uint32_t>(b[at + 15]) << 24);
 }
 
-TEST_F(WinnersFile, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
+TEST_F(GroarDat, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
   FillTable(*g_);
   g_->winner_name[2][1].Assign("HAUSMEISTER");  // cut to eight on disk
   g_->winner_score[2][1] = -5;
   g_->winner_name[8][5].Assign("ZORA");
   g_->winner_score[8][5] = 0x12345678;
-  ASSERT_TRUE(WriteWinners(*g_));
+  ASSERT_TRUE(SaveWinners(*g_, file_));
 
   const Bytes b = Load();
   ASSERT_EQ(b.size(), 976u);
@@ -95,7 +96,7 @@ TEST_F(WinnersFile, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
   // Scores read back as the seven-place column can show them: -5 as 0,
   // 0x12345678 as 9999999, the table around them intact.
   auto back = NewGame();
-  ReadWinners(*back);
+  ReadWinners(*back, file_);
   EXPECT_EQ(back->winner_score[2][1], 0);
   EXPECT_EQ(back->winner_score[8][5], 9999999);
   for (int t = 1; t <= kGameTypes; ++t) {
@@ -109,8 +110,8 @@ TEST_F(WinnersFile, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
   EXPECT_TRUE(back->winner_name[2][1] == "HAUSMEIS");
 }
 
-TEST_F(WinnersFile, AMissingFileGivesTheStarterTable) {
-  ReadWinners(*g_);
+TEST_F(GroarDat, AMissingFileGivesTheStarterTable) {
+  ReadWinners(*g_, file_);
   for (int t = 1; t <= kGameTypes; ++t) {
     for (int p = 1; p <= kPlaces; ++p) {
       const auto& name = g_->winner_name[t][p];
@@ -126,9 +127,9 @@ TEST_F(WinnersFile, AMissingFileGivesTheStarterTable) {
   }
 }
 
-TEST_F(WinnersFile, AShortOrDamagedFileKeepsWhatCanBeRead) {
+TEST_F(GroarDat, AShortOrDamagedFileKeepsWhatCanBeRead) {
   FillTable(*g_);
-  ASSERT_TRUE(WriteWinners(*g_));
+  ASSERT_TRUE(SaveWinners(*g_, file_));
   Bytes b = Load();
   b[0] = 200;  // a length byte beyond eight yields the eight name bytes
   std::memcpy(&b[1], "ABCDEFGH", 8);
@@ -137,7 +138,7 @@ TEST_F(WinnersFile, AShortOrDamagedFileKeepsWhatCanBeRead) {
 
   auto starter = NewGame();
   SetStarterWinners(*starter);
-  ReadWinners(*g_);
+  ReadWinners(*g_, file_);
   EXPECT_TRUE(g_->winner_name[1][1] == "ABCDEFGH");
   EXPECT_EQ(g_->winner_score[1][5], 500);
   EXPECT_EQ(g_->winner_score[2][1], 1900);
@@ -148,37 +149,37 @@ TEST_F(WinnersFile, AShortOrDamagedFileKeepsWhatCanBeRead) {
   Bytes noise(2000);
   for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<unsigned char>(i * 37 + 11);
   Store(noise);
-  ReadWinners(*g_);
+  ReadWinners(*g_, file_);
   for (int t = 1; t <= kGameTypes; ++t) EXPECT_LE(g_->winner_name[t][1].length, 8u);
   fs::remove(path());
   fs::create_directory(path());
-  ReadWinners(*g_);
+  ReadWinners(*g_, file_);
   EXPECT_TRUE(g_->winner_name[3][1] == starter->winner_name[3][1].c_str());
 }
 
-TEST_F(WinnersFile, AFailedSaveKeepsTheOldFileAndTheTable) {
+TEST_F(GroarDat, AFailedSaveKeepsTheOldFileAndTheTable) {
   FillTable(*g_);
-  ASSERT_TRUE(WriteWinners(*g_));
+  ASSERT_TRUE(SaveWinners(*g_, file_));
   const Bytes old_file = Load();
 
   g_->winner_score[4][1] = 99999;
-  UsePath(*g_, dir_ + "/missing/groar.dat");
-  EXPECT_FALSE(WriteWinners(*g_));
+  UsePath(dir_ + "/missing/groar.dat");
+  EXPECT_FALSE(SaveWinners(*g_, file_));
   EXPECT_EQ(g_->winner_score[4][1], 99999);
-  UsePath(*g_, path() + "/groar.dat");  // its folder is a regular file
-  EXPECT_FALSE(WriteWinners(*g_));
+  UsePath(path() + "/groar.dat");  // its folder is a regular file
+  EXPECT_FALSE(SaveWinners(*g_, file_));
   EXPECT_EQ(Load(), old_file);
 
   // Once the obstacle is gone the same table saves.
-  UsePath(*g_, path());
-  EXPECT_TRUE(WriteWinners(*g_));
+  UsePath(path());
+  EXPECT_TRUE(SaveWinners(*g_, file_));
   EXPECT_EQ(ScoreAt(Load(), 3 * 128), 99999);
 }
 
 // A hostile folder: links at the temporary name of old and at groar.dat
 // itself. The save replaces the link at groar.dat with the table and writes
 // into neither linked file; a link the player put at groar.dat is read through.
-TEST_F(WinnersFile, ASaveNeverWritesThroughALink) {
+TEST_F(GroarDat, ASaveNeverWritesThroughALink) {
   const std::string precious = "the player's own file\n";
   std::ofstream(dir_ + "/victim") << precious;
   std::ofstream(dir_ + "/other") << precious;
@@ -186,7 +187,7 @@ TEST_F(WinnersFile, ASaveNeverWritesThroughALink) {
   fs::create_symlink(dir_ + "/other", path());
   FillTable(*g_);
 
-  ASSERT_TRUE(WriteWinners(*g_));
+  ASSERT_TRUE(SaveWinners(*g_, file_));
   for (const char* name : {"/victim", "/other"}) {
     std::ifstream in(dir_ + name);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), precious) << name;
@@ -199,7 +200,7 @@ TEST_F(WinnersFile, ASaveNeverWritesThroughALink) {
   fs::rename(path(), dir_ + "/kept.dat");
   fs::create_symlink(dir_ + "/kept.dat", path());
   auto back = NewGame();
-  ReadWinners(*back);
+  ReadWinners(*back, file_);
   EXPECT_TRUE(back->winner_name[3][2] == g_->winner_name[3][2].c_str());
 }
 

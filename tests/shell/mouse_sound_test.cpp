@@ -86,6 +86,7 @@ TEST(Sounds, RequestsAreCollectedAndTheLastPanWins) {
   RequestSound(*g, kSoundExplosion1, 700);
   RequestSound(*g, kSoundMaser3, 400);
   RecordingSink sink;
+  StartSounds(*g);
   PlaySounds(*g, sink);
   const auto starts = sink.Starts();
   ASSERT_EQ(starts.size(), 2u);
@@ -102,6 +103,7 @@ TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
   RequestSound(*g, kSoundBallweg, 100);
   RequestSound(*g, kSoundErschein1, 100);
   RecordingSink sink;
+  StartSounds(*g);
   PlaySounds(*g, sink);
   EXPECT_EQ(sink.VolumeOf(kSoundBallweg), 500);  // the device clamps
   EXPECT_EQ(sink.VolumeOf(kSoundMaser3), -2000);
@@ -110,6 +112,7 @@ TEST(Sounds, VolumesFollowTheSettingAndClampAtFullVolume) {
     EXPECT_EQ(g->sounds.started_sounds[i].volume, 0);
   g->settings.sound_volume = 10000;
   sink.calls.clear();
+  StartSounds(*g);
   PlaySounds(*g, sink);
   EXPECT_EQ(sink.VolumeOf(kSoundPloing2), -4000);
 }
@@ -120,6 +123,7 @@ TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
   RequestSound(*g, kSoundPloing2, 10);
   RequestSound(*g, kSoundBallweg, 10);
   RecordingSink sink;
+  StartSounds(*g);
   PlaySounds(*g, sink);
   ASSERT_EQ(g->sounds.started_sound_count, 2);
   for (int i = 0; i < g->sounds.started_sound_count; ++i)
@@ -132,6 +136,7 @@ TEST(Sounds, UnpannedSoundsAreCentredAndPansAreSetEveryTick) {
   EXPECT_EQ(pans, 4);
   ClearSoundRequests(*g);
   sink.calls.clear();
+  StartSounds(*g);
   PlaySounds(*g, sink);
   EXPECT_TRUE(sink.Starts().empty());
   EXPECT_EQ(sink.calls.size(), 10u);  // four pans and six volumes, nothing started

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <random>
 
+#include "core/surface.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 #include "world/objects.h"

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "support/game_fixture.h"
 
 namespace klumpix {
@@ -31,12 +33,19 @@ Picture NumberedSheet(int cell, int rows) {
   return pic;
 }
 
-std::uint16_t Pixel(const Game& g, int x, int y) {
-  return g.screen.pixels[y * kScreenWidth + x];
+// The pictures a test draws with and the picture it draws.
+struct Canvas {
+  PictureSet pictures;
+  Frame frame;
+};
+
+std::uint16_t Pixel(const Frame& f, int x, int y) {
+  return f.screen.pixels[y * kScreenWidth + x];
 }
 
 TEST(WriteText, PutsAnEmptyCellBeforeTheFirstCharacter) {
   auto g = NewGame();
+  auto c = std::make_unique<Canvas>();
   ClearTextLayer(*g);
   WriteText(*g, 100, 50, 1, 0, "A");
   const TextLayer& t = g->text;
@@ -49,13 +58,13 @@ TEST(WriteText, PutsAnEmptyCellBeforeTheFirstCharacter) {
   EXPECT_EQ(t.text_cell_font[2], 1);
 
   Picture small = NumberedSheet(7, 6);
-  g->pictures[kPicFont1] = &small;
-  DrawTextLayer(*g);
-  EXPECT_EQ(Pixel(*g, 108, 50), 0) << "the sheet's transparent corner is skipped";
-  EXPECT_EQ(Pixel(*g, 109, 50), 1);
-  EXPECT_EQ(Pixel(*g, 114, 56), 1);
-  EXPECT_EQ(Pixel(*g, 115, 50), 0) << "a small glyph is 7 pixels wide";
-  EXPECT_EQ(Pixel(*g, 101, 51), 0) << "the leading cell draws nothing";
+  c->pictures.sheets[kPicFont1] = small;
+  DrawTextLayer(*g, c->pictures, c->frame);
+  EXPECT_EQ(Pixel(c->frame, 108, 50), 0) << "the sheet's transparent corner is skipped";
+  EXPECT_EQ(Pixel(c->frame, 109, 50), 1);
+  EXPECT_EQ(Pixel(c->frame, 114, 56), 1);
+  EXPECT_EQ(Pixel(c->frame, 115, 50), 0) << "a small glyph is 7 pixels wide";
+  EXPECT_EQ(Pixel(c->frame, 101, 51), 0) << "the leading cell draws nothing";
 }
 
 TEST(WriteText, EachFontAdvancesByItsOwnStep) {
@@ -97,14 +106,15 @@ TEST(WriteText, BeyondTheLastSlotCellsOverwriteIt) {
 
 TEST(WriteText, AFontWeDoNotHaveLeavesItsCellsEmpty) {
   auto g = NewGame();
+  auto c = std::make_unique<Canvas>();
   ClearTextLayer(*g);
   WriteText(*g, 100, 100, 5, 0, "AB");
   EXPECT_EQ(g->text.text_cell_count, 3);
   for (int slot = 1; slot <= 3; ++slot) EXPECT_EQ(g->text.text_cell_glyph[slot], -1);
   Picture sheet = NumberedSheet(15, 8);
-  for (int pic = kPicFont1; pic <= kPicFont4; ++pic) g->pictures[pic] = &sheet;
-  DrawTextLayer(*g);
-  for (int x = 100; x < 160; ++x) EXPECT_EQ(Pixel(*g, x, 105), 0);
+  for (int pic = kPicFont1; pic <= kPicFont4; ++pic) c->pictures.sheets[pic] = sheet;
+  DrawTextLayer(*g, c->pictures, c->frame);
+  for (int x = 100; x < 160; ++x) EXPECT_EQ(Pixel(c->frame, x, 105), 0);
 }
 
 TEST(ClearTextLayer, EmptiesEverySlotAndForgetsTheCalls) {
@@ -176,52 +186,55 @@ TEST(GlyphMaps, LargeMapSkipsBlankAndLowerAsu) {
 
 TEST(DrawTextLayer, TakesGlyphsFromTheirSheetCells) {
   auto g = NewGame();
+  auto c = std::make_unique<Canvas>();
   Picture small = NumberedSheet(7, 6);
   Picture large = NumberedSheet(30, 8);
-  g->pictures[kPicFont7] = &small;
-  g->pictures[kPicFont3] = &large;
+  c->pictures.sheets[kPicFont7] = small;
+  c->pictures.sheets[kPicFont3] = large;
   ClearTextLayer(*g);
   WriteText(*g, 0, 0, 7, 0, "0");    // glyph 47: column 6, row 4
   WriteText(*g, 0, 100, 3, 0, ",");  // glyph 80: column 9, row 7
-  DrawTextLayer(*g);
-  EXPECT_EQ(Pixel(*g, 9, 1), 47);
-  EXPECT_EQ(Pixel(*g, 41, 101), 80);
-  EXPECT_EQ(Pixel(*g, 69, 129), 80);
-  EXPECT_EQ(Pixel(*g, 70, 101), 0);
+  DrawTextLayer(*g, c->pictures, c->frame);
+  EXPECT_EQ(Pixel(c->frame, 9, 1), 47);
+  EXPECT_EQ(Pixel(c->frame, 41, 101), 80);
+  EXPECT_EQ(Pixel(c->frame, 69, 129), 80);
+  EXPECT_EQ(Pixel(c->frame, 70, 101), 0);
 }
 
 TEST(DrawTextLayer, LargeFontsGlowWithAlphaSmallOnesIgnoreIt) {
   auto g = NewGame();
+  auto c = std::make_unique<Canvas>();
   Picture sheet = NumberedSheet(15, 8);
   const std::uint16_t glyph_colour = Rgb565(248, 128, 80);
   for (std::uint16_t& p : sheet.pixels) {
     if (p != kKeyMagenta) p = glyph_colour;
   }
-  g->pictures[kPicFont2] = &sheet;
-  g->pictures[kPicFont1] = &sheet;
+  c->pictures.sheets[kPicFont2] = sheet;
+  c->pictures.sheets[kPicFont1] = sheet;
   const std::uint16_t below = Rgb565(80, 40, 8);
-  FillSurface(g->screen, below);
+  FillSurface(c->frame.screen, below);
   ClearTextLayer(*g);
   WriteText(*g, 0, 0, 2, 128, "A");     // half strength at x 15
   WriteText(*g, 0, 100, 2, 1000, "A");  // full strength
   WriteText(*g, 0, 200, 2, 0, "A");     // covers
   WriteText(*g, 0, 300, 1, 64, "A");    // small fonts always cover
-  DrawTextLayer(*g);
+  DrawTextLayer(*g, c->pictures, c->frame);
 
   // below: red 10, green 10, blue 1; glyph: red 31, green 32, blue 10.
-  EXPECT_EQ(Pixel(*g, 16, 1), (25 << 11) | (26 << 5) | 6);
-  EXPECT_EQ(Pixel(*g, 15, 0), below) << "transparent pixels add nothing";
-  EXPECT_EQ(Pixel(*g, 16, 101), (31 << 11) | (42 << 5) | 11) << "red saturates";
-  EXPECT_EQ(Pixel(*g, 16, 201), glyph_colour);
-  EXPECT_EQ(Pixel(*g, 9, 301), glyph_colour);
+  EXPECT_EQ(Pixel(c->frame, 16, 1), (25 << 11) | (26 << 5) | 6);
+  EXPECT_EQ(Pixel(c->frame, 15, 0), below) << "transparent pixels add nothing";
+  EXPECT_EQ(Pixel(c->frame, 16, 101), (31 << 11) | (42 << 5) | 11) << "red saturates";
+  EXPECT_EQ(Pixel(c->frame, 16, 201), glyph_colour);
+  EXPECT_EQ(Pixel(c->frame, 9, 301), glyph_colour);
 }
 
 TEST(DrawTextLayer, DrawsNothingWithoutItsSheet) {
   auto g = NewGame();
+  auto c = std::make_unique<Canvas>();
   ClearTextLayer(*g);
   WriteText(*g, 0, 0, 4, 0, "ABC");
-  DrawTextLayer(*g);
-  for (int x = 0; x < 60; ++x) EXPECT_EQ(Pixel(*g, x, 5), 0);
+  DrawTextLayer(*g, c->pictures, c->frame);
+  for (int x = 0; x < 60; ++x) EXPECT_EQ(Pixel(c->frame, x, 5), 0);
 }
 
 }  // namespace

@@ -5,10 +5,14 @@
 
 #include "board/board_test_util.h"
 #include "board/confirm_box.h"
+#include "shell/winners_storage.h"
 #include "tick/object_update.h"
 
 namespace klumpix {
 namespace {
+
+// The buttons never reach ENTER's save here; a table in memory stands by.
+WinnersInMemory winners;
 
 std::unique_ptr<Game> ReadyBoard() {
   auto g = test::BoardOfType(3);
@@ -24,19 +28,19 @@ bool BoxShown(const Game& g) {
 
 void Press(Game& g, std::int16_t slot) {
   g.mouse.left_button_down = true;
-  ButtonAction(g, slot);
+  ButtonAction(g, slot, winners);
 }
 
 // One object-update walk with the pointer on `slot` and the left button held.
 void HoldOn(Game& g, std::int16_t slot) {
   g.mouse.mouse_x = g.obj.x[slot];
   g.mouse.mouse_y = g.obj.y[slot];
-  UpdateObjects(g);
+  UpdateObjects(g, winners);
 }
 
 TEST(Buttons, ExitOpensTheBoxOnceAndScreenButtonsCloseIt) {
   auto g = ReadyBoard();
-  UpdateObjects(*g);  // gives the buttons their size
+  UpdateObjects(*g, winners);  // gives the buttons their size
   g->screen_mode = kModeHelp;
   g->mouse.left_button_down = true;
   HoldOn(*g, kSlotExit);
@@ -125,7 +129,7 @@ TEST(Buttons, StartGivesUpAnyStateForANewRunningGame) {
 
 TEST(Buttons, AHeldStartActsOncePerPress) {
   auto g = ReadyBoard();
-  UpdateObjects(*g);
+  UpdateObjects(*g, winners);
   g->mouse.left_button_down = true;
   HoldOn(*g, kSlotStart);
   EXPECT_TRUE(g->game_running);
@@ -146,28 +150,28 @@ TEST(Buttons, SoundAndLichtStepWithinTheirBounds) {
   g->settings.light_level = 50000;
   g->mouse.left_button_down = true;
   g->mouse.right_button_down = true;
-  ButtonAction(*g, kSlotSound);  // up refused at the top, down applies
-  ButtonAction(*g, kSlotLicht);
+  ButtonAction(*g, kSlotSound, winners);  // up refused at the top, down applies
+  ButtonAction(*g, kSlotLicht, winners);
   EXPECT_EQ(g->settings.sound_volume, 49900);
   EXPECT_EQ(g->settings.light_level, 49900);
-  ButtonAction(*g, kSlotSound);  // in range both steps cancel out
+  ButtonAction(*g, kSlotSound, winners);  // in range both steps cancel out
   EXPECT_EQ(g->settings.sound_volume, 49900);
 
   g->mouse.left_button_down = false;
   g->settings.sound_volume = 10000;
   g->settings.light_level = 15000;
-  ButtonAction(*g, kSlotSound);
-  ButtonAction(*g, kSlotLicht);
+  ButtonAction(*g, kSlotSound, winners);
+  ButtonAction(*g, kSlotLicht, winners);
   EXPECT_EQ(g->settings.sound_volume, 10000);
   EXPECT_EQ(g->settings.light_level, 15000);
   g->settings.sound_volume = 10100;
-  ButtonAction(*g, kSlotSound);
+  ButtonAction(*g, kSlotSound, winners);
   EXPECT_EQ(g->settings.sound_volume, 10000);
 
   g->mouse.right_button_down = false;
   g->mouse.left_button_down = true;
   g->settings.light_level = 49950;
-  ButtonAction(*g, kSlotLicht);
+  ButtonAction(*g, kSlotLicht, winners);
   EXPECT_EQ(g->settings.light_level, 50050);
 }
 
@@ -176,7 +180,7 @@ TEST(Buttons, TheRightButtonDoesNothingElsewhere) {
   g->mouse.right_button_down = true;
   g->game_running = true;
   for (std::int16_t slot = kSlotExit; slot <= kSlotNein; ++slot) {
-    if (slot != kSlotSound && slot != kSlotLicht) ButtonAction(*g, slot);
+    if (slot != kSlotSound && slot != kSlotLicht) ButtonAction(*g, slot, winners);
   }
   EXPECT_EQ(g->screen_mode, kModePlay);
   EXPECT_FALSE(g->game_over);

@@ -4,9 +4,12 @@
 
 #include <cstdio>
 
+#include "app/picture_loading.h"
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "shell/mouse.h"
 #include "shell/sound.h"
+#include "shell/winners_storage.h"
 #include "support/game_fixture.h"
 
 namespace klumpix {
@@ -29,18 +32,21 @@ class TickTest : public ::testing::Test {
   void SetUp() override {
     g_ = testing::NewGame();
     g_->seed = 4711;
-    std::snprintf(g_->files.winners_path, sizeof g_->files.winners_path, "/nonexistent-dir/groar.dat");
-    AttachPictures(*g_, RealPictures());
     FormCreate(*g_);
   }
-  void Tick() { DXTimer1Timer(*g_, sink_); }
+  // The tick and its picture, as a run shows it.
+  void Tick() {
+    DXTimer1Timer(*g_, winners_);
+    DrawTick(*g_, RealPictures(), *frame_);
+  }
   bool ScreenIsBlack() const {
-    for (std::uint16_t px : g_->screen.pixels)
+    for (std::uint16_t px : frame_->screen.pixels)
       if (px != 0) return false;
     return true;
   }
   std::unique_ptr<Game> g_;
-  SilentSoundSink sink_;
+  std::unique_ptr<Frame> frame_ = std::make_unique<Frame>();
+  WinnersInMemory winners_;
 };
 
 TEST_F(TickTest, TheFirstTenTicksStayBlackWhateverTheMouseDoes) {

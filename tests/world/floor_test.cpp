@@ -48,16 +48,13 @@ TEST(TileBrightness, DarkWithoutLightsFullOnALightAndByDistanceBetween) {
   g->rng.Seed(1, 0);
   g->settings.light_level = 25000;
   BuildFloor(*g);
-  TileBrightness(*g, 1);
-  EXPECT_EQ(g->floor.floor_tile_brightness[1], 1);
+  EXPECT_EQ(TileBrightness(*g, 1), 1);
 
   AddLight(*g, 30, 30, 3.0);  // exactly on tile 1's corner
-  TileBrightness(*g, 1);
-  EXPECT_EQ(g->floor.floor_tile_brightness[1], 31);
+  EXPECT_EQ(TileBrightness(*g, 1), 31);
 
   // Tile 6 lies 100 pixels below the light: 3 * 512 / 100 = 15.36 -> 15, less 10.
-  TileBrightness(*g, 6);
-  EXPECT_EQ(g->floor.floor_tile_brightness[6], 5);
+  EXPECT_EQ(TileBrightness(*g, 6), 5);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "shell/assets.h"
+#include "shell/frame.h"
 #include "support/game_fixture.h"
 #include "text/text_layer.h"
 
@@ -107,30 +109,32 @@ class DrawSceneTest : public ::testing::Test {
     stones_.height = 150;
     stones_.key = kKeyBlack;
     stones_.pixels.assign(27 * 150, 0x07E0);
-    g_->pictures[kPicStones] = &stones_;
-    FillSurface(g_->screen, 0);
+    pictures_->sheets[kPicStones] = stones_;
+    FillSurface(frame_->screen, 0);
   }
   int Count(std::uint16_t colour) const {
     int n = 0;
-    for (std::uint16_t px : g_->screen.pixels) n += px == colour;
+    for (std::uint16_t px : frame_->screen.pixels) n += px == colour;
     return n;
   }
   std::vector<int> PixelsOf(std::uint16_t colour) const {
     std::vector<int> at;
     for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
-      if (g_->screen.pixels[i] == colour) at.push_back(i);
+      if (frame_->screen.pixels[i] == colour) at.push_back(i);
     return at;
   }
   std::unique_ptr<Game> g_;
   Picture stones_;
+  std::unique_ptr<PictureSet> pictures_ = std::make_unique<PictureSet>();
+  std::unique_ptr<Frame> frame_ = std::make_unique<Frame>();
 };
 
 TEST_F(DrawSceneTest, AnObjectCentredAboveTheTopIsNotDrawnAtAll) {
   Place(*g_, 1, 4, 3, 100, -1, 85);  // sy = -13, sy + half_height = -1
-  DrawScene(*g_);
+  DrawScene(*g_, *pictures_, *frame_);
   EXPECT_EQ(Count(0x07E0), 0);
   Place(*g_, 1, 4, 3, 100, 0, 85);   // centre on the edge: lower half drawn
-  DrawScene(*g_);
+  DrawScene(*g_, *pictures_, *frame_);
   EXPECT_EQ(Count(0x07E0), 27 * 13);
 }
 
@@ -138,7 +142,7 @@ TEST_F(DrawSceneTest, PartlyOffscreenObjectsAreClippedAtTheOtherEdges) {
   Place(*g_, 1, 4, 3, 5, 300, 85);     // 8 columns cut at the left
   Place(*g_, 2, 4, 3, 795, 100, 85);   // cut at the right
   Place(*g_, 3, 4, 3, 400, 595, 85);   // cut at the bottom
-  DrawScene(*g_);
+  DrawScene(*g_, *pictures_, *frame_);
   EXPECT_EQ(Count(0x07E0), 19 * 25 + 18 * 25 + 27 * 17);
 }
 
@@ -148,18 +152,18 @@ TEST_F(DrawSceneTest, ShakeMovesObjectsButNotText) {
   font.height = 42;
   font.key = kKeyMagenta;
   font.pixels.assign(70 * 42, 0xF800);
-  g_->pictures[kPicFont1] = &font;
+  pictures_->sheets[kPicFont1] = font;
   Place(*g_, 1, 4, 3, 100, 100, 85);
   WriteText(*g_, 300, 300, kFontGreen, 0, "AB");
-  DrawScene(*g_);
+  DrawScene(*g_, *pictures_, *frame_);
   const std::vector<int> calm_text = PixelsOf(0xF800);
   ASSERT_FALSE(calm_text.empty());
-  FillSurface(g_->screen, 0);
+  FillSurface(frame_->screen, 0);
   g_->shake = 2;
   UpdateShake(*g_);
-  DrawScene(*g_);
-  EXPECT_EQ(g_->screen.pixels[88 * kScreenWidth + 86], 0x07E0);  // left edge at 87 - 1
-  EXPECT_EQ(g_->screen.pixels[88 * kScreenWidth + 113], 0);      // right edge moved in
+  DrawScene(*g_, *pictures_, *frame_);
+  EXPECT_EQ(frame_->screen.pixels[88 * kScreenWidth + 86], 0x07E0);  // left edge at 87 - 1
+  EXPECT_EQ(frame_->screen.pixels[88 * kScreenWidth + 113], 0);      // right edge moved in
   EXPECT_EQ(PixelsOf(0xF800), calm_text);
 }
 
