@@ -18,8 +18,8 @@ SETUP = bash tools/setup.sh
 # Our own builds stop on any warning; a packager's build (plain cmake) does not.
 WERROR = -DKLUMPIX_WERROR=ON
 
-.PHONY: setup setup-test setup-web configure build run test web web-serve web-bench asan-test \
-	bench soak kill-saves fuzz compilers deb deb-check clean
+.PHONY: setup setup-test setup-gtest setup-web configure build run test web web-serve web-bench asan-test \
+	bench soak kill-saves replay-record fuzz compilers deb deb-check clean
 
 # Each target installs what it needs (tools/setup.sh names the groups): `make run`
 # only what builds the game.
@@ -29,13 +29,17 @@ setup:
 setup-test:
 	@$(SETUP) build test web
 
+# GoogleTest and Google Benchmark, for the targets that run them without the page.
+setup-gtest:
+	@$(SETUP) build test
+
 # What the page needs besides: emscripten, chromium, the test's npm packages.
 setup-web:
 	@$(SETUP) build web
 
 configure: setup
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) \
-	  -DKLUMPIX_WEB_SITE=$(abspath $(WEB_BUILD))/site >/dev/null
+	  -DKLUMPIX_WEB_SITE=$(abspath $(WEB_BUILD))/site
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -52,7 +56,7 @@ test: setup-test build web
 web: setup-web configure
 	@cmake --build $(BUILD) --target assets
 	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -G Ninja \
-	  -DCMAKE_BUILD_TYPE=Release $(WERROR) -DKLUMPIX_ASSETS_BUILD=$(abspath $(BUILD)) >/dev/null
+	  -DCMAKE_BUILD_TYPE=Release $(WERROR) -DKLUMPIX_ASSETS_BUILD=$(abspath $(BUILD))
 	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
 	@echo "web: the page is in $(WEB_BUILD)/site"
 
@@ -70,7 +74,7 @@ web-bench: web
 asan-test:
 	@$(SETUP) build test
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON $(WERROR) \
-	  -DKLUMPIX_WITH_PLATFORM=OFF >/dev/null
+	  -DKLUMPIX_WITH_PLATFORM=OFF
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
@@ -78,13 +82,13 @@ asan-test:
 soak:
 	@$(SETUP) build test
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKLUMPIX_SANITIZE=ON $(WERROR) \
-	  -DKLUMPIX_WITH_PLATFORM=OFF >/dev/null
+	  -DKLUMPIX_WITH_PLATFORM=OFF
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target klumpix_tests
 	SOAK_TICKS=1000000 ./$(ASAN_BUILD)/klumpix_tests --gtest_filter='SoakTest.*'
 
 # Saves of the winners table killed with SIGKILL at random moments; each must
 # leave one whole table.
-kill-saves: build
+kill-saves: setup-gtest build
 	KILL_TRIALS=$(KILL_TRIALS) ./$(BUILD)/klumpix_tests --gtest_filter='WinnersFaults.KilledWhileSaving*'
 
 # Each fuzzer runs FUZZ_SECONDS or FUZZ_RUNS executions, whichever ends first, on a
@@ -93,7 +97,7 @@ kill-saves: build
 fuzz:
 	@$(SETUP) build fuzz
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) \
-	  -DKLUMPIX_FUZZ=ON -DKLUMPIX_WITH_PLATFORM=OFF -DBUILD_TESTING=OFF >/dev/null
+	  -DKLUMPIX_FUZZ=ON -DKLUMPIX_WITH_PLATFORM=OFF -DBUILD_TESTING=OFF
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/artifacts; \
@@ -105,17 +109,23 @@ fuzz:
 	  if [ $$status -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/$$t.log; exit 1; fi; \
 	done
 
-bench: build
+bench: setup-gtest build
 	./$(BUILD)/klumpix_bench
+
+# After a change meant to alter the game: records the fingerprints of the
+# sessions in tests/replay anew (the whole outputs and every line of them).
+replay-record: setup-gtest build
+	KLUMPIX_REPLAY_RECORD=1 ./$(BUILD)/klumpix_tests --gtest_filter='Replay.*'
+	git diff --stat tests/replay
 
 # The whole project (tests too) with the other compiler and build types, warnings
 # as errors: g++ Release and clang RelWithDebInfo, compiled only.
 compilers:
 	@$(SETUP) build test compilers
-	@cmake -S . -B build-gcc-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR) >/dev/null
+	@cmake -S . -B build-gcc-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR)
 	@cmake --build build-gcc-release -j $(JOBS)
 	@CC=clang CXX=clang++ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  $(WERROR) >/dev/null
+	  $(WERROR)
 	@cmake --build build-clang -j $(JOBS)
 
 # The Debian package, built by Debian's own tools, into $(DEB_DIR).

@@ -6,6 +6,7 @@
 
 #include "app/picture_loading.h"
 #include "board/board.h"
+#include "board/neighbors.h"
 #include "play/play_screen.h"
 #include "shell/assets.h"
 #include "shell/frame.h"
@@ -101,8 +102,8 @@ void BusyStep(Game& g) {
       for (int i = 0; i < kSlotCount && target == 0; ++i) {
         const int s = (start + i) % kSlotCount + 1;
         if (!IsPlayfieldCell(g, s) || g.obj.variant[s] < 7 || g.obj.cell_stone[s] != 0) continue;
-        int below = g.obj.neighbor[s][1];
-        while (below > 0 && g.obj.cell_stone[below] == 0 && g.obj.neighbor[below][1] > 0) below = g.obj.neighbor[below][1];
+        int below = g.obj.neighbor[s][kBelow];
+        while (below > 0 && g.obj.cell_stone[below] == 0 && g.obj.neighbor[below][kBelow] > 0) below = g.obj.neighbor[below][kBelow];
         const int top_stone = below > 0 ? g.obj.cell_stone[below] : 0;
         if (top_stone > 0 && g.obj.variant[top_stone] == colour) target = s;
         if (fallback == 0) fallback = s;

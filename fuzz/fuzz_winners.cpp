@@ -30,8 +30,8 @@ void CheckTable(const Game& g) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // A Game is a few megabytes: made once. The reader sets the whole table and
-  // the column draws from the table and the game type alone.
+  // A Game is a few hundred kilobytes: made once. The reader sets the whole
+  // table and the column is written from the table and the game type alone.
   static const std::unique_ptr<Game> game = [] {
     auto made = std::make_unique<Game>();
     klumpix::ResetGame(*made);

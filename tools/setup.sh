@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what klumpix needs, group by group, from Debian's packages:
-#   tools/setup.sh [build] [test] [fuzz] [compilers] [package] [web]
+#   tools/setup.sh [build] [test] [fuzz] [compilers] [format] [package] [web]
 # (no group: build). Quiet and quick when everything is already there. Where
 # apt-get is missing, or we may not use it, it names what is missing and
 # carries on; cmake then says what it lacks.
@@ -13,6 +13,7 @@ declare -A group=(
           matchbox-window-manager"
   [fuzz]="clang libclang-rt-14-dev"
   [compilers]="clang"
+  [format]="clang-format"
   [package]="debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils man-db"
   [web]="emscripten chromium"
 )

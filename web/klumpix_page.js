@@ -29,7 +29,9 @@
     fitCanvas();
   }
 
+  let messageShown = false;  // a message replaces the game for good
   function showMessage(text) {
+    messageShown = true;
     canvas.hidden = true;
     showStatus(text);
   }
@@ -231,7 +233,9 @@
     arguments: args,
     preRun: [loadStoredFiles],
     onRuntimeInitialized: () => { api.running = true; },
-    setStatus: (text) => { if (api.firstPictureMs === null) showStatus(text || 'Starting …'); },
+    setStatus: (text) => {
+      if (api.firstPictureMs === null && !messageShown) showStatus(text || 'Starting …');
+    },
     onAbort: () => showMessage('klumpix stopped with an error (see the console).'),
     klumpix: {
       present,

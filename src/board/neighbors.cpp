@@ -14,7 +14,6 @@ namespace {
 // lies 42 away, so 40 separates the two cleanly.
 constexpr long kLinkDistance = 40;
 
-constexpr int kBelow = 1;
 constexpr int kBelowLeft = 2;
 constexpr int kAboveLeft = 3;
 constexpr int kAbove = 4;

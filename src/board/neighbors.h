@@ -4,6 +4,10 @@ namespace klumpix {
 
 struct Game;
 
+// The six directions of the neighbour table, 1..6 round the cell; stones
+// fall towards kBelow.
+constexpr int kBelow = 1;
+
 void LinkNeighbors(Game& g);
 void MarkDropFields(Game& g);
 

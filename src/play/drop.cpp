@@ -1,6 +1,7 @@
 // The drop fields: lit under the pointer, and where the carried stones are
 // set down into the playfield.
 #include "play/play_steps.h"
+#include "board/neighbors.h"
 #include "shell/game.h"
 #include "world/floor.h"
 #include "world/objects.h"
@@ -15,8 +16,8 @@ bool CellTaken(const Game& g, std::int32_t cell) { return cell == 0 || g.obj.cel
 // Sets the carried stack into drop field `drop` and the cells below it, as
 // far as they are free; stones that find no cell are thrown away.
 void SetDownCarried(Game& g, std::int32_t drop) {
-  const std::int32_t below1 = g.obj.neighbor[drop][1];
-  const std::int32_t below2 = below1 == 0 ? 0 : g.obj.neighbor[below1][1];
+  const std::int32_t below1 = g.obj.neighbor[drop][kBelow];
+  const std::int32_t below2 = below1 == 0 ? 0 : g.obj.neighbor[below1][kBelow];
   int placed = 0;
   if (CellTaken(g, drop)) return;
   if (!CellTaken(g, below1) && !CellTaken(g, below2)) {

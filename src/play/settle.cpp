@@ -1,6 +1,7 @@
 // Stones fall one cell per tick until the cell below is taken or missing.
 #include "play/settle.h"
 
+#include "board/neighbors.h"
 #include "shell/game.h"
 #include "world/objects.h"
 #include "shell/sound.h"
@@ -28,7 +29,7 @@ void SettleStones(Game& g) {
     o.x[stone] = o.x[cell];
     o.y[stone] = o.y[cell];
     o.depth[stone] = kDepthStone;
-    const std::int32_t below = o.neighbor[cell][1];
+    const std::int32_t below = o.neighbor[cell][kBelow];
     if (below > 0 && o.cell_stone[below] == 0) {
       o.cell_stone[below] = stone;
       o.cell_stone[cell] = 0;

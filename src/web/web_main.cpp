@@ -72,7 +72,7 @@ class PagePlatform : public RunPlatform {
   WebSession& s_;
 };
 
-EM_BOOL Frame(double now_ms, void*) {
+EM_BOOL AnimationFrame(double now_ms, void*) {
   WebSession& s = Session();
   s.driver->Pump(now_ms, PagePaused());
   return s.driver->Ended() ? EM_FALSE : EM_TRUE;
@@ -101,6 +101,6 @@ int main(int argc, char** argv) {
   static PagePlatform platform(s);
   s.driver.emplace(s.game, s.frame, s.pictures, s.winners, platform);
   if (options.has_ticks) s.driver->StopAt(options.ticks);
-  if (!s.driver->Ended()) emscripten_request_animation_frame_loop(Frame, nullptr);
+  if (!s.driver->Ended()) emscripten_request_animation_frame_loop(AnimationFrame, nullptr);
   return 0;
 }

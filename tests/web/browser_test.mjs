@@ -2,7 +2,8 @@
 //  1. a played game, stopped at a fixed tick, replays natively to the same
 //     state and the same picture;
 //  2. a touch tap on START starts a game;
-//  3. a name entered after a game is in the winners column after a reload.
+//  3. a name entered after a game is in the winners column after a reload;
+//  4. a bad query names what is wrong with it instead of starting.
 // usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
 // Every wait is on a condition of the game, never on the clock.
 import {execFileSync} from 'node:child_process';
@@ -215,6 +216,20 @@ async function savedNameSurvivesAReload(browser, server) {
   console.log(`storage: ${name} is first in the winners column after a reload`);
 }
 
+// A query the option reader refuses is shown on the page instead of a game.
+async function badQueriesAreNamed(browser, server) {
+  const queries = {'?seed=abc': '--seed needs a whole number', '?ticks=': '--ticks needs a whole number',
+                   '?ticks=-5': '--ticks needs a whole number'};
+  for (const [query, message] of Object.entries(queries)) {
+    const page = await browser.newPage();
+    await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
+    await page.waitForFunction((m) => document.getElementById('status').textContent.includes(m),
+                               kWait, message);
+    await page.close();
+  }
+  console.log('query: bad options are named on the page');
+}
+
 if (!fs.existsSync(path.join(site, 'klumpix.wasm'))) {
   console.error(`FAILED: no page in ${site}: run make web`);
   process.exit(1);
@@ -232,6 +247,7 @@ try {
   await playedGameReplaysNatively(browser, server);
   await touchTapStartsAGame(browser, server);
   await savedNameSurvivesAReload(browser, server);
+  await badQueriesAreNamed(browser, server);
 } catch (error) {
   console.error(`FAILED: ${error.message}`);
   failed = true;
