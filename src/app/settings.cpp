@@ -11,6 +11,7 @@
 #include "app/line_words.h"
 #include "app/options.h"
 #include "core/file_io.h"
+#include "tick/tick.h"
 
 namespace klumpix {
 
@@ -96,6 +97,8 @@ std::string FormatSettings(const Settings& s) {
 
 Settings CurrentSettings(const Game& g, const Settings& base) {
   Settings s = base;
+  // Before the start-up tick the game holds no settings of its own yet.
+  if (g.tick_count <= kStartUpTick) return s;
   s.start = {g.settings.sound_on, g.settings.sound_volume, g.settings.light_level, g.game_type};
   return s;
 }

@@ -16,6 +16,8 @@ struct Settings {
   bool full_screen = true;
   int window_width = kScreenWidth;
   int window_height = kScreenHeight;
+
+  bool operator==(const Settings&) const = default;
 };
 
 // Reads settings text key by key: a missing, unknown, malformed or
@@ -23,7 +25,8 @@ struct Settings {
 Settings ParseSettings(std::string_view text);
 std::string FormatSettings(const Settings& settings);
 
-// The settings the game holds now (the window's part left as in `base`).
+// The settings the game holds now (the window's part left as in `base`);
+// `base` itself until the start-up tick has given the game its settings.
 Settings CurrentSettings(const Game& g, const Settings& base);
 
 // The `start` line of an input script, "start sound on volume V light L type T",

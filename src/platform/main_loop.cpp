@@ -47,6 +47,7 @@ void SaveAtEnd(const Options& options, const Game& g, const std::vector<InputEve
   // A window asked for on the command line changes nothing of the kept choice.
   if (!options.window) now.full_screen = video.FullScreen();
   video.WindowedSize(now.window_width, now.window_height);
+  if (now == settings) return;  // nothing to keep that is not kept already
   std::string error;
   if (!SaveSettings(settings_path, now, error)) {
     std::fprintf(stderr, "klumpix: settings not kept: %s\n", error.c_str());

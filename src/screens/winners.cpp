@@ -18,8 +18,8 @@ constexpr int kRecordsPerType = 8;
 constexpr std::size_t kNameBytes = 8;
 constexpr int kNameOffset = 1;
 constexpr int kScoreOffset = 12;
-// Record 60 (type 8, place 5) is the last one in use.
 constexpr int kFileSize = ((kGameTypes - 1) * kRecordsPerType + kPlaces) * kRecordSize;
+static_assert(kFileSize == kWinnersFileSize);
 
 std::size_t RecordOffset(int type, int place) {
   return static_cast<std::size_t>(((type - 1) * kRecordsPerType + (place - 1)) * kRecordSize);
@@ -86,15 +86,64 @@ void ReadWinners(Game& g, WinnersStorage& storage) {
   DecodeWinners(data, storage.Load(data, sizeof data), g);
 }
 
-// Hands the table to the storage in groar.dat's record format.
-bool SaveWinners(const Game& g, WinnersStorage& storage) {
+// Hands the table to the storage in groar.dat's record format, and shows
+// what it kept when another copy's entries were merged in.
+bool SaveWinners(Game& g, WinnersStorage& storage) {
   unsigned char data[kFileSize] = {};
   for (int t = 1; t <= kGameTypes; ++t) {
     for (int p = 1; p <= kPlaces; ++p) {
       PutRecord(data + RecordOffset(t, p), g.winner_name[t][p], g.winner_score[t][p]);
     }
   }
-  return storage.Save(data, sizeof data);
+  const SaveOutcome outcome = storage.Save(data, sizeof data);
+  if (outcome == SaveOutcome::kMerged) DecodeWinners(data, sizeof data, g);
+  return outcome != SaveOutcome::kFailed;
+}
+
+namespace {
+
+struct Entry {
+  FixedText<32> name;
+  std::int32_t score;
+  bool operator==(const Entry& o) const { return score == o.score && name == o.name.c_str(); }
+};
+
+// Whether the table in `bytes` holds `e` among the places of `type`.
+bool Holds(const unsigned char* bytes, std::size_t size, int type, const Entry& e) {
+  for (int p = 1; p <= kPlaces; ++p) {
+    const std::size_t at = RecordOffset(type, p);
+    if (at + kRecordSize > size) continue;
+    Entry held;
+    GetRecord(bytes + at, held.name, held.score);
+    if (held == e) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void MergeAddedWinners(unsigned char* table, const unsigned char* seen, std::size_t seen_size,
+                       const unsigned char* now, std::size_t now_size) {
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) {
+      if (RecordOffset(t, p) + kRecordSize > now_size) continue;
+      Entry added;
+      GetRecord(now + RecordOffset(t, p), added.name, added.score);
+      if (Holds(seen, seen_size, t, added) || Holds(table, kFileSize, t, added)) continue;
+      int place = 0;
+      for (int q = kPlaces; q >= 1; --q) {
+        Entry held;
+        GetRecord(table + RecordOffset(t, q), held.name, held.score);
+        if (held.score < added.score) place = q;
+      }
+      if (place == 0) continue;
+      for (int q = kPlaces; q > place; --q) {
+        std::memcpy(table + RecordOffset(t, q), table + RecordOffset(t, q - 1), kRecordSize);
+      }
+      std::memset(table + RecordOffset(t, place), 0, kRecordSize);
+      PutRecord(table + RecordOffset(t, place), added.name, added.score);
+    }
+  }
 }
 
 }  // namespace klumpix

@@ -5,15 +5,22 @@
 
 namespace klumpix {
 
+// What became of a save.
+enum class SaveOutcome {
+  kFailed,  // not kept; the old table stays as it was
+  kKept,    // kept as given
+  kMerged,  // another copy of the game had added entries: kept with them, and
+            // the bytes given now hold the merged table
+};
+
 class WinnersStorage {
  public:
   virtual ~WinnersStorage() = default;
   // Copies up to `capacity` bytes of the kept table into `bytes`; returns how
   // many (0 when nothing is kept or it cannot be read).
   virtual std::size_t Load(unsigned char* bytes, std::size_t capacity) = 0;
-  // Keeps `bytes` as the new table; false when they could not be kept, in
-  // which case the old table stays as it was.
-  virtual bool Save(const unsigned char* bytes, std::size_t size) = 0;
+  // Keeps `table` (the table in groar.dat's format) as the new table.
+  virtual SaveOutcome Save(unsigned char* table, std::size_t size) = 0;
 };
 
 // A table kept in memory only: tests, and runs that must not touch a file.
@@ -26,11 +33,11 @@ class WinnersInMemory : public WinnersStorage {
     for (std::size_t i = 0; i < n; ++i) bytes[i] = bytes_[i];
     return n;
   }
-  bool Save(const unsigned char* bytes, std::size_t size) override {
-    if (size > kCapacity) return false;
-    for (std::size_t i = 0; i < size; ++i) bytes_[i] = bytes[i];
+  SaveOutcome Save(unsigned char* table, std::size_t size) override {
+    if (size > kCapacity) return SaveOutcome::kFailed;
+    for (std::size_t i = 0; i < size; ++i) bytes_[i] = table[i];
     size_ = size;
-    return true;
+    return SaveOutcome::kKept;
   }
   std::size_t size() const { return size_; }
   const unsigned char* bytes() const { return bytes_; }

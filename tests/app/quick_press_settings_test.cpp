@@ -2,9 +2,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/settings.h"
+#include "app/start_up.h"
+#include "shell/winners_storage.h"
 #include "support/headless_dir.h"
 
 namespace klumpix {
@@ -86,6 +89,23 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
   // A folder where the file should go is a failed save with a reason.
   EXPECT_FALSE(SaveSettings((dir.path() / "config").string(), kept, error));
   EXPECT_FALSE(error.empty());
+}
+
+// A game that ends before its start-up tick (it lost the focus at once, or
+// was closed) keeps the settings it read, not the zeros it holds until then.
+TEST(SettingsFile, AnEarlyEndKeepsWhatWasRead) {
+  Settings read;
+  read.start = {true, 20000, 30000, 5};
+  auto g = std::make_unique<Game>();
+  StartGame(*g, 1, read.start);
+  WinnersInMemory winners;
+  for (int t = 0; t < kStartUpTick; ++t) DXTimer1Timer(*g, winners);
+  EXPECT_EQ(CurrentSettings(*g, read), read);
+
+  DXTimer1Timer(*g, winners);  // the start-up tick: now the game's own
+  g->settings.sound_volume = 20100;
+  EXPECT_EQ(CurrentSettings(*g, read).start.sound_volume, 20100);
+  EXPECT_EQ(CurrentSettings(*g, read).start.game_type, 5);
 }
 
 }  // namespace

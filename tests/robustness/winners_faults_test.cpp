@@ -133,10 +133,64 @@ TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
     // A temporary file left by the killed save must not stop the next one.
     ASSERT_TRUE(SaveWinners(is_a ? *a_ : *b_, file_)) << "trial " << trial;
     for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
-      if (entry.path() != File()) std::filesystem::remove(entry.path());
+      if (entry.path() != File() && entry.path().filename() != "groar.dat.lock") {
+        std::filesystem::remove(entry.path());
+      }
     }
   }
   std::cout << "[ faults   ] " << trials << " killed saves, table B found " << saw_b << " times\n";
+}
+
+// Two copies of the game in one folder, each ending a game with a new first
+// place on board 3 after both have read the table: both entries stay, each
+// where its score puts it, and the old first place moves down below them.
+TEST_F(WinnersFaults, TwoCopiesInOneFolderKeepEachOthersEntries) {
+  ASSERT_TRUE(SaveWinners(*a_, file_));
+  int ready[2], go[2];
+  ASSERT_EQ(pipe(ready), 0);
+  ASSERT_EQ(pipe(go), 0);
+  const char* names[2] = {"ERSTER", "ZWEITER"};
+  const std::int32_t scores[2] = {900000, 800000};
+  pid_t children[2];
+  for (int c = 0; c < 2; ++c) {
+    children[c] = fork();
+    ASSERT_GE(children[c], 0);
+    if (children[c] == 0) {
+      WinnersFile mine(File());
+      auto g = TableA();
+      ReadWinners(*g, mine);
+      char byte = 1;
+      if (write(ready[1], &byte, 1) != 1 || read(go[0], &byte, 1) != 1) _exit(2);
+      for (int p = kPlaces; p > 1; --p) {
+        g->winner_name[3][p] = g->winner_name[3][p - 1];
+        g->winner_score[3][p] = g->winner_score[3][p - 1];
+      }
+      g->winner_name[3][1].Assign(names[c]);
+      g->winner_score[3][1] = scores[c];
+      _exit(SaveWinners(*g, mine) ? 0 : 1);
+    }
+  }
+  char byte = 0;
+  for (int c = 0; c < 2; ++c) ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  const char both[2] = {1, 1};
+  ASSERT_EQ(write(go[1], both, 2), 2);  // both save at once
+  for (int c = 0; c < 2; ++c) {
+    int status = 0;
+    ASSERT_EQ(waitpid(children[c], &status, 0), children[c]);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << names[c];
+  }
+  for (int fd : {ready[0], ready[1], go[0], go[1]}) close(fd);
+
+  const auto kept = ReadBack(File());
+  EXPECT_TRUE(kept->winner_name[3][1] == "ERSTER");
+  EXPECT_TRUE(kept->winner_name[3][2] == "ZWEITER");
+  EXPECT_TRUE(kept->winner_name[3][3] == a_->winner_name[3][1].c_str());
+  EXPECT_EQ(kept->winner_score[3][3], a_->winner_score[3][1]);
+  EXPECT_EQ(kept->winner_score[3][5], a_->winner_score[3][3]);
+  EXPECT_TRUE(SameTable(*ReadBack(File()), *kept));
+  for (int t : {1, 2, 4, 5, 6, 7, 8}) {
+    EXPECT_EQ(kept->winner_score[t][1], a_->winner_score[t][1]) << "board " << t;
+  }
 }
 
 TEST_F(WinnersFaults, FullDiskKeepsTheOldFileAndTheTableInMemory) {
@@ -179,7 +233,7 @@ TEST_F(WinnersFaults, ReadOnlyFolderKeepsTheOldFileAndTheTableInMemory) {
   EXPECT_EQ(std::filesystem::file_size(File()), kWinnersFileSize);
   EXPECT_TRUE(SameTable(*ReadBack(File()), *a_));
   EXPECT_TRUE(SameTable(*b_, *TableB())) << "the table in memory changed";
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1)
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2)
       << "a temporary file was left behind";
 }
 
