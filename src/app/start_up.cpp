@@ -51,7 +51,7 @@ void StartGame(Game& g, std::uint64_t seed, const StartValues& start) {
 
 int PrepareRun(const Options& options, InputScript& script, Game& g, const StartValues& start) {
   std::string error;
-  if (!LoadScriptOption(options, script, error)) {
+  if (!OutputsWritable(options, error) || !LoadScriptOption(options, script, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
@@ -78,7 +78,10 @@ bool LoadGamePictures(Game& g, PictureSet& pictures) {
 }
 
 bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size) {
-  if (WriteFileAtomically(path.c_str(), bytes, size)) return true;
+  // A FIFO named on the command line is usually read by a command started
+  // beside the game: it gets a while to open it and to take the bytes.
+  constexpr int kReaderWaitMs = 10000;
+  if (WriteFileAtomically(path.c_str(), bytes, size, kReaderWaitMs)) return true;
   std::fprintf(stderr, "klumpix: %s: cannot write: %s\n", path.c_str(), std::strerror(errno));
   return false;
 }
