@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <limits.h>
-#include <linux/magic.h>
 #include <poll.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -140,6 +139,9 @@ enum class WritePlace {
 // Like the kernel, a chain of more links than this is taken for a loop.
 constexpr int kMaxLinkHops = 40;
 
+// Linux's PROC_SUPER_MAGIC, spelt out: the page's build has no linux/magic.h.
+constexpr unsigned long kProcFileSystem = 0x9fa0;
+
 // A link on /proc, such as /proc/self/fd/1 behind /dev/stdout, names an open
 // descriptor: what it leads to is only reached by opening it.
 bool IsProcLink(const char* link) {
@@ -147,7 +149,7 @@ bool IsProcLink(const char* link) {
   char pattern[kPathCapacity];
   struct statfs fs {};
   return TempPattern(link, folder, pattern) && statfs(folder, &fs) == 0 &&
-         fs.f_type == PROC_SUPER_MAGIC;
+         static_cast<unsigned long>(fs.f_type) == kProcFileSystem;
 }
 
 // Follows the links at `path` to the name a save must replace, left in
