@@ -60,9 +60,13 @@ int PrepareRun(const Options& options, InputScript& script, Game& g, const Start
 }
 
 bool LoadGamePictures(Game& g, PictureSet& pictures) {
-  const std::vector<std::string> folders = PictureFolders();
-  for (const std::string& folder : folders) {
-    if (!HoldsPictures(folder)) continue;
+  std::string tried;
+  for (const std::string& folder : PictureFolders()) {
+    std::string missing;
+    if (!HoldsPictures(folder, missing)) {
+      tried += (tried.empty() ? "" : ", ") + folder + " (no " + missing + ")";
+      continue;
+    }
     std::string error;
     if (!LoadPictures(folder, pictures, error)) {
       std::fprintf(stderr, "klumpix: %s\n", error.c_str());
@@ -71,8 +75,6 @@ bool LoadGamePictures(Game& g, PictureSet& pictures) {
     AttachPictures(g, pictures);
     return true;
   }
-  std::string tried;
-  for (const std::string& folder : folders) tried += (tried.empty() ? "" : ", ") + folder;
   std::fprintf(stderr, "klumpix: the pictures are in none of: %s\n", tried.c_str());
   return false;
 }

@@ -38,7 +38,7 @@ int PrepareRun(const Options& options, InputScript& script, Game& g,
 
 // Loads the thirteen pictures and hands them to the game; they are needed
 // from the start-up tick on. False after printing which file is damaged, or
-// every place looked in when none holds the pictures.
+// every place looked in, each with a picture it lacks, when none holds them.
 bool LoadGamePictures(Game& g, PictureSet& pictures);
 
 // Writes `bytes` as the file at `path` (see WriteFileAtomically), waiting a
