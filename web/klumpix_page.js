@@ -43,16 +43,36 @@
     return;
   }
 
-  // --- files: groar.dat lives in localStorage, as base64 ---
+  // --- files: groar.dat and the settings live in localStorage, as base64 ---
+  // Storage that refuses writes (full to its quota) is still read: the kept
+  // table and settings show, and only what changes from now on is lost.
+  const kStorageFull = 'storage full: new winners and settings will not be kept';
+  const kRetryAfterRefusalMs = 1000;
   let storage = null;
+  let writesRefused = false;
   try {
     storage = window.localStorage;
-    storage.setItem(kStorePrefix + 'probe', '1');
-    storage.removeItem(kStorePrefix + 'probe');
+    storage.getItem(kStorePrefix + 'probe');
   } catch (e) {
     storage = null;
   }
+  if (storage !== null) {
+    try {
+      storage.setItem(kStorePrefix + 'probe', '1');
+      storage.removeItem(kStorePrefix + 'probe');
+    } catch (e) {
+      writesRefused = true;
+    }
+  }
   const storedStamp = {};
+  let refusedAtMs = -Infinity;
+
+  // The lasting note under the game, shown once the game runs.
+  function setNotice(text) {
+    if (text === notice) return;
+    notice = text;
+    if (api.firstPictureMs !== null) showStatus(notice);
+  }
 
   function bytesToBase64(bytes) {
     let text = '';
@@ -84,6 +104,7 @@
       notice = 'This browser keeps no storage for this page: the winners table and the settings will not be kept.';
       return;
     }
+    if (writesRefused) notice = kStorageFull;
     Module.FS.mkdir('/data');
     for (const name of kStoredFiles) {
       const text = storage.getItem(kStorePrefix + name);
@@ -97,20 +118,32 @@
     }
   }
 
+  // Stores each file the game saved since. A refused write is tried again a
+  // little later, so the note goes once the storage has room again.
   function keepStoredFiles() {
-    if (storage === null) return;
+    if (storage === null || performance.now() - refusedAtMs < kRetryAfterRefusalMs) return;
+    let refusal = null;
+    let stored = false;
     for (const name of kStoredFiles) {
       const path = '/data/' + name;
       const now = stamp(path);
       if (now === null || now === storedStamp[name]) continue;
-      storedStamp[name] = now;
       try {
         storage.setItem(kStorePrefix + name, bytesToBase64(Module.FS.readFile(path)));
+        storedStamp[name] = now;
+        stored = true;
       } catch (e) {
-        notice = 'The browser did not keep ' + name + ': ' + e.message;
-        showStatus(notice);
+        refusal = e.name === 'QuotaExceededError' ? kStorageFull
+                                                  : 'The browser did not keep ' + name + ': ' + e.message;
       }
     }
+    if (refusal !== null) {
+      refusedAtMs = performance.now();
+      setNotice(refusal);
+    } else if (stored && writesRefused) {
+      setNotice('');
+    }
+    if (refusal !== null || stored) writesRefused = refusal !== null;
   }
 
   // --- sound: decoded on the first press, when the browser allows audio ---

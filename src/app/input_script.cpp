@@ -17,6 +17,25 @@ constexpr std::int32_t kLastReachableTick = std::numeric_limits<std::int32_t>::m
 // Scripts are a few lines a tick; a larger file is not a script.
 constexpr std::size_t kScriptFileLimit = 256u << 20;
 
+// A word as an error message quotes it: a byte that would not show, or would
+// show as something else (a control character, anything beyond ASCII such as
+// an editor's invisible mark), as \xHH.
+std::string Shown(const std::string& word) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  for (const char c : word) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+      shown += c;
+    } else {
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 0xF];
+    }
+  }
+  return shown;
+}
+
 // A coordinate may lie off the picture (a pointer outside the window) but
 // must fit the game's 16-bit positions.
 bool ParseCoordinate(const std::string& text, std::int32_t& value) {
@@ -60,7 +79,7 @@ bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
                      std::string& message) {
   std::uint64_t tick = 0;
   if (!ParseDecimal(words[0], std::numeric_limits<std::uint64_t>::max(), tick)) {
-    message = "expected a tick number or 'seed', not '" + words[0] + "'";
+    message = "expected a tick number, 'seed' or 'start', not '" + Shown(words[0]) + "'";
     return false;
   }
   if (tick > kLastReachableTick) {
@@ -102,7 +121,7 @@ bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
     }
     return true;
   }
-  message = "unknown event '" + verb + "' (move, down, up or click)";
+  message = "unknown event '" + Shown(verb) + "' (move, down, up or click)";
   return false;
 }
 
@@ -111,6 +130,11 @@ bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
 bool ParseInputScript(std::string_view text, const std::string& file_name, InputScript& script,
                       std::string& error) {
   script = InputScript{};
+  // Editors on Windows start a UTF-8 file with a byte-order mark.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    text.remove_prefix(kByteOrderMark.size());
+  }
   LineWords lines(text);
   std::vector<std::string> words;
   while (lines.Next(words)) {

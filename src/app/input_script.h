@@ -31,8 +31,9 @@ struct InputScript {
   std::vector<InputEvent> events;           // in file order; stamps never decrease
 };
 
-// Parses script text. On a bad line returns false with "NAME:LINE: message"
-// in `error`, where NAME is `file_name`.
+// Parses script text; a UTF-8 byte-order mark before it is skipped. On a bad
+// line returns false with "NAME:LINE: message" in `error`, where NAME is
+// `file_name` and bytes that would not show are written \xHH.
 bool ParseInputScript(std::string_view text, const std::string& file_name, InputScript& script,
                       std::string& error);
 

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "core/file_io.h"
+
 namespace klumpix {
 
 const char* UsageText() {
@@ -138,6 +140,14 @@ bool NeedsHeadless(const Options& o, const char* given, std::string& error) {
 }
 
 }  // namespace
+
+bool OutputsWritable(const Options& o, std::string& error) {
+  for (const std::string* path :
+       {&o.record_path, &o.state_path, &o.trace_path, &o.screenshot_path}) {
+    if (!path->empty() && !CanWriteAt(path->c_str(), error)) return false;
+  }
+  return true;
+}
 
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error,
                   OptionSource source) {

@@ -34,6 +34,12 @@ enum class OptionSource { kCommandLine, kPage };
 bool ParseOptions(int argc, const char* const* argv, Options& options, std::string& error,
                   OptionSource source = OptionSource::kCommandLine);
 
+// Whether every output file named (--record, --state, --trace, --screenshot)
+// can be written; false with a one-line reason for a folder, a socket or a
+// block device in its place, so a run never starts that could not keep its
+// results.
+bool OutputsWritable(const Options& options, std::string& error);
+
 // The text of --help and --version.
 const char* UsageText();
 const char* VersionText();

@@ -17,11 +17,14 @@ constexpr std::size_t kPictureFileLimit = 64u << 20;
 
 }  // namespace
 
-bool HoldsPictures(const std::string& res_dir) {
+bool HoldsPictures(const std::string& res_dir, std::string& missing) {
   for (int i = 1; i <= kPictureCount; ++i) {
     struct stat st {};
     const std::string path = res_dir + "/" + kPictureFiles[i].path;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+      missing = kPictureFiles[i].path;
+      return false;
+    }
   }
   return true;
 }

@@ -39,7 +39,7 @@ std::string FormatStartLine(const StartValues& values);
 std::string SettingsPath();
 // The settings at `path`; start values where it is missing or unreadable.
 Settings LoadSettings(const std::string& path);
-// Writes atomically (a temporary file beside it, synced, renamed), making the
+// Writes as WriteFileAtomically does (a link stays a link), making the
 // folder if needed; false with a one-line reason otherwise.
 bool SaveSettings(const std::string& path, const Settings& settings, std::string& error);
 

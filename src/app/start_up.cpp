@@ -51,7 +51,7 @@ void StartGame(Game& g, std::uint64_t seed, const StartValues& start) {
 
 int PrepareRun(const Options& options, InputScript& script, Game& g, const StartValues& start) {
   std::string error;
-  if (!LoadScriptOption(options, script, error)) {
+  if (!OutputsWritable(options, error) || !LoadScriptOption(options, script, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
@@ -60,9 +60,13 @@ int PrepareRun(const Options& options, InputScript& script, Game& g, const Start
 }
 
 bool LoadGamePictures(PictureSet& pictures) {
-  const std::vector<std::string> folders = PictureFolders();
-  for (const std::string& folder : folders) {
-    if (!HoldsPictures(folder)) continue;
+  std::string tried;
+  for (const std::string& folder : PictureFolders()) {
+    std::string missing;
+    if (!HoldsPictures(folder, missing)) {
+      tried += (tried.empty() ? "" : ", ") + folder + " (no " + missing + ")";
+      continue;
+    }
     std::string error;
     if (!LoadPictures(folder, pictures, error)) {
       std::fprintf(stderr, "klumpix: %s\n", error.c_str());
@@ -70,14 +74,15 @@ bool LoadGamePictures(PictureSet& pictures) {
     }
     return true;
   }
-  std::string tried;
-  for (const std::string& folder : folders) tried += (tried.empty() ? "" : ", ") + folder;
   std::fprintf(stderr, "klumpix: the pictures are in none of: %s\n", tried.c_str());
   return false;
 }
 
 bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size) {
-  if (WriteFileAtomically(path.c_str(), bytes, size)) return true;
+  // A FIFO named on the command line is usually read by a command started
+  // beside the game: it gets a while to open it and to take the bytes.
+  constexpr int kReaderWaitMs = 10000;
+  if (WriteFileAtomically(path.c_str(), bytes, size, kReaderWaitMs)) return true;
   std::fprintf(stderr, "klumpix: %s: cannot write: %s\n", path.c_str(), std::strerror(errno));
   return false;
 }

@@ -28,19 +28,20 @@ bool LoadScriptOption(const Options& options, InputScript& script, std::string& 
 // Resets the game, seeds it, gives it its start values and creates the form.
 void StartGame(Game& g, std::uint64_t seed, const StartValues& start);
 
-// Everything before the first tick of a run: reads the script, picks the
-// seed and the start values (the script's start line, else `start`), starts
-// the game. Returns 0, or 2 after printing why the script is bad.
+// Everything before the first tick of a run: checks that the output files can
+// be written, reads the script, picks the seed and the start values (the
+// script's start line, else `start`), starts the game. Returns 0, or 2 after
+// printing why an output or the script is bad.
 int PrepareRun(const Options& options, InputScript& script, Game& g,
                const StartValues& start = kDefaultStartValues);
 
 // Loads the thirteen pictures; they are needed from the start-up tick on.
-// False after printing which file is damaged, or every place looked in when
-// none holds the pictures.
+// False after printing which file is damaged, or every place looked in, each
+// with a picture it lacks, when none holds them.
 bool LoadGamePictures(PictureSet& pictures);
 
-// Replaces the file at `path` with `bytes` (see WriteFileAtomically); false
-// after printing why not.
+// Writes `bytes` as the file at `path` (see WriteFileAtomically), waiting a
+// while for a FIFO's reader; false after printing why not.
 bool WriteOutputFile(const std::string& path, const void* bytes, std::size_t size);
 
 }  // namespace klumpix

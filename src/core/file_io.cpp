@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <poll.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -18,10 +20,18 @@ namespace {
 // Room for the longest path the system takes plus our temporary suffix.
 constexpr std::size_t kPathCapacity = PATH_MAX + 16;
 
-bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
+// Writes every byte. A descriptor opened without blocking (a FIFO) that
+// takes nothing is given up to `wait_ms` to take more.
+bool WriteAll(int fd, const unsigned char* data, std::size_t size, int wait_ms = 0) {
   while (size > 0) {
     const ssize_t written = write(fd, data, size);
     if (written < 0 && errno == EINTR) continue;
+    if (written < 0 && errno == EAGAIN && wait_ms > 0) {
+      pollfd ready{fd, POLLOUT, 0};
+      if (poll(&ready, 1, wait_ms) > 0) continue;
+      errno = EAGAIN;
+      return false;
+    }
     if (written <= 0) {
       if (written == 0) errno = EIO;
       return false;
@@ -66,13 +76,19 @@ bool TempPattern(const char* path, char* folder, char* pattern) {
   return true;
 }
 
-bool SyncFolder(const char* folder) {
+// Syncing the folder after the rename only guards the new name against a
+// crash; the save itself has succeeded, so a folder that cannot be synced
+// (one the player may write but not read, a file system that cannot sync
+// folders) is noted, never reported as a failed save.
+void SyncFolder(const char* folder) {
   const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  // Some file systems cannot sync a folder at all; that is not a failed save.
-  const bool synced = fsync(fd) == 0 || errno == EINVAL;
-  close(fd);
-  return synced;
+  const bool synced = fd >= 0 && (fsync(fd) == 0 || errno == EINVAL);
+  const int why = errno;
+  if (fd >= 0) close(fd);
+  if (!synced) {
+    std::fprintf(stderr, "klumpix: %s: saved, but the folder could not be synced: %s\n", folder,
+                 std::strerror(why));
+  }
 }
 
 // Makes a file of our own at `pattern`, whose last six characters are
@@ -111,6 +127,112 @@ int OpenRegularFile(const char* path) {
     return -1;
   }
   return fd;
+}
+
+// How a write reaches the file at a path.
+enum class WritePlace {
+  kReplace,  // a regular file or a new name: a fresh file renamed over it
+  kInPlace,  // a FIFO or a device, or a name of an open descriptor: written into
+  kRefused,  // a folder, a socket, a block device, a loop of links: errno says which
+};
+
+// Like the kernel, a chain of more links than this is taken for a loop.
+constexpr int kMaxLinkHops = 40;
+
+// Linux's PROC_SUPER_MAGIC, spelt out: the page's build has no linux/magic.h.
+constexpr unsigned long kProcFileSystem = 0x9fa0;
+
+// A link on /proc, such as /proc/self/fd/1 behind /dev/stdout, names an open
+// descriptor: what it leads to is only reached by opening it.
+bool IsProcLink(const char* link) {
+  char folder[kPathCapacity];
+  char pattern[kPathCapacity];
+  struct statfs fs {};
+  return TempPattern(link, folder, pattern) && statfs(folder, &fs) == 0 &&
+         static_cast<unsigned long>(fs.f_type) == kProcFileSystem;
+}
+
+// Follows the links at `path` to the name a save must replace, left in
+// `target`, so that a link stays a link and a dangling one makes its target.
+WritePlace FindWritePlace(const char* path, char* target) {
+  if (std::strlen(path) >= kPathCapacity) {
+    errno = ENAMETOOLONG;
+    return WritePlace::kRefused;
+  }
+  std::strcpy(target, path);
+  for (int hop = 0;; ++hop) {
+    struct stat st {};
+    if (lstat(target, &st) != 0) {
+      return errno == ENOENT ? WritePlace::kReplace : WritePlace::kRefused;
+    }
+    if (S_ISREG(st.st_mode)) return WritePlace::kReplace;
+    if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) return WritePlace::kInPlace;
+    if (S_ISDIR(st.st_mode)) errno = EISDIR;
+    if (S_ISSOCK(st.st_mode)) errno = ENOTSOCK;
+    if (S_ISBLK(st.st_mode)) errno = ENOTBLK;
+    if (!S_ISLNK(st.st_mode)) return WritePlace::kRefused;
+    if (IsProcLink(target)) return WritePlace::kInPlace;
+    if (hop == kMaxLinkHops) {
+      errno = ELOOP;
+      return WritePlace::kRefused;
+    }
+    char link[kPathCapacity];
+    const ssize_t n = readlink(target, link, sizeof link);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof link) {
+      if (n > 0) errno = ENAMETOOLONG;
+      return WritePlace::kRefused;
+    }
+    link[n] = '\0';
+    // A relative link names a file beside the link itself.
+    char folder[kPathCapacity];
+    char pattern[kPathCapacity];
+    if (link[0] == '/' || !TempPattern(target, folder, pattern)) {
+      std::memcpy(target, link, static_cast<std::size_t>(n) + 1);
+    } else if (std::snprintf(target, kPathCapacity, "%s/%s", folder, link) >=
+               static_cast<int>(kPathCapacity)) {
+      errno = ENAMETOOLONG;
+      return WritePlace::kRefused;
+    }
+  }
+}
+
+// Writes a new file at `path`: a fresh temporary file made in the same folder
+// is written, synced and renamed over it. On failure what stood there stays.
+bool ReplaceFile(const char* path, const unsigned char* bytes, std::size_t size) {
+  char folder[kPathCapacity];
+  char temp[kPathCapacity];
+  if (!TempPattern(path, folder, temp)) return false;
+  const int fd = CreateFreshFile(temp);
+  if (fd < 0) return false;
+  int why = 0;
+  if (!WriteAll(fd, bytes, size) || fsync(fd) != 0) why = errno;
+  if (close(fd) != 0 && why == 0) why = errno;
+  if (why == 0 && std::rename(temp, path) != 0) why = errno;
+  if (why != 0) {
+    unlink(temp);
+    errno = why;
+    return false;
+  }
+  SyncFolder(folder);
+  return true;
+}
+
+// A FIFO or a device cannot be replaced without cutting off whoever reads
+// it: it is opened and written. Opening never blocks: a FIFO nobody reads
+// (ENXIO) is tried again for up to `wait_ms`.
+bool WriteInPlace(const char* path, const unsigned char* bytes, std::size_t size, int wait_ms) {
+  constexpr int kRetryMs = 10;
+  int fd = -1;
+  for (int waited = 0;; waited += kRetryMs) {
+    fd = open(path, O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENXIO || waited >= wait_ms) break;
+    usleep(kRetryMs * 1000);
+  }
+  if (fd < 0) return false;
+  int why = WriteAll(fd, bytes, size, wait_ms) ? 0 : errno;
+  if (close(fd) != 0 && why == 0 && errno != EINTR) why = errno;
+  errno = why;
+  return why == 0;
 }
 
 }  // namespace
@@ -164,26 +286,29 @@ bool ReadRegularFile(const char* path, std::size_t limit, std::string& bytes, st
   return ok;
 }
 
-bool WriteFileAtomically(const char* path, const void* bytes, std::size_t size) {
-  char folder[kPathCapacity];
-  char temp[kPathCapacity];
-  if (!TempPattern(path, folder, temp)) return false;
-  const int fd = CreateFreshFile(temp);
-  if (fd < 0) return false;
-  int why = 0;
-  if (!WriteAll(fd, static_cast<const unsigned char*>(bytes), size) || fsync(fd) != 0) {
-    why = errno;
+bool WriteFileAtomically(const char* path, const void* bytes, std::size_t size, int wait_ms) {
+  char target[kPathCapacity];
+  switch (FindWritePlace(path, target)) {
+    case WritePlace::kReplace:
+      return ReplaceFile(target, static_cast<const unsigned char*>(bytes), size);
+    case WritePlace::kInPlace:
+      return WriteInPlace(path, static_cast<const unsigned char*>(bytes), size, wait_ms);
+    case WritePlace::kRefused:
+      break;
   }
-  if (close(fd) != 0 && why == 0) why = errno;
-  if (why == 0 && std::rename(temp, path) != 0) why = errno;
-  if (why != 0) {
-    unlink(temp);
-    errno = why;
-    return false;
-  }
-  // Once renamed the new file is in place; a folder that cannot be synced may
-  // still lose it in a crash, so that counts as a failed save to report.
-  return SyncFolder(folder);
+  return false;
+}
+
+bool CanWriteAt(const char* path, std::string& error) {
+  char target[kPathCapacity];
+  if (FindWritePlace(path, target) != WritePlace::kRefused) return true;
+  const char* kind = nullptr;
+  if (errno == EISDIR) kind = "a folder";
+  if (errno == ENOTSOCK) kind = "a socket";
+  if (errno == ENOTBLK) kind = "a block device";
+  error = std::string(path) + ": ";
+  error += kind != nullptr ? std::string("cannot write into ") + kind : std::strerror(errno);
+  return false;
 }
 
 int OpenForAppend(const char* path) {

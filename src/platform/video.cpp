@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "app/window_size.h"
+
 namespace klumpix {
 
 namespace {
@@ -42,6 +44,11 @@ bool Video::Open(bool windowed, int width, int height, std::string& error) {
   // Nearest-pixel scaling keeps the pixel art crisp at any window size.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // The window opens centred on the first display; without its bounds only
+  // the smallest size applies.
+  SDL_Rect usable{0, 0, width, height};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {0, 0, width, height};
+  FitWindowSize(usable.w, usable.h, width, height);
   windowed_width_ = width;
   windowed_height_ = height;
   window_ = SDL_CreateWindow("klumpix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,

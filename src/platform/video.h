@@ -19,7 +19,7 @@ class Video {
   ~Video();
 
   // Opens full screen (the desktop's mode), or a resizable window of the
-  // given size.
+  // given size fitted to the display (see FitWindowSize).
   bool Open(bool windowed, int width, int height, std::string& error);
   // Switches between full screen and the window, which keeps its last size.
   void SetFullScreen(bool full_screen);

@@ -98,6 +98,23 @@ TEST(InputScript, BadLinesAreReportedWithFileAndLineNumber) {
   }
 }
 
+TEST(InputScript, AWindowsEditorsScriptReadsAndInvisibleBytesAreShown) {
+  InputScript s;
+  std::string error;
+  ASSERT_TRUE(ParseInputScript("\xEF\xBB\xBFseed 5\r\n3 click\r\n", "w.txt", s, error)) << error;
+  EXPECT_TRUE(s.has_seed);
+  EXPECT_EQ(s.events.size(), 1u);
+
+  // The mark anywhere else, or a no-break space typed into a word, is named.
+  EXPECT_FALSE(
+      ParseInputScript("seed 5\n\xEF\xBB\xBF"
+                       "3 click\n",
+                       "w.txt", s, error));
+  EXPECT_EQ(error, "w.txt:2: expected a tick number, 'seed' or 'start', not '\\xEF\\xBB\\xBF3'");
+  EXPECT_FALSE(ParseInputScript("3 cl\xC2\xA0ick\n", "w.txt", s, error));
+  EXPECT_NE(error.find("'cl\\xC2\\xA0ick'"), std::string::npos) << error;
+}
+
 TEST(InputScript, EqualStampsKeepTheirFileOrder) {
   InputScript s;
   std::string error;

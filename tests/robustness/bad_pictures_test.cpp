@@ -1,7 +1,8 @@
 // Start-up with a damaged res/ folder: for every one of the thirteen pictures,
 // cut short, of the wrong size or not a picture at all, the game names the
-// file on stderr and exits with status 1, without crashing. (A folder that
-// lacks a picture is passed over for the next place; see the headless tests.)
+// file on stderr and exits with status 1, without crashing. A folder that
+// lacks a picture is passed over for the next place; when every place lacks
+// one, the message says which picture each of them lacks.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -151,6 +152,32 @@ TEST_P(BadPictures, EveryPictureIsNamedAndStartUpEndsWithStatusOne) {
 
     WriteFile(file, good);
   }
+}
+
+TEST(MissingPictures, EachPlaceLookedInNamesThePictureItLacks) {
+  // A copy of the game whose only res/, beside it and where it is started,
+  // lacks one sheet; nothing is installed where the copy looks next.
+  const fs::path binary = fs::path(KLUMPIX_TEST_BINARY_DIR) / "klumpix";
+  if (!fs::exists(binary)) GTEST_SKIP() << "the game executable is not built";
+  testing::TempDir temp;
+  const fs::path dir = temp.path() / "game";
+  fs::create_directory(dir);
+  fs::copy(KLUMPIX_TEST_RES_DIR, dir / "res", fs::copy_options::recursive);
+  fs::copy_file(binary, dir / "klumpix");
+  const std::string lacking = kPictureFiles[kPictureCount].path;
+  fs::remove(dir / "res" / lacking);
+
+  const std::string command =
+      "cd '" + dir.string() + "' && ./klumpix --headless --ticks 20 >/dev/null 2>stderr.txt";
+  const int raw = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  const std::string err = ReadFile(dir / "stderr.txt");
+  EXPECT_NE(err.find("res (no " + lacking + ")"), std::string::npos) << err;
+  EXPECT_NE(err.find(dir.string() + "/res (no " + lacking + ")"), std::string::npos) << err;
+  EXPECT_NE(err.find("share/klumpix/res (no " + std::string(kPictureFiles[1].path) + ")"),
+            std::string::npos)
+      << err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Damages, BadPictures,

@@ -1,8 +1,10 @@
 // groar.dat under faults: a process killed in the middle of a save, a full
-// disk and a read-only folder must each leave the last complete table.
+// disk and a read-only folder must each leave the last complete table; a
+// save that did land is never reported as failed, and a link stays a link.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +22,7 @@
 #include <vector>
 
 #include "app/winners_file.h"
+#include "app/settings.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "support/temp_dir.h"
@@ -235,6 +238,66 @@ TEST_F(WinnersFaults, ReadOnlyFolderKeepsTheOldFileAndTheTableInMemory) {
   EXPECT_TRUE(SameTable(*b_, *TableB())) << "the table in memory changed";
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2)
       << "a temporary file was left behind";
+}
+
+TEST_F(WinnersFaults, ASaveIntoAFolderThatCannotBeReadSucceeds) {
+  // Root reads any folder, so the save runs as nobody in a folder nobody may
+  // write into and pass through but not read: it cannot be synced.
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to become nobody";
+  constexpr uid_t kNobody = 65534;
+  const std::filesystem::path folder = dir_ / "drop";
+  std::filesystem::create_directory(folder);
+  ASSERT_EQ(chmod(dir_.c_str(), 0711), 0);
+  ASSERT_EQ(chown(folder.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(chmod(folder.c_str(), 0300), 0);
+  WinnersFile dropped(folder / "groar.dat");
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(77);
+    _exit(SaveWinners(*b_, dropped) && SaveWinners(*b_, dropped) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot become nobody here";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "a save that landed was reported as failed";
+  EXPECT_TRUE(SameTable(*ReadBack(folder / "groar.dat"), *b_));
+}
+
+TEST_F(WinnersFaults, ALinkedTableOrSettingsFileStaysALink) {
+  // A player who keeps these files elsewhere: relative links, one through a
+  // second, one whose target does not exist yet, and one that loops.
+  std::filesystem::create_directory(dir_ / "kept");
+  std::filesystem::create_symlink("kept/table", File());
+  std::filesystem::create_symlink("real.dat", dir_ / "kept" / "table");
+  std::filesystem::create_symlink("kept/settings.txt", dir_ / "settings");
+  ASSERT_TRUE(SaveWinners(*a_, file_));  // the link's target is made
+  ASSERT_TRUE(SaveWinners(*b_, file_));  // and then replaced
+  std::string error;
+  Settings settings;
+  settings.start.game_type = 3;
+  ASSERT_TRUE(SaveSettings((dir_ / "settings").string(), settings, error)) << error;
+
+  EXPECT_TRUE(std::filesystem::is_symlink(File()));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "kept" / "table"));
+  EXPECT_TRUE(SameTable(*ReadBack(dir_ / "kept" / "real.dat"), *b_));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "settings"));
+  EXPECT_EQ(LoadSettings((dir_ / "kept" / "settings.txt").string()).start.game_type, 3);
+  for (const auto& folder : {dir_, dir_ / "kept"}) {
+    int entries = 0;  // the lock saves take beside groar.dat aside
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      entries += entry.path().filename() != "groar.dat.lock";
+    }
+    EXPECT_EQ(entries, 3) << "a temporary file was left behind in " << folder;
+  }
+
+  std::filesystem::remove(dir_ / "kept" / "real.dat");
+  std::filesystem::create_symlink("../groar.dat", dir_ / "kept" / "real.dat");
+  EXPECT_FALSE(SaveWinners(*a_, file_));
+  EXPECT_EQ(errno, ELOOP);
+  EXPECT_TRUE(std::filesystem::is_symlink(File()));
 }
 
 }  // namespace

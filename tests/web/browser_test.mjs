@@ -3,7 +3,9 @@
 //     state and the same picture;
 //  2. a touch tap on START starts a game;
 //  3. a name entered after a game is in the winners column after a reload;
-//  4. a bad query names what is wrong with it instead of starting.
+//  4. with the storage full the kept table still shows, the page says new
+//     saves will not be kept, and says no more once the storage has room;
+//  5. a bad query names what is wrong with it instead of starting.
 // usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
 // Every wait is on a condition of the game, never on the clock.
 import {execFileSync} from 'node:child_process';
@@ -230,6 +232,56 @@ async function badQueriesAreNamed(browser, server) {
   console.log('query: bad options are named on the page');
 }
 
+async function fullStorageStillShowsTheKeptTable(browser, server) {
+  const kFull = 'storage full: new winners and settings will not be kept';
+  const page = await openPage(browser, server, '');
+  await page.evaluate(() => {
+    const table = new Uint8Array(8 * 5 * 16);
+    for (let i = 0; i < table.length; i += 16) table[i] = 1, table[i + 1] = 0x51;  // "Q"
+    localStorage.setItem('klumpix/groar.dat', btoa(String.fromCharCode(...table)));
+    // No settings kept, so their first save needs room the storage lacks.
+    localStorage.removeItem('klumpix/settings');
+    // Fill the page's storage to the last character it takes.
+    for (let size = 1 << 20, i = 0; size >= 1;) {
+      try {
+        localStorage.setItem(`filler/${i}`, 'x'.repeat(size));
+        ++i;
+      } catch (e) {
+        size >>= 1;
+      }
+    }
+  });
+  await page.reload();
+  await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  const status = () => page.evaluate(() => {
+    const line = document.getElementById('status');
+    return line.hidden ? '' : line.textContent;
+  });
+  const before = await waitForState(page, 'the menu', (t) => t.tick_count > 12);
+  if (before.winner_name[before.game_type - 1][0] !== 'Q') {
+    throw new Error(`with the storage full the winners are ${before.winner_name[before.game_type - 1].join(', ')}`);
+  }
+  if (await status() !== kFull) throw new Error(`with the storage full the page says '${await status()}'`);
+
+  // A quieter sound cannot be kept yet; once there is room it is, and the note goes.
+  await mouseAt(page, 450, 27);
+  await page.mouse.down({button: 'right'});
+  await page.mouse.up({button: 'right'});
+  const quieter = before.sound_volume - 100;
+  await waitForState(page, 'the quieter sound', (t) => t.sound_volume === quieter);
+  if (await status() !== kFull) throw new Error(`after a refused save the page says '${await status()}'`);
+  await page.evaluate(() => {
+    for (const key of Object.keys(localStorage)) if (key.startsWith('filler/')) localStorage.removeItem(key);
+  });
+  await page.waitForFunction(() => document.getElementById('status').hidden, kWait);
+  await page.reload();
+  await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  const after = await state(page);
+  if (after.sound_volume !== quieter) throw new Error(`once there was room the volume kept is ${after.sound_volume}`);
+  await page.close();
+  console.log('storage full: the kept table showed, the note went once a save was kept');
+}
+
 if (!fs.existsSync(path.join(site, 'klumpix.wasm'))) {
   console.error(`FAILED: no page in ${site}: run make web`);
   process.exit(1);
@@ -247,6 +299,7 @@ try {
   await playedGameReplaysNatively(browser, server);
   await touchTapStartsAGame(browser, server);
   await savedNameSurvivesAReload(browser, server);
+  await fullStorageStillShowsTheKeptTable(browser, server);
   await badQueriesAreNamed(browser, server);
 } catch (error) {
   console.error(`FAILED: ${error.message}`);

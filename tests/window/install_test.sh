@@ -44,9 +44,12 @@ cp "$PREFIX/bin/klumpix" "$WORK/alone/"
 status=0
 (cd "$WORK/elsewhere" && "$WORK/alone/klumpix" --headless --ticks 12) 2>"$WORK/alone.err" || status=$?
 [ "$status" = 1 ] || fail "a game without pictures ended with status $status"
-grep -qF "res, $WORK/alone/res, $WORK/share/klumpix/res, $WORK/share/games/klumpix/res" \
-  "$WORK/alone.err" ||
-  fail "the places looked in are not all named: $(cat "$WORK/alone.err")"
+# Each place is named with a picture it lacks: "PLACE (no PICTURE)".
+for place in "none of: res" "$WORK/alone/res" "$WORK/share/klumpix/res" \
+  "$WORK/share/games/klumpix/res"; do
+  grep -qF "$place (no " "$WORK/alone.err" ||
+    fail "$place is not named with a picture it lacks: $(cat "$WORK/alone.err")"
+done
 rmdir "$WORK/elsewhere/res"
 
 # The launcher makes the data folder, runs the game in it and passes the
