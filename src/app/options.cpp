@@ -17,6 +17,8 @@ const char* UsageText() {
          "  --trace FILE       headless: write one JSON line per tick\n"
          "  --screenshot FILE  headless: write the last picture as a 24-bit BMP\n"
          "  --check            headless: check the play state after every tick\n"
+         "  --language de|en   speak German or English (default: the settings file's\n"
+         "                     language line, else the locale; headless: German)\n"
          "  --help, --version\n"
          "\n"
          "keys: F11 or Alt+Enter switch between full screen and a window; Esc leaves\n"
@@ -77,7 +79,7 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
     if (arg == "--trace") path = &options.trace_path;
     if (arg == "--screenshot") path = &options.screenshot_path;
     const bool numeric = arg == "--seed" || arg == "--ticks";
-    if (path == nullptr && !numeric) {
+    if (path == nullptr && !numeric && arg != "--language") {
       error = "unknown option '" + arg + "' (try --help)";
       return false;
     }
@@ -92,6 +94,14 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
         return false;
       }
       *path = value;
+      continue;
+    }
+    if (arg == "--language") {
+      if (!ParseLanguageCode(value, options.language)) {
+        error = "--language needs de or en, not '" + value + "'";
+        return false;
+      }
+      options.has_language = true;
       continue;
     }
     std::uint64_t n = 0;

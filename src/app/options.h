@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/language.h"
+
 namespace klumpix {
 
 struct Options {
@@ -15,6 +17,8 @@ struct Options {
   std::uint64_t seed = 0;
   bool has_ticks = false;
   std::int32_t ticks = 0;
+  bool has_language = false;  // --language: over the locale, settings and script
+  Language language = Language::kGerman;
   std::string record_path;
   std::string input_path;
   std::string state_path;

@@ -30,8 +30,9 @@ bool LoadScriptOption(const Options& options, InputScript& script, std::string& 
 void StartGame(Game& g, std::uint64_t seed, const StartValues& start);
 
 // Everything before the first tick of a run: reads the script, picks the
-// seed and the start values (the script's start line, else `start`), starts
-// the game. Returns 0, or 2 after printing why the script is bad.
+// seed and the start values (the script's start line, else `start`, with
+// --language over either's language), starts the game. Returns 0, or 2
+// after printing why the script is bad.
 int PrepareRun(const Options& options, InputScript& script, Game& g,
                const StartValues& start = kDefaultStartValues);
 

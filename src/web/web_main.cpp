@@ -28,7 +28,8 @@ constexpr const char* kWinnersPath = "/data/groar.dat";
 constexpr const char* kSettingsPath = "/data/settings";
 
 // The page's options, as web/klumpix_page.js passes them from the query:
-// --seed N, --record, --ticks N (stop before the tick with count N).
+// --seed N, --record, --ticks N (stop before the tick with count N),
+// --language de|en.
 bool ReadArguments(int argc, char** argv, WebSession& s, std::uint64_t& seed, bool& has_seed) {
   for (int i = 1; i < argc; ++i) {
     const bool has_value = i + 1 < argc;
@@ -39,6 +40,9 @@ bool ReadArguments(int argc, char** argv, WebSession& s, std::uint64_t& seed, bo
       has_seed = true;
     } else if (std::strcmp(argv[i], "--ticks") == 0 && has_value) {
       s.stop_tick = static_cast<std::int32_t>(std::atoi(argv[++i]));
+    } else if (std::strcmp(argv[i], "--language") == 0 && has_value &&
+               ParseLanguageCode(argv[i + 1], s.kept_settings.start.language)) {
+      ++i;  // this page's language, not kept: the settings' own stays as it was
     } else {
       std::fprintf(stderr, "klumpix: unknown page option %s\n", argv[i]);
       return false;
@@ -119,6 +123,7 @@ int main(int argc, char** argv) {
   WebSession& s = Session();
   std::uint64_t seed = 0;
   bool has_seed = false;
+  s.kept_settings = LoadSettings(kSettingsPath);
   if (!ReadArguments(argc, argv, s, seed, has_seed)) {
     PageShowMessage("klumpix: unknown page option (see the console).");
     return 2;
@@ -126,11 +131,9 @@ int main(int argc, char** argv) {
   Options options;
   options.has_seed = has_seed;
   options.seed = seed;
-  s.kept_settings = LoadSettings(kSettingsPath);
   StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
   std::snprintf(s.game.files.winners_path, sizeof s.game.files.winners_path, "%s", kWinnersPath);
-  s.game.files.info_winners_place.Assign("IM SPEICHER DES BROWSERS");
-  s.game.files.info_settings_place.Assign("IM SPEICHER DES BROWSERS");
+  s.game.files.kept_in_browser = true;
   s.sound.Open();
   s.stopped = AtStop(s);
   if (!s.stopped) emscripten_request_animation_frame_loop(Frame, nullptr);
