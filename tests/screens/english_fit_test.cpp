@@ -34,9 +34,7 @@ constexpr Space kSpaces[] = {
 constexpr int kLip = 6;  // the window's sloped edge, where a line may begin
 constexpr int kButtonHalfWidth = 31;
 
-int Advance(int font) {
-  return font == kFontHuge ? 40 : font == kFontLarge || font == kFontBright ? 15 : 8;
-}
+// The square each glyph of a font fills; where it stands is WriteText's.
 int CellSize(int font) {
   return font == kFontHuge ? 30 : font == kFontLarge || font == kFontBright ? 15 : 7;
 }
@@ -44,20 +42,21 @@ bool SmallFont(int font) {
   return font == kFontGreen || font == kFontDark || font == kFontPlain;
 }
 
-// Where a text's ink begins and ends: the first character stands one advance
-// right of x, blanks at either end draw nothing.
 struct Ink {
   int left = 0, right = 0;
   bool any = false;
 };
-Ink InkOf(const TextCall& call) {
+
+// Where a text's ink begins and ends, from the cells WriteText queues for it
+// (after one leading empty cell); blanks draw nothing.
+Ink InkOf(Game& scratch, const TextCall& call) {
+  ClearTextLayer(scratch);
+  WriteText(scratch, call.x, call.y, call.font, 0, call.text.c_str());
   Ink ink;
-  const std::string text = call.text.c_str();
-  for (std::size_t k = 0; k < text.size(); ++k) {
-    if (text[k] == ' ') continue;
-    const int cell = call.x + static_cast<int>(k + 1) * Advance(call.font);
-    if (!ink.any) ink.left = cell;
-    ink.right = cell + CellSize(call.font);
+  for (int slot = 2; slot <= scratch.text.text_cell_count; ++slot) {
+    if (call.text.c_str()[slot - 2] == ' ') continue;
+    if (!ink.any) ink.left = scratch.text.text_cell_x[slot];
+    ink.right = scratch.text.text_cell_x[slot] + CellSize(call.font);
     ink.any = true;
   }
   return ink;
@@ -150,7 +149,7 @@ void ExpectEveryLineFits(const std::vector<TextCall>& calls, const TempDir& fold
   PressButton(*g, 54, 52);  // the exit box's buttons too
   Tick(*g);
   for (const TextCall& call : calls) {
-    const Ink ink = InkOf(call);
+    const Ink ink = InkOf(*g, call);
     if (!ink.any) continue;
     Space button;
     const Space* space = SpaceOf(*g, call, ink, button);
