@@ -23,7 +23,8 @@ bool Same(const klumpix::Settings& a, const klumpix::Settings& b) {
   return a.start.sound_on == b.start.sound_on && a.start.sound_volume == b.start.sound_volume &&
          a.start.light_level == b.start.light_level && a.start.game_type == b.start.game_type &&
          a.full_screen == b.full_screen && a.window_width == b.window_width &&
-         a.window_height == b.window_height;
+         a.window_height == b.window_height && a.language == b.language &&
+         a.start.language == b.start.language;
 }
 
 }  // namespace

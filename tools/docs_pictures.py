@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Makes the pictures under docs/ from a built game: a contact sheet of every
 picture sheet, the stones as colour-blind players see them, the help and info
-pages, a game in play on each of the eight boards, an explosion, and the name
-entry before and after a save that failed.
+pages, a game in play on each of the eight boards, an explosion, the name
+entry before and after a save that failed, and every screen in English.
 
-    tools/docs_pictures.py [BUILD_DIR] [--sheets-only]   (default: build)
+    tools/docs_pictures.py [BUILD_DIR] [--sheets-only | --english-only]   (default: build)
 
 Needs ImageMagick. Games are played headless by input scripts grown move by
 move: each move reads the state dump to find a full store row and a free drop
@@ -35,12 +35,12 @@ def click(tick, x, y):
     return [f"{tick} move {x} {y}", f"{tick + 1} down left", f"{tick + 3} up left", f"{tick + 3} click"]
 
 
-def run(events, ticks, shot=None, seed=7):
+def run(events, ticks, shot=None, seed=7, language="de"):
     script = os.path.join(WORK, "script.txt")
     with open(script, "w") as f:
         f.write(f"seed {seed}\n" + "\n".join(events) + "\n")
     state = os.path.join(WORK, "state.json")
-    cmd = [GAME, "--headless", "--input", script, "--ticks", str(ticks), "--state", state]
+    cmd = [GAME, "--headless", "--input", script, "--ticks", str(ticks), "--state", state, "--language", language]
     if shot:
         cmd += ["--screenshot", shot]
     subprocess.run(cmd, check=True, cwd=WORK)
@@ -111,11 +111,11 @@ def explosion():
             return
 
 
-def name_entry():
+def name_entry(language="de", prefix=""):
     """The name entry with a name typed, and the same after a save that failed."""
     # A folder the game may read but not write, holding a table of empty places
     # (any score gets in); root writes anywhere, so then the game runs as nobody.
-    folder = os.path.join(WORK, "read-only")
+    folder = os.path.join(WORK, prefix + "read-only")
     os.mkdir(folder)
     os.symlink(RES, os.path.join(folder, "res"))
     with open(os.path.join(folder, "groar.dat"), "wb") as f:
@@ -124,17 +124,33 @@ def name_entry():
     with open(script, "w") as f:
         f.write("seed 2026\n" + "\n".join(NAME_ENTRY_EVENTS + ENTER) + "\n")
     os.chmod(folder, 0o555)
-    shots = os.path.join(WORK, "shots")
+    shots = os.path.join(WORK, prefix + "shots")
     os.mkdir(shots)
     os.chmod(WORK, 0o755)
     os.chmod(shots, 0o777)
     as_nobody = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"] if os.geteuid() == 0 else []
     for name, ticks in (("name_entry", 228), ("save_failed", 240)):
         shot = os.path.join(shots, name + ".bmp")
-        subprocess.run(as_nobody + [GAME, "--headless", "--input", script, "--ticks", str(ticks), "--screenshot", shot],
-                       check=True, cwd=folder)
-        convert(shot, os.path.join(DOCS, name + ".png"))
+        subprocess.run(as_nobody + [GAME, "--headless", "--input", script, "--ticks", str(ticks), "--screenshot", shot,
+                                    "--language", language], check=True, cwd=folder)
+        convert(shot, os.path.join(DOCS, prefix + name + ".png"))
     os.chmod(folder, 0o755)
+
+
+EXIT_BUTTON = (54, 52)
+
+
+def english():
+    """Every screen in English: a game on board 1, help, info, the exit box,
+    the name entry and the failed save."""
+    events, ticks = play(1, 20)
+    shot = os.path.join(WORK, "en.bmp")
+    run(events, ticks, shot=shot, seed=1, language="en")
+    convert(shot, os.path.join(DOCS, "en_screenshot.png"))
+    for name, button in (("help", HELP_BUTTON), ("info", INFO_BUTTON), ("exit_box", EXIT_BUTTON)):
+        run(events + click(ticks, *button), ticks + 20, shot=shot, seed=1, language="en")
+        convert(shot, os.path.join(DOCS, f"en_{name}.png"))
+    name_entry("en", "en_")
 
 
 def contact_sheet():
@@ -184,6 +200,9 @@ def colour_blind_stones():
 
 if __name__ == "__main__":
     os.symlink(RES, os.path.join(WORK, "res"))
+    if "--english-only" in sys.argv:
+        english()
+        sys.exit(0)
     contact_sheet()
     if "--sheets-only" in sys.argv:
         sys.exit(0)
@@ -191,4 +210,5 @@ if __name__ == "__main__":
     boards()
     explosion()
     name_entry()
+    english()
     print("docs pictures written to", DOCS)

@@ -3,7 +3,8 @@
 # virtual X server: START, take the first store row once it has filled, set
 # it down, look at the window, quit with EXIT and JA. Then replays the
 # recorded input headless and checks that both runs reached the same board.
-# Then the sound turned down in that run is still down in the next one.
+# Then the sound turned down in that run is still down in the next one, which
+# an English locale plays in English.
 # Last, a start-up that fails with the window open still writes its recording.
 #
 # usage: window_test.sh KLUMPIX_EXECUTABLE RES_DIR
@@ -98,7 +99,7 @@ echo "PASS: the window and its headless replay reached the same board"
 grep -qx "volume 34900" "$WORK/config/klumpix/settings" ||
   xs_fail "the lowered volume was not kept: $(tr '\n' '|' <"$WORK/config/klumpix/settings")"
 : >"$WORK/ticks.log"
-xs_start_game --seed 7 --record rec2.txt
+LC_ALL='' LC_MESSAGES='' LANG=en_US.UTF-8 xs_start_game --seed 7 --record rec2.txt
 xs_wait_for 10 xs_shows_picture || xs_fail "the second window stayed black"
 xs_press "${EXIT[@]}"
 xs_wait_ticks 3 5
@@ -110,7 +111,9 @@ grep -q "^start sound on volume 34900 " "$WORK/rec2.txt" ||
   xs_fail "the second replay failed"
 grep -q ', "34900"\]' "$WORK/state2.json" ||
   xs_fail "the SOUND label does not show the kept volume"
-echo "PASS: the lowered sound was kept for the next run"
+grep -q "^start .* language en$" "$WORK/rec2.txt" && grep -q '"QUIT"' "$WORK/state2.json" ||
+  xs_fail "LANG=en_US.UTF-8 did not play in English: $(head -n 2 "$WORK/rec2.txt" | tr '\n' '|')"
+echo "PASS: the lowered sound was kept for the next run, played in English"
 
 # A game with no pictures anywhere fails at its first tick, after recording
 # began; what it recorded is still written.

@@ -238,6 +238,46 @@
   }
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
 
+  // --- the language: ?lang for this visit, else the settings' `language`
+  // line, which the switch writes, else the browser's first language (the
+  // game reads it from its locale). The game says which it chose. ---
+  const kLanguages = ['de', 'en'];
+  const languageSwitch = document.getElementById('language');
+
+  function showLanguage(language) {
+    document.documentElement.lang = language;
+    for (const button of languageSwitch.querySelectorAll('button')) {
+      button.setAttribute('aria-pressed', String(button.dataset.language === language));
+    }
+  }
+
+  // Keeps the choice in the stored settings and starts the page anew in it;
+  // without storage the query carries it.
+  function chooseLanguage(language) {
+    const url = new URL(window.location.href);
+    url.searchParams.delete('lang');
+    if (storage === null) {
+      url.searchParams.set('lang', language);
+    } else {
+      let text = '';
+      try {
+        text = atob(storage.getItem(kStorePrefix + 'settings') || '');
+      } catch (e) {
+        text = '';  // not base64: the game would read it as no settings
+      }
+      const lines = text.split('\n').filter((line) => line.trim() !== '' &&
+                                                       line.trim().split(/\s+/)[0] !== 'language');
+      lines.push('language ' + language);
+      storage.setItem(kStorePrefix + 'settings', btoa(lines.join('\n') + '\n'));
+    }
+    window.location.replace(url.href);
+  }
+
+  languageSwitch.addEventListener('click', (e) => {
+    const language = e.target.dataset && e.target.dataset.language;
+    if (language && language !== document.documentElement.lang) chooseLanguage(language);
+  });
+
   // --- the page's functions ---
   const api = window.klumpix = {
     running: false,
@@ -246,6 +286,7 @@
     stopped: () => Module._klumpix_stopped() !== 0,
     recording: () => Module.UTF8ToString(Module._klumpix_recording()),
     state: () => Module.UTF8ToString(Module._klumpix_state()),
+    language: () => Module.UTF8ToString(Module._klumpix_language()),
     // Offers the recording as a file, for a bug report.
     saveRecording() {
       const link = document.createElement('a');
@@ -255,12 +296,13 @@
     },
   };
 
-  // The query's options: ?seed=N, ?record, ?ticks=N.
+  // The query's options: ?seed=N, ?record, ?ticks=N, ?lang=de|en.
   const query = new URLSearchParams(window.location.search);
   const args = [];
   if (query.has('seed')) args.push('--seed', query.get('seed'));
   if (query.has('record')) args.push('--record');
   if (query.has('ticks')) args.push('--ticks', query.get('ticks'));
+  if (kLanguages.includes(query.get('lang'))) args.push('--language', query.get('lang'));
 
   const Module = window.Module = {
     arguments: args,
@@ -278,6 +320,7 @@
       afterTick(firstPicture) {
         keepStoredFiles();
         if (firstPicture) {
+          showLanguage(api.language());
           api.firstPictureMs = performance.now();
           showStatus(notice);
         }

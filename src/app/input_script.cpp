@@ -160,8 +160,8 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
         message = "a second start line";
       } else if (!ParseStartWords(words, script.start)) {
         message =
-            "expected 'start sound on|off volume V light L type T' with V 10000..50000 and "
-            "L 15000..50000 in steps of 100, T 1..8";
+            "expected 'start sound on|off volume V light L type T [language de|en]' with "
+            "V 10000..50000 and L 15000..50000 in steps of 100, T 1..8";
       } else {
         script.has_start = true;
         continue;

@@ -19,6 +19,8 @@ const char* UsageText() {
          "  --trace FILE       headless: write one JSON line per tick\n"
          "  --screenshot FILE  headless: write the last picture as a 24-bit BMP\n"
          "  --check            headless: check the play state after every tick\n"
+         "  --language de|en   speak German or English (default: the settings file's\n"
+         "                     language line, else the locale; headless: German)\n"
          "  --help, --version\n"
          "\n"
          "keys: F11 or Alt+Enter switch between full screen and a window; Esc leaves\n"
@@ -48,7 +50,7 @@ bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& val
 namespace {
 
 // What follows an option's name.
-enum class Value { kNone, kFile, kSeed, kTicks };
+enum class Value { kNone, kFile, kSeed, kTicks, kLanguage };
 
 // One option: what it takes on the command line and on the page, and whether
 // the desktop allows it only with --headless. kAbsent: not an option there.
@@ -74,6 +76,7 @@ constexpr OptionSpec kOptionTable[] = {
     {"--state", Value::kFile, kAbsent, true},
     {"--trace", Value::kFile, kAbsent, true},
     {"--screenshot", Value::kFile, kAbsent, true},
+    {"--language", Value::kLanguage, Value::kLanguage, false},
 };
 
 const OptionSpec* FindOption(const std::string& name) {
@@ -112,6 +115,13 @@ bool SetValue(const std::string& name, Value kind, const std::string& value, Opt
       }
       *FileOf(name, o) = value;
       o.record = o.record || name == "--record";
+      return true;
+    case Value::kLanguage:
+      if (!ParseLanguageCode(value, o.language)) {
+        error = name + " needs de or en, not '" + value + "'";
+        return false;
+      }
+      o.has_language = true;
       return true;
     case Value::kSeed:
       if (!ParseDecimal(value, std::numeric_limits<std::uint64_t>::max(), n)) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/language.h"
+
 namespace klumpix {
 
 struct Options {
@@ -17,6 +19,8 @@ struct Options {
   bool has_ticks = false;
   std::int32_t ticks = 0;
   bool record = false;      // record the input (to record_path on the desktop)
+  bool has_language = false;  // --language: over the locale, settings and script
+  Language language = Language::kGerman;
   std::string record_path;
   std::string input_path;
   std::string state_path;

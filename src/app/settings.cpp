@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/line_words.h"
+#include "app/locale_language.h"
 #include "app/options.h"
 #include "core/file_io.h"
 #include "tick/tick.h"
@@ -65,6 +66,11 @@ void ApplySettingsLine(const std::vector<std::string>& w, Settings& s) {
     if (key == "light") ParseLight(w[1], s.start.light_level);
     if (key == "type") ParseType(w[1], s.start.game_type);
     if (key == "fullscreen") ParseOnOff(w[1], s.full_screen);
+    Language language = Language::kGerman;
+    if (key == "language" && ParseLanguageCode(w[1], language)) {
+      s.language = language;
+      s.start.language = language;
+    }
   }
   int width = 0, height = 0;
   if (w.size() == 3 && w[0] == "window" && ParseWindowSide(w[1], width) &&
@@ -92,6 +98,7 @@ std::string FormatSettings(const Settings& s) {
   out += "type " + std::to_string(s.start.game_type) + "\n";
   out += std::string("fullscreen ") + (s.full_screen ? "on" : "off") + "\n";
   out += "window " + std::to_string(s.window_width) + " " + std::to_string(s.window_height) + "\n";
+  if (s.language) out += std::string("language ") + LanguageCode(*s.language) + "\n";
   return out;
 }
 
@@ -99,13 +106,16 @@ Settings CurrentSettings(const Game& g, const Settings& base) {
   Settings s = base;
   // Before the start-up tick the game holds no settings of its own yet.
   if (g.tick_count <= kStartUpTick) return s;
-  s.start = {g.settings.sound_on, g.settings.sound_volume, g.settings.light_level, g.game_type};
+  s.start = {g.settings.sound_on, g.settings.sound_volume, g.settings.light_level, g.game_type,
+             g.start_values.language};
   return s;
 }
 
 bool ParseStartWords(const std::vector<std::string>& w, StartValues& values) {
-  StartValues v{};
-  const bool ok = w.size() == 9 && w[0] == "start" && w[1] == "sound" &&
+  StartValues v = kDefaultStartValues;
+  const bool language_ok = w.size() == 9 || (w.size() == 11 && w[9] == "language" &&
+                                             ParseLanguageCode(w[10], v.language));
+  const bool ok = language_ok && w[0] == "start" && w[1] == "sound" &&
                   ParseOnOff(w[2], v.sound_on) && w[3] == "volume" &&
                   ParseVolume(w[4], v.sound_volume) && w[5] == "light" &&
                   ParseLight(w[6], v.light_level) && w[7] == "type" && ParseType(w[8], v.game_type);
@@ -116,7 +126,7 @@ bool ParseStartWords(const std::vector<std::string>& w, StartValues& values) {
 std::string FormatStartLine(const StartValues& v) {
   return std::string("start sound ") + (v.sound_on ? "on" : "off") + " volume " +
          std::to_string(v.sound_volume) + " light " + std::to_string(v.light_level) + " type " +
-         std::to_string(v.game_type);
+         std::to_string(v.game_type) + " language " + LanguageCode(v.language);
 }
 
 std::string SettingsPath() {
@@ -132,10 +142,15 @@ Settings LoadSettings(const std::string& path) {
   // modest size is not ours and reads as missing.
   constexpr std::size_t kSettingsFileLimit = 65536;
   std::string text, error;
-  if (path.empty() || !ReadRegularFile(path.c_str(), kSettingsFileLimit, text, error)) {
-    return Settings{};
+  Settings s;
+  if (!path.empty() && ReadRegularFile(path.c_str(), kSettingsFileLimit, text, error)) {
+    s = ParseSettings(text);
   }
-  return ParseSettings(text);
+  if (!s.language) {
+    s.start.language =
+        LocaleLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+  }
+  return s;
 }
 
 bool SaveSettings(const std::string& path, const Settings& settings, std::string& error) {

@@ -2,6 +2,7 @@
 // The player's settings: what the buttons last left set, kept between runs in
 // a small text file of `key value` lines, and the same values as an input
 // script's `start` line.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,9 @@ namespace klumpix {
 
 struct Settings {
   StartValues start = kDefaultStartValues;
+  // The file's `language` line, kept as it was: without one the locale
+  // decides at every start.
+  std::optional<Language> language;
   bool full_screen = true;
   int window_width = kScreenWidth;
   int window_height = kScreenHeight;
@@ -29,8 +33,9 @@ std::string FormatSettings(const Settings& settings);
 // `base` itself until the start-up tick has given the game its settings.
 Settings CurrentSettings(const Game& g, const Settings& base);
 
-// The `start` line of an input script, "start sound on volume V light L type T",
-// split into words; false when a word or value is wrong.
+// The `start` line of an input script, "start sound on volume V light L type T"
+// with an optional "language de|en" at its end (German without it), split
+// into words; false when a word or value is wrong.
 bool ParseStartWords(const std::vector<std::string>& words, StartValues& values);
 std::string FormatStartLine(const StartValues& values);
 
@@ -38,6 +43,7 @@ std::string FormatStartLine(const StartValues& values);
 // empty when neither can be made out.
 std::string SettingsPath();
 // The settings at `path`; start values where it is missing or unreadable.
+// The language is the file's, else the one the locale asks for.
 Settings LoadSettings(const std::string& path);
 // Writes as WriteFileAtomically does (a link stays a link), making the
 // folder if needed; false with a one-line reason otherwise.

@@ -55,7 +55,9 @@ int PrepareRun(const Options& options, InputScript& script, Game& g, const Start
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
-  StartGame(g, ChooseSeed(options, script), script.has_start ? script.start : start);
+  StartValues chosen = script.has_start ? script.start : start;
+  if (options.has_language) chosen.language = options.language;
+  StartGame(g, ChooseSeed(options, script), chosen);
   return 0;
 }
 

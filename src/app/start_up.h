@@ -30,8 +30,9 @@ void StartGame(Game& g, std::uint64_t seed, const StartValues& start);
 
 // Everything before the first tick of a run: checks that the output files can
 // be written, reads the script, picks the seed and the start values (the
-// script's start line, else `start`), starts the game. Returns 0, or 2 after
-// printing why an output or the script is bad.
+// script's start line, else `start`, with --language over either's
+// language), starts the game. Returns 0, or 2 after printing why an output
+// or the script is bad.
 int PrepareRun(const Options& options, InputScript& script, Game& g,
                const StartValues& start = kDefaultStartValues);
 

@@ -7,9 +7,20 @@
 #include "play/settle.h"
 #include "shell/game.h"
 #include "text/text_layer.h"
+#include "text/words.h"
 #include "world/floor.h"
 
 namespace klumpix {
+
+namespace {
+constexpr Words kGameOver{"SPIEL BEENDET", "GAME OVER"};
+constexpr Words kGameRunning{"SPIEL L\xC4UFT", "GAME RUNNING"};
+constexpr Words kNoGame{"SPIEL FERTIG", "NO GAME"};
+constexpr Words kPressStart{
+    "START DR\xDC"
+    "CKEN",
+    "PRESS START"};
+}  // namespace
 
 // One tick of the play screen, run only while screen_mode is 1.
 void PlayScreenTick(Game& g) {
@@ -31,7 +42,7 @@ void PlayScreenTick(Game& g) {
   DrawStatusPanel(g, fields, stones);
 
   if (g.game_running) {
-    WriteText(g, 650, 350, kFontDark, 0, g.game_over ? "SPIEL BEENDET" : "SPIEL L\xC4UFT");
+    WriteText(g, 650, 350, kFontDark, 0, InLanguage(g, g.game_over ? kGameOver : kGameRunning));
     if (!g.game_over) {
       RunRowCountdown(g);
       StepCountdownStart(g);
@@ -43,10 +54,8 @@ void PlayScreenTick(Game& g) {
     // Asked again: a store that filled up in this tick ends the game at once.
     if (g.game_over) RunEndOfGame(g);
   } else {
-    WriteText(g, 650, 350, kFontDark, 0, "SPIEL FERTIG");
-    WriteText(g, 650, 360, kFontDark, 0,
-              "START DR\xDC"
-              "CKEN");
+    WriteText(g, 650, 350, kFontDark, 0, InLanguage(g, kNoGame));
+    WriteText(g, 650, 360, kFontDark, 0, InLanguage(g, kPressStart));
   }
 
   MoveFloatingTexts(g);

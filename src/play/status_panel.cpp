@@ -5,6 +5,7 @@
 #include "shell/game.h"
 #include "text/score_text.h"
 #include "text/text_layer.h"
+#include "text/words.h"
 
 namespace klumpix {
 
@@ -13,10 +14,28 @@ namespace {
 constexpr std::int16_t kPanelFont = kFontDark;
 constexpr int kStoreFields = 42;
 
+constexpr Words kStoreHeading{"STEINELAGER", "STONE STORE"};
+constexpr Words kPanelHeading{"SPIEL", "GAME"};
+constexpr Words kFieldsLabel{"FELDER :", "FIELDS :"};
+constexpr Words kStonesLabel{"STEINE :", "STONES :"};
+constexpr Words kPlacedLabel{"EINGEL.:", "PLACED :"};
+constexpr Words kExplodedLabel{"EXPLOD.:", "CLEARED:"};
+constexpr Words kKillsLabel{"KILLS  :", "BLASTS :"};
+constexpr Words kScoreHeading{"PUNKTE", "SCORE"};
+constexpr Words kPlaceTexts[kPlaces + 1] = {
+    {"", ""},
+    {"PLATZ 1", "1ST PLACE"},
+    {"PLATZ 2", "2ND PLACE"},
+    {"PLATZ 3", "3RD PLACE"},
+    {"PLATZ 4", "4TH PLACE"},
+    {"PLATZ 5", "5TH PLACE"},
+};
+constexpr Words kSure{"SICHER", "SECURED"};
+
 // One panel line: a label with a number right after it.
-void WriteCounter(Game& g, std::int16_t y, const char* label, std::int32_t value) {
+void WriteCounter(Game& g, std::int16_t y, const Words& label, std::int32_t value) {
   ShortText text;
-  text.Assign(label);
+  text.Assign(InLanguage(g, label));
   text.AppendNumber(value);
   WriteText(g, 650, y, kPanelFont, 0, text.c_str());
 }
@@ -44,13 +63,11 @@ void WriteRowCountdowns(Game& g) {
 
 // The best winners place the current score would reach, with "SICHER".
 void WritePlaceLine(Game& g) {
-  static const char* const kPlaceTexts[kPlaces + 1] = {"",        "PLATZ 1", "PLATZ 2",
-                                                        "PLATZ 3", "PLATZ 4", "PLATZ 5"};
   for (int place = 1; place <= kPlaces; ++place) {
     if (g.score > g.winner_score[g.game_type][place]) {
       const std::int16_t font = place == 1 ? kFontPlain : kFontGreen;
-      WriteText(g, 675, 380, font, 0, kPlaceTexts[place]);
-      WriteText(g, 675, 390, font, 0, "SICHER");
+      WriteText(g, 675, 380, font, 0, InLanguage(g, kPlaceTexts[place]));
+      WriteText(g, 675, 390, font, 0, InLanguage(g, kSure));
       return;
     }
   }
@@ -65,16 +82,16 @@ void WriteScore(Game& g) {
 
 // `fields` counts every field of the board, `stones` the stones on the playfield.
 void DrawStatusPanel(Game& g, std::int32_t fields, std::int32_t stones) {
-  WriteText(g, 130, 80, kFontGreen, 0, "STEINELAGER");
+  WriteText(g, 130, 80, kFontGreen, 0, InLanguage(g, kStoreHeading));
   WriteRowCountdowns(g);
-  WriteText(g, 680, 200, kFontPlain, 0, "SPIEL");
-  WriteCounter(g, 240, "FELDER :", fields - kStoreFields);
-  WriteCounter(g, 250, "STEINE :", stones);
-  WriteCounter(g, 260, "EINGEL.:", g.stones_placed);
-  WriteCounter(g, 270, "EXPLOD.:", g.stones_placed - stones);
-  WriteCounter(g, 280, "KILLS  :", g.explosion_count);
+  WriteText(g, 680, 200, kFontPlain, 0, InLanguage(g, kPanelHeading));
+  WriteCounter(g, 240, kFieldsLabel, fields - kStoreFields);
+  WriteCounter(g, 250, kStonesLabel, stones);
+  WriteCounter(g, 260, kPlacedLabel, g.stones_placed);
+  WriteCounter(g, 270, kExplodedLabel, g.stones_placed - stones);
+  WriteCounter(g, 280, kKillsLabel, g.explosion_count);
   WritePlaceLine(g);
-  WriteText(g, 680, 310, kPanelFont, 0, "PUNKTE");
+  WriteText(g, 680, 310, kPanelFont, 0, InLanguage(g, kScoreHeading));
   WriteScore(g);
 }
 

@@ -6,11 +6,15 @@
 #include "shell/game.h"
 #include "shell/sound.h"
 #include "text/text_layer.h"
+#include "text/words.h"
 #include "world/objects.h"
 
 namespace klumpix {
 
 namespace {
+
+constexpr Words kStoreFull{"LAGER VOLL !", "STORE FULL !"};
+constexpr Words kFillBonus{" AUFF\xDCLLBONUS", " FILL BONUS"};
 
 // Sets the shadows of the store fields standing in the column of row r.
 void SetStoreShadows(Game& g, int row, std::int16_t frame) {
@@ -102,7 +106,7 @@ void RunRowCountdown(Game& g) {
   if (s.active_row > kStoreRows) {
     g.game_over = true;
     RequestSound(g, kSoundBallweg, 400);
-    SpawnFloatingText(g, 430, 180, kFontGreen, "LAGER VOLL !");
+    SpawnFloatingText(g, 430, 180, kFontGreen, InLanguage(g, kStoreFull));
   }
 }
 
@@ -124,7 +128,7 @@ void StepCountdownStart(Game& g) {
         g.score += 100 * level;
         ShortText text;
         text.AppendNumber(100 * level);
-        text.Append(" AUFF\xDCLLBONUS");
+        text.Append(InLanguage(g, kFillBonus));
         SpawnFloatingText(g, 200, 160, kFontLarge, text.c_str());
         s.bonus_given[level] = true;
         RequestSound(g, kSoundErschein1, 400);

@@ -5,32 +5,40 @@
 #include "shell/game.h"
 #include "text/score_text.h"
 #include "text/text_layer.h"
+#include "text/words.h"
 
 namespace klumpix {
 
 namespace {
 
+// A button's label in one language, and how far left of the button's centre
+// the text starts, which centres its letters on the button.
+struct Label {
+  const char* text;
+  std::int16_t dx;
+};
+
 struct ButtonLabel {
   std::int16_t slot;
-  const char* text;
-  std::int16_t dx, dy;  // the label starts this far up and left of the button's centre
+  std::int16_t dy;  // the label starts this far up from the button's centre
+  Label de, en;
 };
 
 constexpr ButtonLabel kFrameLabels[] = {
-    {kSlotExit, "EXIT", 22, 4},   {kSlotEnde, "ENDE", 24, 4},   {kSlotSpiel, "SPIEL", 26, 4},
-    {kSlotHilfe, "HILFE", 28, 4}, {kSlotInfo, "INFO", 24, 4},   {kSlotSound, "SOUND", 28, 9},
-    {kSlotLicht, "LICHT", 28, 9}, {kSlotStart, "START", 26, 4}, {kSlotNeu, "NEU", 20, 4},
-    {kSlotEnter, "ENTER", 28, 4},
+    {kSlotExit, 4, {"EXIT", 22}, {"QUIT", 24}},    {kSlotEnde, 4, {"ENDE", 24}, {"END", 20}},
+    {kSlotSpiel, 4, {"SPIEL", 26}, {"GAME", 24}},  {kSlotHilfe, 4, {"HILFE", 28}, {"HELP", 24}},
+    {kSlotInfo, 4, {"INFO", 24}, {"INFO", 24}},    {kSlotSound, 9, {"SOUND", 28}, {"SOUND", 28}},
+    {kSlotLicht, 9, {"LICHT", 28}, {"LIGHT", 28}}, {kSlotStart, 4, {"START", 26}, {"START", 26}},
+    {kSlotNeu, 4, {"NEU", 20}, {"CLEAR", 28}},     {kSlotEnter, 4, {"ENTER", 28}, {"ENTER", 28}},
 };
 
 constexpr ButtonLabel kConfirmLabels[] = {
-    {kSlotJa, "JA", 17, 4},
-    {kSlotNein, "NEIN", 22, 4},
+    {kSlotJa, 4, {"JA", 17}, {"YES", 20}},
+    {kSlotNein, 4, {"NEIN", 22}, {"NO", 16}},
 };
 
-
 struct MenuEntry {
-  const char* text;
+  Words text;
   std::int16_t x, y;
   int hit_left, hit_right;
 };
@@ -39,21 +47,32 @@ struct MenuEntry {
 // narrower hit zone.
 constexpr MenuEntry kMenuEntries[kGameTypes + 1] = {
     {},
-    {"-HEXAGON GROSS", 646, 75, 620, 780},
-    {"-2 KLEINE HEX", 646, 85, 620, 780},
-    {"-DAS V", 646, 95, 620, 780},
-    {"-WIE TETRIS", 646, 105, 620, 780},
-    {"-SCHR\xC4G", 646, 115, 620, 780},
-    {"-AUGE", 676, 125, 650, 750},
-    {"-TOR", 676, 135, 650, 750},
-    {"-S\xC4ULEN", 676, 145, 650, 750},
+    {{"-HEXAGON GROSS", "-BIG HEXAGON"}, 646, 75, 620, 780},
+    {{"-2 KLEINE HEX", "-2 SMALL HEXES"}, 646, 85, 620, 780},
+    {{"-DAS V", "-THE V"}, 646, 95, 620, 780},
+    {{"-WIE TETRIS", "-LIKE TETRIS"}, 646, 105, 620, 780},
+    {{"-SCHR\xC4G", "-SLANTED"}, 646, 115, 620, 780},
+    {{"-AUGE", "-EYE"}, 676, 125, 650, 750},
+    {{"-TOR", "-GATE"}, 676, 135, 650, 750},
+    {{"-S\xC4ULEN", "-PILLARS"}, 676, 145, 650, 750},
 };
+
+// The frame's other texts.
+constexpr Words kTypeHeading{"SPIEL-ARTEN", "GAME TYPES"};
+constexpr Words kWinnersHeading{"  SIEGER", " WINNERS"};
+constexpr Words kConfirmLines[] = {
+    {"WOLLEN SIE WIRKLICH", "DO YOU REALLY WANT"},
+    {"DAS SPIEL VERLASSEN", "TO QUIT THE GAME"},
+    {"         ?         ", "         ?         "},
+};
+constexpr Words kTeam{"DAS KLUMPIX-TEAM", "THE KLUMPIX TEAM"};
 
 void WriteLabel(Game& g, const ButtonLabel& label) {
   const std::int16_t x = g.obj.x[label.slot];
   const std::int16_t y = g.obj.y[label.slot];
-  WriteText(g, static_cast<std::int16_t>(x - label.dx), static_cast<std::int16_t>(y - label.dy),
-            kFontGreen, 0, label.text);
+  const Label& text = g.start_values.language == Language::kEnglish ? label.en : label.de;
+  WriteText(g, static_cast<std::int16_t>(x - text.dx), static_cast<std::int16_t>(y - label.dy),
+            kFontGreen, 0, text.text);
   if (label.slot != kSlotSound && label.slot != kSlotLicht) return;
   ShortText value;
   value.AppendNumber(label.slot == kSlotSound ? g.settings.sound_volume : g.settings.light_level);
@@ -65,10 +84,10 @@ void WriteLabel(Game& g, const ButtonLabel& label) {
 // no game is in progress an entry under the pointer lights up or, clicked,
 // becomes the selected type.
 void RunTypeMenu(Game& g) {
-  WriteText(g, 660, 60, kFontPlain, 0, "SPIEL-ARTEN");
+  WriteText(g, 660, 60, kFontPlain, 0, InLanguage(g, kTypeHeading));
   for (int t = 1; t <= kGameTypes; ++t) {
     const MenuEntry& e = kMenuEntries[t];
-    WriteText(g, e.x, e.y, t == g.game_type ? kFontPlain : kFontDark, 0, e.text);
+    WriteText(g, e.x, e.y, t == g.game_type ? kFontPlain : kFontDark, 0, InLanguage(g, e.text));
   }
   if (g.game_running && !g.game_over) return;
   for (int t = 1; t <= kGameTypes; ++t) {
@@ -79,13 +98,13 @@ void RunTypeMenu(Game& g) {
     if (g.mouse.clicked) {
       g.game_type = t;
     } else {
-      WriteText(g, e.x, e.y, kFontGreen, 0, e.text);
+      WriteText(g, e.x, e.y, kFontGreen, 0, InLanguage(g, e.text));
     }
   }
 }
 
 void WriteWinnersTable(Game& g) {
-  WriteText(g, 665, 446, kFontPlain, 0, "  SIEGER");
+  WriteText(g, 665, 446, kFontPlain, 0, InLanguage(g, kWinnersHeading));
   for (int p = 1; p <= kPlaces; ++p) {
     const auto y = static_cast<std::int16_t>(465 + 10 * p);
     const std::int16_t font = p == 1 ? kFontGreen : kFontDark;
@@ -117,13 +136,14 @@ void RunMenuBar(Game& g) {
   if (g.game_type != type_at_entry) BuildBoard(g);
   WriteWinnersTable(g);
   if (g.confirm_open && g.obj.tag[kSlotConfirmPanel] == kConfirmBoxNumber) {
-    WriteText(g, 240, 230, kFontLarge, 0, "WOLLEN SIE WIRKLICH");
-    WriteText(g, 240, 250, kFontLarge, 0, "DAS SPIEL VERLASSEN");
-    WriteText(g, 240, 270, kFontLarge, 0, "         ?         ");
+    for (int i = 0; i < 3; ++i) {
+      WriteText(g, 240, static_cast<std::int16_t>(230 + 20 * i), kFontLarge, 0,
+                InLanguage(g, kConfirmLines[i]));
+    }
   }
   WriteText(g, 636, 555, kFontLarge, 0, "KLUMPIX1");
   WriteText(g, 672, 575, kFontDark, 0, "- 2026 -");
-  WriteText(g, 635, 585, kFontDark, 0, "DAS KLUMPIX-TEAM");
+  WriteText(g, 635, 585, kFontDark, 0, InLanguage(g, kTeam));
 }
 
 }  // namespace klumpix

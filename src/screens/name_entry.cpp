@@ -5,6 +5,7 @@
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "text/text_layer.h"
+#include "text/words.h"
 #include "world/floor.h"
 
 namespace klumpix {
@@ -34,33 +35,61 @@ void InsertScore(Game& g) {
   g.entry.winner_place = place;
 }
 
+constexpr Words kHighscore{"HIGHSCORE - NEUER ", "NEW HIGH SCORE - "};
+constexpr Words kPlaceAfter{" PLATZ !", " PLACE !"};
+constexpr Words kFirstPlace{"1. PLATZ", "1ST PLACE"};
+constexpr Words kBigPoints{" PUNKTE", " PTS"};
+constexpr Words kPoints{" PUNKTE", " POINTS"};
+constexpr Words kWellDone{
+    "GRATULIERE, SIE D\xDC"
+    "RFEN SICH F\xDC"
+    "R",
+    "CONGRATULATIONS! PUT YOUR NAME"};
+constexpr Words kEnterBefore{"DEN ", "DOWN FOR "};
+constexpr Words kEnterAfter{" PLATZ EINTRAGEN !", " PLACE !"};
+constexpr Words kClickLetters{"BITTE AUF BUCHSTABEN KLICKEN.", "PLEASE CLICK ON THE LETTERS."};
+constexpr Words kNeuLine{"<NEU>  : EINGABE KORRIGIEREN", "<CLEAR>: START THE NAME AGAIN"};
+constexpr Words kEnterLine{"<ENTER>: EINGABE BEST\xC4TIGEN", "<ENTER>: SAVE THE NAME"};
+constexpr Words kSaveFailed{"FEHLER: SIEGERLISTE NICHT GESPEICHERT !",
+                            "ERROR: WINNERS TABLE NOT SAVED !"};
+constexpr Words kTryAgain{"ENTER: NOCHMAL VERSUCHEN", "ENTER: TRY AGAIN"};
+
+// A place as its language counts: "3." in German, "3RD" in English.
+void AppendPlace(const Game& g, ShortText& text, std::int32_t place) {
+  text.AppendNumber(place);
+  if (g.start_values.language != Language::kEnglish) {
+    text.Append('.');
+    return;
+  }
+  static const char* const kSuffixes[] = {"TH", "ST", "ND", "RD"};
+  text.Append(place >= 1 && place <= 3 ? kSuffixes[place] : kSuffixes[0]);
+}
+
 // Place 1 gets the big font; lower places a congratulation.
 void WriteHeadings(Game& g) {
   ShortText line;
-  line.Assign("HIGHSCORE - NEUER ");
-  line.AppendNumber(g.entry.winner_place);
-  line.Append(". PLATZ !");
+  line.Assign(InLanguage(g, kHighscore));
+  AppendPlace(g, line, g.entry.winner_place);
+  line.Append(InLanguage(g, kPlaceAfter));
   WriteText(g, 80, 60, kFontLarge, 0, line.c_str());
   ShortText points;
   points.AppendNumber(g.score);
-  points.Append(" PUNKTE");
   if (g.entry.winner_place <= 1) {
-    WriteText(g, 80, 120, kFontHuge, 0, "1. PLATZ");
+    points.Append(InLanguage(g, kBigPoints));
+    WriteText(g, 80, 120, kFontHuge, 0, InLanguage(g, kFirstPlace));
     WriteText(g, 80, 180, kFontHuge, 0, points.c_str());
   } else {
-    WriteText(g, 80, 100, kFontLarge, 0,
-              "GRATULIERE, SIE D\xDC"
-              "RFEN SICH F\xDC"
-              "R");
-    line.Assign("DEN ");
-    line.AppendNumber(g.entry.winner_place);
-    line.Append(". PLATZ EINTRAGEN !");
+    points.Append(InLanguage(g, kPoints));
+    WriteText(g, 80, 100, kFontLarge, 0, InLanguage(g, kWellDone));
+    line.Assign(InLanguage(g, kEnterBefore));
+    AppendPlace(g, line, g.entry.winner_place);
+    line.Append(InLanguage(g, kEnterAfter));
     WriteText(g, 80, 120, kFontLarge, 0, line.c_str());
     WriteText(g, 80, 160, kFontLarge, 0, points.c_str());
   }
-  WriteText(g, 80, 240, kFontLarge, 0, "BITTE AUF BUCHSTABEN KLICKEN.");
-  WriteText(g, 80, 260, kFontLarge, 0, "<NEU>  : EINGABE KORRIGIEREN");
-  WriteText(g, 80, 280, kFontLarge, 0, "<ENTER>: EINGABE BEST\xC4TIGEN");
+  WriteText(g, 80, 240, kFontLarge, 0, InLanguage(g, kClickLetters));
+  WriteText(g, 80, 260, kFontLarge, 0, InLanguage(g, kNeuLine));
+  WriteText(g, 80, 280, kFontLarge, 0, InLanguage(g, kEnterLine));
   // The underline shares the name line's origin: "NAME: " is six long, so
   // the seven strokes lie under the seven letters and glow behind them.
   WriteText(g, 80, 320, kFontLarge, kGlow, "      _______");
@@ -96,8 +125,8 @@ void RunNameEntry(Game& g) {
   WriteHeadings(g);
   RunLetterRow(g);
   if (g.entry.winners_write_failed) {
-    WriteText(g, 80, 400, kFontBright, 0, "FEHLER: SIEGERLISTE NICHT GESPEICHERT !");
-    WriteText(g, 80, 420, kFontBright, 0, "ENTER: NOCHMAL VERSUCHEN");
+    WriteText(g, 80, 400, kFontBright, 0, InLanguage(g, kSaveFailed));
+    WriteText(g, 80, 420, kFontBright, 0, InLanguage(g, kTryAgain));
   }
   WriteText(g, 130, 450, kFontHuge, 0, "GAME OVER");
 }

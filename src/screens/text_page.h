@@ -4,18 +4,21 @@
 #include <cstdint>
 
 #include "text/text_layer.h"
+#include "text/words.h"
 
 namespace klumpix {
 
 struct PageLine {
   std::int16_t y;
   std::int16_t font;
-  const char* text;
+  Words text;
 };
 
 template <std::size_t N>
 void WritePage(Game& g, std::int16_t x, const PageLine (&lines)[N]) {
-  for (const PageLine& line : lines) WriteText(g, x, line.y, line.font, 0, line.text);
+  for (const PageLine& line : lines) {
+    WriteText(g, x, line.y, line.font, 0, InLanguage(g, line.text));
+  }
 }
 
 }  // namespace klumpix

@@ -8,6 +8,7 @@
 
 #include "core/pcg32.h"
 #include "core/short_text.h"
+#include "shell/language.h"
 #include "shell/object_map.h"
 #include "shell/sound.h"
 
@@ -87,10 +88,11 @@ struct StartValues {
   std::int32_t sound_volume;
   std::int32_t light_level;
   std::int32_t game_type;
+  Language language;  // of every text the game shows; stays for the whole run
 
   bool operator==(const StartValues&) const = default;
 };
-constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3};
+constexpr StartValues kDefaultStartValues{true, 35000, 25000, 3, Language::kGerman};
 
 // The mouse as the handlers left it for the tick.
 struct MouseState {
@@ -161,6 +163,7 @@ struct NameEntry {
 struct GameFiles {
   FixedText<56> info_winners_place;
   FixedText<56> info_settings_place;
+  bool kept_in_browser;  // the page's files: the info page speaks to a browser player
 };
 
 struct Game {

@@ -81,6 +81,11 @@ EMSCRIPTEN_KEEPALIVE const char* klumpix_recording() {
   return s.text.c_str();
 }
 
+// The language the game speaks, "de" or "en", for the page around it.
+EMSCRIPTEN_KEEPALIVE const char* klumpix_language() {
+  return LanguageCode(Session().game.start_values.language);
+}
+
 // The state dump, as `--state` writes it.
 EMSCRIPTEN_KEEPALIVE const char* klumpix_state() {
   WebSession& s = Session();

@@ -94,9 +94,10 @@ int main(int argc, char** argv) {
   WebSession& s = Session();
   s.recording_on = options.record;
   s.kept_settings = LoadSettings(kPageSettingsPath);
+  // ?lang= is this visit's language only: the kept settings' own stays.
+  if (options.has_language) s.kept_settings.start.language = options.language;
   StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
-  s.game.files.info_winners_place.Assign("IM SPEICHER DES BROWSERS");
-  s.game.files.info_settings_place.Assign("IM SPEICHER DES BROWSERS");
+  s.game.files.kept_in_browser = true;
   s.sound.Open();
   static PagePlatform platform(s);
   s.driver.emplace(s.game, s.frame, s.pictures, s.winners, platform);

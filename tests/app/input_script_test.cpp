@@ -134,13 +134,22 @@ TEST(InputScript, AWrittenScriptReadsBackToTheSameEvents) {
       Button(40, InputKind::kDown, MouseButton::kMiddle, false),
       Button(41, InputKind::kUp, MouseButton::kRight, false),
   };
-  const std::string text = FormatInputScript(987654321987654321ULL, kDefaultStartValues, events);
+  const StartValues english{false, 10000, 50000, 8, Language::kEnglish};
+  const std::string text = FormatInputScript(987654321987654321ULL, english, events);
   EXPECT_EQ(text.rfind("seed 987654321987654321\n", 0), 0u);
   InputScript s;
   std::string error;
   ASSERT_TRUE(ParseInputScript(text, "rec.txt", s, error)) << error;
   EXPECT_EQ(s.seed, 987654321987654321ULL);
+  EXPECT_EQ(s.start, english);
   EXPECT_EQ(s.events, events);
+
+  // Older scripts have no language pair: they were played in German.
+  ASSERT_TRUE(
+      ParseInputScript("start sound on volume 35000 light 25000 type 3\n", "old.txt", s, error));
+  EXPECT_EQ(s.start, kDefaultStartValues);
+  EXPECT_FALSE(ParseInputScript("start sound on volume 35000 light 25000 type 3 language fr\n",
+                                "fr.txt", s, error));
 }
 
 TEST(InputScript, AMissingFileIsNamed) {

@@ -25,10 +25,11 @@ TEST(CommandLine, NoArgumentsPlaysFullScreenWithAClockSeed) {
 TEST(CommandLine, EveryOptionIsRead) {
   Options o;
   std::string error;
-  ASSERT_TRUE(Parse({"--window", "--seed", "18446744073709551615", "--record", "r.txt", "--headless",
-                     "--ticks", "2147483647", "--input", "in.txt", "--state", "s.json", "--trace",
-                     "t.jsonl", "--screenshot", "shot.bmp", "--check"},
-                    o, error))
+  ASSERT_TRUE(
+      Parse({"--window", "--seed", "18446744073709551615", "--record", "r.txt", "--headless",
+             "--ticks", "2147483647", "--input", "in.txt", "--state", "s.json", "--trace",
+             "t.jsonl", "--screenshot", "shot.bmp", "--check", "--language", "en"},
+            o, error))
       << error;
   EXPECT_TRUE(o.window);
   EXPECT_TRUE(o.headless);
@@ -42,6 +43,8 @@ TEST(CommandLine, EveryOptionIsRead) {
   EXPECT_EQ(o.state_path, "s.json");
   EXPECT_EQ(o.trace_path, "t.jsonl");
   EXPECT_EQ(o.screenshot_path, "shot.bmp");
+  EXPECT_TRUE(o.has_language);
+  EXPECT_EQ(o.language, Language::kEnglish);
 }
 
 TEST(CommandLine, HelpAndVersionNeedNothingElse) {
@@ -68,6 +71,7 @@ TEST(CommandLine, BadOptionsAreRefusedWithAOneLineReason) {
       {"--trace", "t.jsonl"},
       {"--screenshot", "s.bmp"},
       {"--check"},
+      {"--language", "english"},
   };
   for (const auto& args : bad) {
     Options o;

@@ -47,7 +47,7 @@ TEST_F(QuickPress, TheStartLineGivesTheRunItsSettingsAndIsRecorded) {
                            "\"light_level\": 49900", "\"game_type\": 6"}) {
     EXPECT_NE(state.find(want), std::string::npos) << want;
   }
-  EXPECT_NE(ReadFile("r.txt").find("start sound off volume 12300 light 49900 type 6\n"),
+  EXPECT_NE(ReadFile("r.txt").find("start sound off volume 12300 light 49900 type 6 language de\n"),
             std::string::npos);
 
   WriteFile("bad.txt", "seed 5\nstart sound off volume 12345 light 49900 type 6\n");
@@ -72,7 +72,8 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
   EXPECT_EQ(odd.window_width, 800);
 
   Settings kept;
-  kept.start = {false, 10000, 50000, 8};
+  kept.start = {false, 10000, 50000, 8, Language::kEnglish};
+  kept.language = Language::kEnglish;
   kept.full_screen = false;
   kept.window_width = 1280;
   kept.window_height = 720;
@@ -82,6 +83,7 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
   ASSERT_TRUE(SaveSettings(path, kept, error)) << error;
   const Settings read = LoadSettings(path);
   EXPECT_EQ(FormatSettings(read), FormatSettings(kept));
+  EXPECT_EQ(read.start.language, Language::kEnglish) << "the file's language over the locale's";
 
   // Neither a missing file nor a folder in its place stops the game.
   EXPECT_EQ(FormatSettings(LoadSettings((dir.path() / "none").string())), FormatSettings({}));
@@ -95,7 +97,7 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
 // was closed) keeps the settings it read, not the zeros it holds until then.
 TEST(SettingsFile, AnEarlyEndKeepsWhatWasRead) {
   Settings read;
-  read.start = {true, 20000, 30000, 5};
+  read.start = {true, 20000, 30000, 5, Language::kGerman};
   auto g = std::make_unique<Game>();
   StartGame(*g, 1, read.start);
   WinnersInMemory winners;

@@ -5,7 +5,9 @@
 //  3. a name entered after a game is in the winners column after a reload;
 //  4. with the storage full the kept table still shows, the page says new
 //     saves will not be kept, and says no more once the storage has room;
-//  5. a bad query names what is wrong with it instead of starting.
+//  5. a bad query names what is wrong with it instead of starting;
+//  6. the page speaks the browser's language, ?lang=de overrides it, and the
+//     language switch is remembered.
 // usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
 // Every wait is on a condition of the game, never on the clock.
 import {execFileSync} from 'node:child_process';
@@ -68,9 +70,14 @@ function objectAt(s, slot) {
   return s.objects.find((o) => o.slot === slot);
 }
 
-async function openPage(browser, server, query) {
+async function openPage(browser, server, query, languages = null) {
   const page = await browser.newPage();
   page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
+  if (languages !== null) {
+    await page.evaluateOnNewDocument((list) => {
+      Object.defineProperty(navigator, 'languages', {get: () => list});
+    }, languages);
+  }
   await page.setViewport({width: 1000, height: 800});
   await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
   await page.bringToFront();
@@ -282,6 +289,39 @@ async function fullStorageStillShowsTheKeptTable(browser, server) {
   console.log('storage full: the kept table showed, the note went once a save was kept');
 }
 
+// The page's <html lang> and whether the frame's first button says EXIT or QUIT.
+async function spoken(page) {
+  const s = await state(page);
+  const label = s.texts.find((t) => t[4] === 'EXIT' || t[4] === 'QUIT');
+  return `${await page.evaluate(() => document.documentElement.lang)} ${label ? label[4] : 'none'}`;
+}
+
+async function expectSpoken(page, want, what) {
+  const got = await spoken(page);
+  if (got !== want) throw new Error(`${what}: the page speaks '${got}', not '${want}'`);
+}
+
+async function languageFollowsTheBrowserTheQueryAndTheSwitch(browser, server) {
+  const english = ['en-US', 'de'];
+  const page = await openPage(browser, server, '', english);
+  await expectSpoken(page, 'en QUIT', 'an en-US browser');
+  const asked = await openPage(browser, server, '?lang=de', english);
+  await expectSpoken(asked, 'de EXIT', '?lang=de');
+  await asked.close();
+
+  await Promise.all([page.waitForNavigation(), page.click('button[data-language="de"]')]);
+  await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  await expectSpoken(page, 'de EXIT', 'after the switch');
+  await page.close();
+  const again = await openPage(browser, server, '', english);
+  await expectSpoken(again, 'de EXIT', 'a later visit');
+  await Promise.all([again.waitForNavigation(), again.click('button[data-language="en"]')]);
+  await again.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
+  await expectSpoken(again, 'en QUIT', 'switched back');
+  await again.close();
+  console.log('language: en-US English, ?lang=de German, the switch kept across visits');
+}
+
 if (!fs.existsSync(path.join(site, 'klumpix.wasm'))) {
   console.error(`FAILED: no page in ${site}: run make web`);
   process.exit(1);
@@ -301,6 +341,7 @@ try {
   await savedNameSurvivesAReload(browser, server);
   await fullStorageStillShowsTheKeptTable(browser, server);
   await badQueriesAreNamed(browser, server);
+  await languageFollowsTheBrowserTheQueryAndTheSwitch(browser, server);
 } catch (error) {
   console.error(`FAILED: ${error.message}`);
   failed = true;
