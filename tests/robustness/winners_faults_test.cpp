@@ -112,20 +112,27 @@ TEST_F(WinnersFaults, KilledWhileSavingLeavesOneCompleteTable) {
   std::mt19937 dice(2024);
   int saw_b = 0;
   for (int trial = 0; trial < trials; ++trial) {
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      // Saves the two tables by turns until it is killed.
-      for (;;) {
-        SaveWinners(*b_, file_);
-        SaveWinners(*a_, file_);
+    // Two copies of the game save into the folder at once, each the two
+    // tables by turns (merging what the other wrote) until they are killed.
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+      children[c] = fork();
+      ASSERT_GE(children[c], 0);
+      if (children[c] == 0) {
+        WinnersFile own(File());
+        for (;;) {
+          SaveWinners(c == 0 ? *b_ : *a_, own);
+          SaveWinners(c == 0 ? *a_ : *b_, own);
+        }
       }
     }
     usleep(static_cast<useconds_t>(dice() % 5001));
-    kill(child, SIGKILL);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "trial " << trial;
+    for (const pid_t child : children) {
+      kill(child, SIGKILL);
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFSIGNALED(status)) << "trial " << trial;
+    }
 
     ASSERT_EQ(std::filesystem::file_size(File()), kWinnersFileSize) << "trial " << trial;
     const auto read = ReadBack(File());
