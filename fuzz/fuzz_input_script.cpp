@@ -23,9 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     last = e.tick;
   }
   klumpix::InputScript again;
-  const std::string written = klumpix::FormatInputScript(script.seed, script.start, script.events);
+  const std::string written =
+      klumpix::FormatInputScript(script.seed, script.start, script.events, script.winners);
   if (!klumpix::ParseInputScript(written, "again.txt", again, error)) std::abort();
-  if (again.seed != script.seed || again.events != script.events || again.start != script.start) {
+  if (again.seed != script.seed || again.events != script.events || again.start != script.start ||
+      again.winners != script.winners) {
     std::abort();
   }
   return 0;

@@ -12,7 +12,7 @@
 #include "app/start_up.h"
 #include "app/state_dump.h"
 #include "app/trace.h"
-#include "app/winners_file.h"
+#include "app/run_winners.h"
 #include "core/bmp.h"
 #include "play/invariants.h"
 #include "shell/assets.h"
@@ -74,10 +74,10 @@ int RunHeadless(const Options& options) {
   if (const int status = PrepareRun(options, script, *g); status != 0) return status;
   if (!LoadGamePictures(*pictures)) return 1;
 
-  WinnersFile winners("groar.dat");
+  RunWinners winners = OpenRunWinners(script, "groar.dat");
   HeadlessPlatform platform(options);
   std::vector<InputEvent> delivered;
-  Driver driver(*g, *frame, *pictures, winners, platform);
+  Driver driver(*g, *frame, *pictures, *winners.storage, platform);
   driver.FeedScript(script.events, options.record_path.empty() ? nullptr : &delivered);
   driver.StopAt(TickCount(options, script));
   while (!driver.Ended()) driver.RunTick();
@@ -89,7 +89,7 @@ int RunHeadless(const Options& options) {
   if (!options.trace_path.empty()) ok = WriteOutputText(options.trace_path, platform.trace) && ok;
   if (!options.record_path.empty()) {
     ok = WriteOutputText(options.record_path,
-                         FormatInputScript(g->seed, g->start_values, delivered)) &&
+                         FormatInputScript(g->seed, g->start_values, delivered, winners.at_start)) &&
          ok;
   }
   if (!options.screenshot_path.empty()) {

@@ -74,12 +74,70 @@ const char* ButtonName(MouseButton button) {
   return "left";
 }
 
+// A name as a `winner` line writes it: letters, digits, '-' and '.' as they
+// are, every other byte as \xHH, so that it stays one word.
+std::string NameWord(const std::string& name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string word;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.') {
+      word += c;
+    } else {
+      word += "\\x";
+      word += kHex[byte >> 4];
+      word += kHex[byte & 0xF];
+    }
+  }
+  return word;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Reads a name word back; false for a broken \xHH.
+bool ParseNameWord(const std::string& word, std::string& name) {
+  name.clear();
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (word[i] != '\\') {
+      name += word[i];
+      continue;
+    }
+    if (i + 3 >= word.size()) return false;
+    if (word[i + 1] != 'x' || HexDigit(word[i + 2]) < 0 || HexDigit(word[i + 3]) < 0) return false;
+    name += static_cast<char>(HexDigit(word[i + 2]) * 16 + HexDigit(word[i + 3]));
+    i += 3;
+  }
+  return true;
+}
+
+// "winner T P SCORE [NAME]": one place of the table the game starts with.
+bool ParseWinnerWords(const std::vector<std::string>& w, WinnerEntry& entry) {
+  std::uint64_t type = 0, place = 0, score = 0;
+  if (w.size() != 4 && w.size() != 5) return false;
+  if (!ParseDecimal(w[1], kGameTypes, type) || type < 1) return false;
+  if (!ParseDecimal(w[2], kPlaces, place) || place < 1) return false;
+  if (!ParseDecimal(w[3], 9999999, score)) return false;
+  std::string name;
+  if (w.size() == 5 && (!ParseNameWord(w[4], name) || name.empty() || name.size() > 8)) {
+    return false;
+  }
+  entry = {static_cast<std::int32_t>(type), static_cast<std::int32_t>(place),
+           static_cast<std::int32_t>(score), name};
+  return true;
+}
+
 // Reads the words of one event line into `event`; on failure `message` says why.
 bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
                      std::string& message) {
   std::uint64_t tick = 0;
   if (!ParseDecimal(words[0], std::numeric_limits<std::uint64_t>::max(), tick)) {
-    message = "expected a tick number, 'seed' or 'start', not '" + Shown(words[0]) + "'";
+    message = "expected a tick number, 'seed', 'version', 'start' or 'winner', not '" +
+              Shown(words[0]) + "'";
     return false;
   }
   if (tick > kLastReachableTick) {
@@ -153,6 +211,37 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
         script.has_seed = true;
         continue;
       }
+    } else if (words[0] == "version") {
+      if (!script.events.empty()) {
+        message = "the version line must come before the first event";
+      } else if (!script.version.empty()) {
+        message = "a second version line";
+      } else if (words.size() != 2) {
+        message = "expected 'version V'";
+      } else {
+        script.version = words[1];
+        continue;
+      }
+    } else if (words[0] == "winner") {
+      WinnerEntry entry;
+      if (!script.events.empty()) {
+        message = "the winner lines must come before the first event";
+      } else if (!ParseWinnerWords(words, entry)) {
+        message =
+            "expected 'winner T P SCORE [NAME]' with T 1..8, P 1..5, SCORE 0..9999999 and a "
+            "name of at most eight bytes (\\xHH for a byte that is not a letter, digit, - or .)";
+      } else {
+        bool twice = false;
+        for (const WinnerEntry& e : script.winners) twice = twice || (e.type == entry.type && e.place == entry.place);
+        if (twice) {
+          message = "a second winner line for game type " + std::to_string(entry.type) +
+                    " place " + std::to_string(entry.place);
+        } else {
+          script.winners.push_back(entry);
+          script.has_winners = true;
+          continue;
+        }
+      }
     } else if (words[0] == "start") {
       if (!script.events.empty()) {
         message = "the start line must come before the first event";
@@ -191,8 +280,16 @@ bool LoadInputScript(const std::string& path, InputScript& script, std::string& 
 }
 
 std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
-                              const std::vector<InputEvent>& events) {
-  std::string out = "seed " + std::to_string(seed) + "\n" + FormatStartLine(start) + "\n";
+                              const std::vector<InputEvent>& events,
+                              const std::vector<WinnerEntry>& winners) {
+  std::string out = "seed " + std::to_string(seed) + "\nversion " KLUMPIX_VERSION "\n" +
+                    FormatStartLine(start) + "\n";
+  for (const WinnerEntry& w : winners) {
+    out += "winner " + std::to_string(w.type) + " " + std::to_string(w.place) + " " +
+           std::to_string(w.score);
+    if (!w.name.empty()) out += " " + NameWord(w.name);
+    out += "\n";
+  }
   for (const InputEvent& e : events) {
     out += std::to_string(e.tick);
     switch (e.kind) {

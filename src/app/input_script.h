@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/run_winners.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
 
@@ -24,10 +25,13 @@ struct InputEvent {
 };
 
 struct InputScript {
+  std::string version;  // the program version that made it; empty when not said
   bool has_seed = false;
   std::uint64_t seed = 0;
   bool has_start = false;
   StartValues start = kDefaultStartValues;  // the `start` line's settings
+  bool has_winners = false;
+  std::vector<WinnerEntry> winners;  // the `winner` lines: the table the game started with
   std::vector<InputEvent> events;           // in file order; stamps never decrease
 };
 
@@ -41,9 +45,12 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
 // error too ("PATH: not a regular file", ...).
 bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);
 
-// The script text of `events` with the seed and start lines first;
-// ParseInputScript reads it back to the same seed, start values and events.
+// The script text of `events` with the header lines first: the seed, this
+// program's version, the start values and, when given, the winners table;
+// ParseInputScript reads it back to the same seed, start values, table and
+// events.
 std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
-                              const std::vector<InputEvent>& events);
+                              const std::vector<InputEvent>& events,
+                              const std::vector<WinnerEntry>& winners = {});
 
 }  // namespace klumpix

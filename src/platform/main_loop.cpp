@@ -14,7 +14,7 @@
 #include "app/options.h"
 #include "app/settings.h"
 #include "app/start_up.h"
-#include "app/winners_file.h"
+#include "app/run_winners.h"
 #include "platform/audio.h"
 #include "platform/input.h"
 #include "platform/tick_log.h"
@@ -31,18 +31,21 @@ namespace {
 constexpr Uint32 kIdleWaitMs = 100;  // how long to sleep while paused
 
 // Writes the --record script; called however the run ends.
-void SaveRecording(const Options& options, const Game& g,
+void SaveRecording(const Options& options, const Game& g, const RunWinners& winners,
                    const std::vector<InputEvent>& recording) {
   if (options.record_path.empty()) return;
-  const std::string text = FormatInputScript(g.seed, g.start_values, recording);
+  const std::string text = FormatInputScript(g.seed, g.start_values, recording, winners.at_start);
   WriteOutputFile(options.record_path, text.data(), text.size());
 }
 
 // Everything a run leaves behind when it ends, however it ends: the
-// recording and the player's settings.
-void SaveAtEnd(const Options& options, const Game& g, const std::vector<InputEvent>& recording,
-               const std::string& settings_path, const Settings& settings, Video& video) {
-  SaveRecording(options, g, recording);
+// recording and the player's settings. A run that plays a recording's own
+// table keeps no settings either: it is watching, not playing.
+void SaveAtEnd(const Options& options, const Game& g, const RunWinners& winners,
+               const std::vector<InputEvent>& recording, const std::string& settings_path,
+               const Settings& settings, Video& video) {
+  SaveRecording(options, g, winners, recording);
+  if (winners.from_script) return;
   Settings now = CurrentSettings(g, settings);
   // A window asked for on the command line changes nothing of the kept choice.
   if (!options.window) now.full_screen = video.FullScreen();
@@ -131,8 +134,9 @@ int RunInteractive(const Options& options) {
   if (const int status = PrepareRun(options, script, *g, settings.start); status != 0) {
     return status;
   }
-  WinnersFile winners("groar.dat");
-  ShowFilePlaces(*g, winners.path(), settings_path);
+  const std::string winners_path = "groar.dat";
+  RunWinners winners = OpenRunWinners(script, winners_path);
+  ShowFilePlaces(*g, winners_path, settings_path);
 
   std::string error;
   SdlSession sdl;
@@ -152,7 +156,7 @@ int RunInteractive(const Options& options) {
   Input input(kept);
   input.SyncModifiers();
   WindowPlatform platform(video, *pictures);
-  Driver driver(*g, *frame, *pictures, winners, platform);
+  Driver driver(*g, *frame, *pictures, *winners.storage, platform);
   driver.FeedScript(script.events, kept);
 
   // The timer runs only while the window has the input focus.
@@ -193,10 +197,10 @@ int RunInteractive(const Options& options) {
     if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
   }
   if (driver.ExitStatus() > 0) {
-    SaveRecording(options, *g, recording);  // what was played so far still replays
+    SaveRecording(options, *g, winners, recording);  // what was played so far still replays
     return driver.ExitStatus();
   }
-  SaveAtEnd(options, *g, recording, settings_path, settings, video);
+  SaveAtEnd(options, *g, winners, recording, settings_path, settings, video);
   return 0;
 }
 

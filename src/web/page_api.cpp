@@ -77,7 +77,7 @@ EMSCRIPTEN_KEEPALIVE int klumpix_stopped() {
 // The input script of this page so far (empty unless the page records).
 EMSCRIPTEN_KEEPALIVE const char* klumpix_recording() {
   WebSession& s = Session();
-  s.text = s.recording_on ? FormatInputScript(s.game.seed, s.game.start_values, s.recording) : std::string();
+  s.text = s.recording_on ? FormatInputScript(s.game.seed, s.game.start_values, s.recording, s.winners.at_start) : std::string();
   return s.text.c_str();
 }
 

@@ -100,7 +100,8 @@ int main(int argc, char** argv) {
   s.game.files.kept_in_browser = true;
   s.sound.Open();
   static PagePlatform platform(s);
-  s.driver.emplace(s.game, s.frame, s.pictures, s.winners, platform);
+  s.winners = OpenRunWinners(InputScript{}, kPageWinnersPath);
+  s.driver.emplace(s.game, s.frame, s.pictures, *s.winners.storage, platform);
   if (options.has_ticks) s.driver->StopAt(options.ticks);
   if (!s.driver->Ended()) emscripten_request_animation_frame_loop(AnimationFrame, nullptr);
   return 0;

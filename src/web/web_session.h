@@ -10,7 +10,7 @@
 #include "app/input_script.h"
 #include "app/pointer_events.h"
 #include "app/settings.h"
-#include "app/winners_file.h"
+#include "app/run_winners.h"
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "shell/game.h"
@@ -28,7 +28,7 @@ struct WebSession {
   Game game;
   Frame frame;
   PictureSet pictures;
-  WinnersFile winners{kPageWinnersPath};
+  RunWinners winners;  // opened by main(), once the page has laid out its files
   WebSoundSink sound;
   PointerTranslator pointer;
   Settings kept_settings;  // as last written to the page's storage

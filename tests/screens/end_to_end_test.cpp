@@ -109,5 +109,47 @@ TEST_F(Session, APlayedGameEndsWithTheNameSavedInTheWinnersFile) {
   EXPECT_EQ(file.substr(record + 16 + 1, 7), "NIEMAND") << "the old first place moved down";
 }
 
+// The recording of that session carries the table it began on: replayed
+// beside no table, the starter table or another full one, it plays the same
+// game to the same name entry, and leaves the folder's table as it was.
+TEST_F(Session, ARecordingReplaysTheSameBesideAnyTableAndWritesNone) {
+  auto low = testing::NewGame();
+  for (int t = 1; t <= kGameTypes; ++t) {
+    for (int p = 1; p <= kPlaces; ++p) low->winner_name[t][p].Assign(p == 1 ? "A B#\xC4" : "NIEMAND");
+  }
+  WinnersFile groar_dat("groar.dat");
+  ASSERT_TRUE(SaveWinners(*low, groar_dat));
+  std::ofstream("session.txt") << kSessionScript;
+  ASSERT_EQ(Run({"--input", "session.txt", "--ticks", "240", "--record", "rec.txt", "--state",
+                 "played.json"}),
+            0);
+  const std::string played = ReadFile("played.json");
+  ASSERT_NE(played.find("\"KLUM\""), std::string::npos) << "the name was not entered";
+  EXPECT_NE(ReadFile("rec.txt").find("winner 3 1 0 A\\x20B\\x23\\xC4\n"), std::string::npos);
+
+  auto other = testing::NewGame();
+  SetStarterWinners(*other);
+  other->winner_score[3][1] = 9999999;
+  for (const char* table : {"none", "starter", "other"}) {
+    std::filesystem::remove("groar.dat");
+    if (std::string(table) == "starter") {
+      auto starter = testing::NewGame();
+      SetStarterWinners(*starter);
+      ASSERT_TRUE(SaveWinners(*starter, groar_dat));
+    }
+    if (std::string(table) == "other") {
+      ASSERT_TRUE(SaveWinners(*other, groar_dat));
+    }
+    const bool had_file = std::filesystem::exists("groar.dat");
+    const std::string before = had_file ? ReadFile("groar.dat") : "";
+    ASSERT_EQ(Run({"--input", "rec.txt", "--ticks", "240", "--state", "replayed.json"}), 0);
+    EXPECT_TRUE(ReadFile("replayed.json") == played) << "beside " << table;
+    EXPECT_EQ(std::filesystem::exists("groar.dat"), had_file) << "beside " << table;
+    if (had_file) {
+      EXPECT_TRUE(ReadFile("groar.dat") == before) << "beside " << table;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace klumpix
