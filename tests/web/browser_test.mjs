@@ -2,7 +2,10 @@
 //  1. a played game, stopped at a fixed tick, replays natively to the same
 //     state and the same picture;
 //  2. a touch tap on START starts a game;
-//  3. a name entered after a game is in the winners column after a reload.
+//  3. a name entered after a game is in the winners column after a reload;
+//  4. on a phone, upright and sideways: taps near targets, a long press, a
+//     two-finger tap, the hint to turn it (phone_test.mjs);
+//  5. the page installs, plays offline, and ends cleanly (phone_test.mjs).
 // usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
 // Every wait is on a condition of the game, never on the clock.
 import {execFileSync} from 'node:child_process';
@@ -11,6 +14,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import {installChecks, phoneChecks} from './phone_test.mjs';
 
 const [site, klumpix, chromium] = process.argv.slice(2);
 const kStopTick = 900;
@@ -21,7 +25,8 @@ const kSlotEnter = 14;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'klumpix-browser-'));
 
 function serve(dir) {
-  const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+  const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                 '.webmanifest': 'application/manifest+json', '.png': 'image/png'};
   const server = http.createServer((request, response) => {
     let name = new URL(request.url, 'http://localhost').pathname;
     if (name.endsWith('/')) name += 'index.html';
@@ -232,6 +237,12 @@ try {
   await playedGameReplaysNatively(browser, server);
   await touchTapStartsAGame(browser, server);
   await savedNameSurvivesAReload(browser, server);
+  const helpers = {state, waitForState, kWait, serve: () => serve(site)};
+  let taps = 0;
+  taps += await phoneChecks(browser, server, helpers, {width: 844, height: 390}, 20);
+  taps += await phoneChecks(browser, server, helpers, {width: 390, height: 844}, 21);
+  console.log(`phone: ${taps} taps in all`);
+  await installChecks(browser, helpers);
 } catch (error) {
   console.error(`FAILED: ${error.message}`);
   failed = true;
