@@ -104,11 +104,13 @@ void WriteWinnersTable(Game& g) {
 
 HitBox MenuEntryBox(int type) {
   const MenuEntry& e = kMenuEntries[type];
-  return {e.hit_left, 65 + 10 * type, e.hit_right, 75 + 10 * type, (e.hit_left + e.hit_right) / 2,
-          70 + 10 * type};
+  const int top = 65 + 10 * type;
+  return {e.hit_left, top, e.hit_right, top + 10, (e.hit_left + e.hit_right) / 2, top + 5};
 }
 
-bool TypeMenuOpen(const Game& g) { return !g.game_running || g.game_over; }
+bool TypeMenuOpen(const Game& g) {
+  return !g.game_running || g.game_over;
+}
 
 // The frame's texts and the type menu, every tick on every screen.
 void RunMenuBar(Game& g) {

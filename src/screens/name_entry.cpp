@@ -85,7 +85,9 @@ void RunLetterRow(Game& g) {
 
 // The box is shifted by the font's leading advance so that it covers the
 // drawn glyph.
-HitBox LetterBox(int k) { return BoxAround(105 + 20 * k, 370, 10, 10); }
+HitBox LetterBox(int k) {
+  return BoxAround(105 + 20 * k, 370, 10, 10);
+}
 
 // The highscore screen: inserts the score once, then lets the player spell
 // a name with the mouse.

@@ -1,13 +1,14 @@
 // The table of hit areas the page's touch assist aims with: every store row
 // and drop field in it takes a press at its centre, and none reaches past the
 // box the game itself tests.
+#include "screens/hit_areas.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "play/play_steps.h"
-#include "screens/hit_areas.h"
 #include "play/play_fixture.h"
+#include "play/play_steps.h"
 
 namespace klumpix {
 namespace {

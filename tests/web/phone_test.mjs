@@ -193,10 +193,11 @@ export async function phoneChecks(browser, server, helpers, viewport, seed) {
 
   // Two fingers tapping together: Ctrl + click turns the sound off.
   if (!(await state(page)).sound_on) throw new Error(`${name}: the sound is off before the two-finger tap`);
+  const rest = pointAwayFromAll(await hitAreas(page), box, next);
   await Promise.all([
-    session.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{...away, id: 0}]}),
+    session.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{...rest, id: 0}]}),
     session.send('Input.dispatchTouchEvent', {
-      type: 'touchStart', touchPoints: [{...away, id: 0}, {x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1}]}),
+      type: 'touchStart', touchPoints: [{...rest, id: 0}, {x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1}]}),
     session.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []}),
   ]);
   await waitForState(page, 'the sound turned off', (t) => !t.sound_on);
@@ -210,9 +211,10 @@ export async function phoneChecks(browser, server, helpers, viewport, seed) {
 // then JA leaving an ended page with a way back.
 export async function installChecks(browser, helpers) {
   const {waitForState, kWait, serve} = helpers;
+  // The browser's own profile (an incognito context cannot install), on a
+  // server of its own, so this origin is new and its server can go away.
   const server = await serve();
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
+  const page = await browser.newPage();
   page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
   const url = `http://127.0.0.1:${server.address().port}/`;
   await page.goto(url);
@@ -254,5 +256,5 @@ export async function installChecks(browser, helpers) {
   if (shown !== 'none') throw new Error(`after JA the canvas is still displayed (${shown})`);
   console.log(`install: no installability errors, cache ${caches[0]}; offline reload played; ` +
               'EXIT, JA: an ended page with a way to start again');
-  await context.close();
+  await page.close();
 }
