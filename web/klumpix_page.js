@@ -12,12 +12,14 @@
   const kStoredFiles = ['groar.dat', 'settings'];
 
   const statusLine = document.getElementById('status');
+  const againButton = document.getElementById('again');
   const canvas = document.getElementById('screen');
   const context = canvas.getContext('2d', {alpha: false});
   let notice = '';  // a lasting note, shown once the game runs
 
   function fitCanvas() {
-    const height = window.innerHeight - canvas.offsetTop;
+    const full = document.body.classList.contains('full');
+    const height = window.innerHeight - (full ? 0 : canvas.offsetTop);
     const scale = Math.max(0, Math.min(window.innerWidth / kWidth, height / kHeight));
     canvas.style.width = Math.floor(kWidth * scale) + 'px';
     canvas.style.height = Math.floor(kHeight * scale) + 'px';
@@ -29,10 +31,13 @@
     fitCanvas();
   }
 
+  // The end of the page's game: the message and a way to start again.
   let messageShown = false;  // a message replaces the game for good
   function showMessage(text) {
     messageShown = true;
     canvas.hidden = true;
+    againButton.hidden = false;
+    if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
     showStatus(text);
   }
 
@@ -211,13 +216,18 @@
     return lastPress.clicks;
   }
 
-  function onPointer(e) {
-    if (!e.isPrimary || !api.running) return;
-    const p = picturePoint(e);
+  function moveTo(p) {
     if (lastPoint === null || p.x !== lastPoint.x || p.y !== lastPoint.y) {
       lastPoint = p;
       Module._klumpix_pointer_move(p.x, p.y);
     }
+  }
+
+  // Mouse and pen; touch has gestures of its own (touch.js).
+  function onPointer(e) {
+    if (!e.isPrimary || !api.running || e.pointerType === 'touch') return;
+    const p = picturePoint(e);
+    moveTo(p);
     const buttons = e.type === 'pointercancel' ? 0 : e.buttons;
     const ctrl = e.ctrlKey ? 1 : 0;
     for (const [bit, button] of kButtonBits) {
@@ -278,6 +288,27 @@
     if (language && language !== document.documentElement.lang) chooseLanguage(language);
   });
 
+  // Touch presses only left, right, or Ctrl + left; every tap is one press
+  // of its own (clicks 1), so tapping letters in a row spells them all.
+  window.klumpixTouch(canvas, {
+    running: () => api.running && !canvas.hidden,
+    hitAreas: () => api.hitAreas(),
+    picturePoint(clientX, clientY) {
+      const r = canvas.getBoundingClientRect();
+      return {x: (clientX - r.left) * kWidth / r.width, y: (clientY - r.top) * kHeight / r.height};
+    },
+    cssPerPixel: () => canvas.getBoundingClientRect().width / kWidth,
+    tickCount: () => api.tickCount(),
+    move: (x, y) => moveTo({x, y}),
+    press(button, ctrl) {
+      startAudio();
+      Module._klumpix_pointer_down(button, 1, ctrl ? 1 : 0);
+    },
+    release(button, ctrl, over) {
+      Module._klumpix_pointer_up(button, ctrl ? 1 : 0, over ? 1 : 0);
+    },
+  });
+
   // --- the page's functions ---
   const api = window.klumpix = {
     running: false,
@@ -287,6 +318,20 @@
     recording: () => Module.UTF8ToString(Module._klumpix_recording()),
     state: () => Module.UTF8ToString(Module._klumpix_state()),
     language: () => Module.UTF8ToString(Module._klumpix_language()),
+    // What the screen acts on now: {kind, id, left, top, right, bottom, x, y}
+    // in picture pixels, inside meaning strictly between the bounds; (x, y)
+    // is the centre. Kinds: 1 button, 2 store row, 3 drop field, 4 letter,
+    // 5 game type.
+    hitAreas() {
+      const at = Module._klumpix_hit_areas() >> 2;
+      const ints = Module.HEAP32;
+      const areas = [];
+      for (let i = 0; i < ints[at]; ++i) {
+        const [kind, id, left, top, right, bottom, x, y] = ints.subarray(at + 1 + 8 * i, at + 9 + 8 * i);
+        areas.push({kind, id, left, top, right, bottom, x, y});
+      }
+      return areas;
+    },
     // Offers the recording as a file, for a bug report.
     saveRecording() {
       const link = document.createElement('a');

@@ -2,6 +2,7 @@
 // set down into the playfield.
 #include "play/play_steps.h"
 #include "board/neighbors.h"
+#include "play/targets.h"
 #include "shell/game.h"
 #include "world/floor.h"
 #include "world/objects.h"
@@ -49,13 +50,11 @@ void SetDownCarried(Game& g, std::int32_t drop) {
 // when the left button is held over it.
 void RunDropFields(Game& g) {
   for (int slot = 1; slot <= kSlotCount; ++slot) {
-    if (!IsPlayfieldCell(g, slot)) continue;
+    if (!IsDropField(g, slot)) continue;
     std::int16_t& variant = g.obj.variant[slot];
-    if (variant != kFieldDrop && variant != kFieldLit) continue;
     const std::int16_t x = g.obj.x[slot];
     const std::int16_t y = g.obj.y[slot];
-    const bool pointer_over = x - 10 < g.mouse.mouse_x && g.mouse.mouse_x < x + 10 &&
-                              y - 10 < g.mouse.mouse_y && g.mouse.mouse_y < y + 10;
+    const bool pointer_over = DropFieldBox(g, slot).Contains(g.mouse.mouse_x, g.mouse.mouse_y);
     if (!pointer_over) {
       variant = kFieldDrop;
     } else if (!g.mouse.left_button_down) {

@@ -3,6 +3,7 @@
 #include "core/short_text.h"
 #include "play/play_screen.h"
 #include "play/play_steps.h"
+#include "play/targets.h"
 #include "shell/game.h"
 #include "shell/sound.h"
 #include "text/text_layer.h"
@@ -142,10 +143,8 @@ void StepCountdownStart(Game& g) {
 // on every tick the left button is held over the row.
 void RunStorePass(Game& g) {
   for (int r = 1; r <= kStoreRows; ++r) {
-    if (g.stone_store.store[r][1] <= 0) continue;
-    const bool in_zone = StoreRowX(r) - 15 < g.mouse.mouse_x &&
-                         g.mouse.mouse_x < StoreRowX(r) + 15 && 93 < g.mouse.mouse_y &&
-                         g.mouse.mouse_y < 197;
+    if (!StoreRowFull(g, r)) continue;
+    const bool in_zone = StoreRowBox(r).Contains(g.mouse.mouse_x, g.mouse.mouse_y);
     if (!in_zone || !g.mouse.left_button_down) continue;
     if (g.stone_store.carried[1] == 0) {
       TakeRow(g, r);

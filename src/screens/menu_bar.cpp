@@ -89,11 +89,10 @@ void RunTypeMenu(Game& g) {
     const MenuEntry& e = kMenuEntries[t];
     WriteText(g, e.x, e.y, t == g.game_type ? kFontPlain : kFontDark, 0, InLanguage(g, e.text));
   }
-  if (g.game_running && !g.game_over) return;
+  if (!TypeMenuOpen(g)) return;
   for (int t = 1; t <= kGameTypes; ++t) {
     const MenuEntry& e = kMenuEntries[t];
-    const bool inside = e.hit_left < g.mouse.mouse_x && g.mouse.mouse_x < e.hit_right &&
-                        65 + 10 * t < g.mouse.mouse_y && g.mouse.mouse_y < 75 + 10 * t;
+    const bool inside = MenuEntryBox(t).Contains(g.mouse.mouse_x, g.mouse.mouse_y);
     if (!inside) continue;
     if (g.mouse.clicked) {
       g.game_type = t;
@@ -121,6 +120,16 @@ void WriteWinnersTable(Game& g) {
 }
 
 }  // namespace
+
+HitBox MenuEntryBox(int type) {
+  const MenuEntry& e = kMenuEntries[type];
+  const int top = 65 + 10 * type;
+  return {e.hit_left, top, e.hit_right, top + 10, (e.hit_left + e.hit_right) / 2, top + 5};
+}
+
+bool TypeMenuOpen(const Game& g) {
+  return !g.game_running || g.game_over;
+}
 
 // The frame's texts and the type menu, every tick on every screen.
 void RunMenuBar(Game& g) {

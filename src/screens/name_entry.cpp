@@ -13,7 +13,6 @@ namespace klumpix {
 namespace {
 
 constexpr int kMaxNameLength = 7;
-constexpr int kLetterCount = 26;
 constexpr std::int16_t kGlow = 128;
 
 // Puts the new score into the table under "-" once per entry; an equal old
@@ -99,13 +98,9 @@ void WriteHeadings(Game& g) {
   WriteText(g, 80, 320, kFontLarge, 0, name.c_str());
 }
 
-// The clickable letters A..Z. The hit box is shifted by the font's leading
-// advance so that it covers the drawn glyph.
 void RunLetterRow(Game& g) {
   for (int k = 0; k < kLetterCount; ++k) {
-    const int left = 95 + 20 * k;
-    const bool hit = left < g.mouse.mouse_x && g.mouse.mouse_x < left + 20 &&
-                     360 < g.mouse.mouse_y && g.mouse.mouse_y < 380;
+    const bool hit = LetterBox(k).Contains(g.mouse.mouse_x, g.mouse.mouse_y);
     const char letter[2] = {static_cast<char>('A' + k), '\0'};
     if (hit && g.mouse.clicked && g.entry.entry_name_length < kMaxNameLength) {
       ++g.entry.entry_name_length;
@@ -116,6 +111,12 @@ void RunLetterRow(Game& g) {
 }
 
 }  // namespace
+
+// The box is shifted by the font's leading advance so that it covers the
+// drawn glyph.
+HitBox LetterBox(int k) {
+  return BoxAround(105 + 20 * k, 370, 10, 10);
+}
 
 // The highscore screen: inserts the score once, then lets the player spell
 // a name with the mouse.

@@ -20,10 +20,7 @@ void UpdateObjects(Game& g, WinnersStorage& winners) {
     if (o.alive[s] <= 0) continue;
     const auto slot = static_cast<std::int16_t>(s);
     if (o.kind[s] == kKindButton) {
-      const bool inside = o.x[s] - o.half_width[s] < g.mouse.mouse_x &&
-                          g.mouse.mouse_x < o.x[s] + o.half_width[s] &&
-                          o.y[s] - o.half_height[s] < g.mouse.mouse_y &&
-                          g.mouse.mouse_y < o.y[s] + o.half_height[s];
+      const bool inside = ButtonBox(g, s).Contains(g.mouse.mouse_x, g.mouse.mouse_y);
       if (inside && (g.mouse.left_button_down || g.mouse.right_button_down)) {
         o.frame[s] = kButtonDown;
         ButtonAction(g, slot, winners);

@@ -1,9 +1,11 @@
-// What the page's JavaScript calls: the pointer's handler calls, and the
-// recording and the state for tests and bug reports.
+// What the page's JavaScript calls: the pointer's handler calls, the targets
+// the touch assist aims at, and the recording and the state for tests and bug
+// reports.
 #include <emscripten/emscripten.h>
 
 #include "app/event_feed.h"
 #include "app/state_dump.h"
+#include "screens/hit_areas.h"
 #include "web/web_session.h"
 
 namespace klumpix {
@@ -11,6 +13,12 @@ namespace klumpix {
 namespace {
 
 std::unique_ptr<WebSession> session;
+
+// The hit areas as the page reads them: the count, then per area its kind,
+// id, left, top, right, bottom, centre x and centre y.
+constexpr int kHitAreaInts = 8;
+HitAreas hit_areas;
+std::int32_t hit_area_ints[1 + kMaxHitAreas * kHitAreaInts];
 
 void Deliver(WebSession& s, const PointerCalls& calls) {
   for (int i = 0; i < calls.count; ++i) {
@@ -66,6 +74,26 @@ EMSCRIPTEN_KEEPALIVE void klumpix_pointer_up(int button, int ctrl, int over_pict
   }
 }
 
+// What the screen acts on now, for the touch assist (see hit_area_ints).
+EMSCRIPTEN_KEEPALIVE const std::int32_t* klumpix_hit_areas() {
+  FillHitAreas(Session().game, hit_areas);
+  hit_area_ints[0] = hit_areas.count;
+  std::int32_t* out = hit_area_ints + 1;
+  for (int i = 0; i < hit_areas.count; ++i) {
+    const HitArea& a = hit_areas.areas[i];
+    const std::int32_t area[kHitAreaInts] = {static_cast<std::int32_t>(a.kind),
+                                             a.id,
+                                             a.box.left,
+                                             a.box.top,
+                                             a.box.right,
+                                             a.box.bottom,
+                                             a.box.centre_x,
+                                             a.box.centre_y};
+    for (int k = 0; k < kHitAreaInts; ++k) *out++ = area[k];
+  }
+  return hit_area_ints;
+}
+
 EMSCRIPTEN_KEEPALIVE int klumpix_tick_count() {
   return Session().game.tick_count;
 }
@@ -77,7 +105,9 @@ EMSCRIPTEN_KEEPALIVE int klumpix_stopped() {
 // The input script of this page so far (empty unless the page records).
 EMSCRIPTEN_KEEPALIVE const char* klumpix_recording() {
   WebSession& s = Session();
-  s.text = s.recording_on ? FormatInputScript(s.game.seed, s.game.start_values, s.recording, s.winners.at_start) : std::string();
+  s.text = s.recording_on ? FormatInputScript(s.game.seed, s.game.start_values, s.recording,
+                                              s.winners.at_start)
+                          : std::string();
   return s.text.c_str();
 }
 

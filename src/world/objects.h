@@ -2,6 +2,7 @@
 // The 900-slot object table: resetting slots and the top-down slot search.
 #include <cstdint>
 
+#include "core/hit_box.h"
 #include "shell/game.h"
 
 namespace klumpix {
@@ -20,6 +21,16 @@ inline bool IsPlayfieldCell(const Game& g, int slot) {
 // A field of the stone store.
 inline bool IsStoreField(const Game& g, int slot) {
   return IsField(g, slot) && g.obj.tag[slot] != kTagPlayfieldCell;
+}
+
+// A live button: it acts while a mouse button is held inside its box.
+inline bool IsButton(const Game& g, int slot) {
+  return g.obj.alive[slot] > 0 && g.obj.kind[slot] == kKindButton;
+}
+
+// A button's box: its picture's half sizes around its centre.
+inline HitBox ButtonBox(const Game& g, int slot) {
+  return BoxAround(g.obj.x[slot], g.obj.y[slot], g.obj.half_width[slot], g.obj.half_height[slot]);
 }
 
 // Everything a new object is given; the rest of its slot stays as cleared.

@@ -7,7 +7,10 @@
 //     saves will not be kept, and says no more once the storage has room;
 //  5. a bad query names what is wrong with it instead of starting;
 //  6. the page speaks the browser's language, ?lang=de overrides it, and the
-//     language switch is remembered.
+//     language switch is remembered;
+//  7. on a phone, upright and sideways: taps near targets, a long press, a
+//     two-finger tap, the hint to turn it (phone_test.mjs);
+//  8. the page installs, plays offline, and ends cleanly (phone_test.mjs).
 // usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
 // Every wait is on a condition of the game, never on the clock.
 import {execFileSync} from 'node:child_process';
@@ -16,6 +19,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import {installChecks, phoneChecks} from './phone_test.mjs';
 
 const [site, klumpix, chromium] = process.argv.slice(2);
 const kStopTick = 900;
@@ -26,7 +30,8 @@ const kSlotEnter = 14;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'klumpix-browser-'));
 
 function serve(dir) {
-  const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm'};
+  const types = {'.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                 '.webmanifest': 'application/manifest+json', '.png': 'image/png'};
   const server = http.createServer((request, response) => {
     let name = new URL(request.url, 'http://localhost').pathname;
     if (name.endsWith('/')) name += 'index.html';
@@ -342,6 +347,12 @@ try {
   await fullStorageStillShowsTheKeptTable(browser, server);
   await badQueriesAreNamed(browser, server);
   await languageFollowsTheBrowserTheQueryAndTheSwitch(browser, server);
+  const helpers = {state, waitForState, kWait, serve: () => serve(site)};
+  let taps = 0;
+  taps += await phoneChecks(browser, server, helpers, {width: 844, height: 390}, 20);
+  taps += await phoneChecks(browser, server, helpers, {width: 390, height: 844}, 21);
+  console.log(`phone: ${taps} taps in all`);
+  await installChecks(browser, helpers);
 } catch (error) {
   console.error(`FAILED: ${error.message}`);
   failed = true;

@@ -24,9 +24,10 @@ Sheet PaintExplosions();
 std::vector<Sheet> PaintAllSheets();
 
 // The icon, `size` x `size` pixels, RGBA, top row first: drawn for 64 and
-// scaled as a whole for the other sizes of the desktop's icon theme.
+// scaled as a whole for the other sizes of the desktop's icon theme (192 and
+// 512 are also the page's install icons).
 constexpr int kIconSize = 64;
-constexpr int kIconThemeSizes[] = {16, 32, 48, 64, 128, 256};
+constexpr int kIconThemeSizes[] = {16, 32, 48, 64, 128, 192, 256, 512};
 std::vector<Rgba8> PaintIcon(int size = kIconSize);
 
 // One note or burst of a sound, in seconds: it fades in over `attack` and
