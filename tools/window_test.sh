@@ -5,6 +5,7 @@
 # recorded input headless and checks that both runs reached the same board.
 # Then the sound turned down in that run is still down in the next one, which
 # an English locale plays in English.
+# A game killed with SIGKILL keeps its recording up to a second before.
 # Last, a start-up that fails with the window open still writes its recording.
 #
 # usage: window_test.sh KLUMPIX_EXECUTABLE RES_DIR
@@ -114,6 +115,36 @@ grep -q ', "34900"\]' "$WORK/state2.json" ||
 grep -q "^start .* language en$" "$WORK/rec2.txt" && grep -q '"QUIT"' "$WORK/state2.json" ||
   xs_fail "LANG=en_US.UTF-8 did not play in English: $(head -n 2 "$WORK/rec2.txt" | tr '\n' '|')"
 echo "PASS: the lowered sound was kept for the next run, played in English"
+
+# A game killed outright keeps what it recorded up to a second before: the
+# recording grows as the game goes and replays headless.
+xs_start_game --seed 99 --record rec3.txt
+xs_wait_for 10 xs_shows_picture || xs_fail "the third window stayed black"
+xs_press "${START[@]}"
+xs_wait_ticks 10 5
+sleep 2
+kill -9 "$GAME_PID"
+wait "$GAME_PID" 2>/dev/null || true
+grep -q "^[0-9]* down left$" "$WORK/rec3.txt" ||
+  xs_fail "the killed game's recording lacks its clicks: $(tr '\n' '|' <"$WORK/rec3.txt")"
+(cd "$WORK" && "$KLUMPIX" --headless --input rec3.txt --state state3.json) ||
+  xs_fail "the killed game's recording does not replay"
+grep -q '"game_running": true' "$WORK/state3.json" || xs_fail "the replay did not start the game"
+echo "PASS: a game killed with SIGKILL left a recording that replays"
+
+# SIGHUP (the terminal closed) ends the game as SIGTERM does: the settings
+# are kept and the recording is whole.
+xs_start_game --seed 5 --record rec4.txt
+xs_wait_for 10 xs_shows_picture || xs_fail "the fourth window stayed black"
+xs_press "${SOUND[@]}" 3
+kill -HUP "$GAME_PID"
+status=0
+wait "$GAME_PID" || status=$?
+[ "$status" = 0 ] || xs_fail "SIGHUP ended the game with status $status"
+grep -qx "volume 34800" "$WORK/config/klumpix/settings" ||
+  xs_fail "SIGHUP lost the settings: $(tr '\n' '|' <"$WORK/config/klumpix/settings")"
+grep -q "^[0-9]* up right$" "$WORK/rec4.txt" || xs_fail "SIGHUP cut the recording short"
+echo "PASS: SIGHUP kept the settings and the recording"
 
 # A game with no pictures anywhere fails at its first tick, after recording
 # began; what it recorded is still written.

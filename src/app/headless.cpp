@@ -12,6 +12,7 @@
 #include "app/start_up.h"
 #include "app/state_dump.h"
 #include "app/trace.h"
+#include "app/recording_stream.h"
 #include "app/run_winners.h"
 #include "core/bmp.h"
 #include "play/invariants.h"
@@ -75,23 +76,27 @@ int RunHeadless(const Options& options) {
   if (!LoadGamePictures(*pictures)) return 1;
 
   RunWinners winners = OpenRunWinners(script, "groar.dat");
+  RecordingStream recording;
+  if (options.record) {
+    std::string error;
+    if (!recording.Open(options.record_path, g->seed, g->start_values, winners.at_start, error)) {
+      std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+      return 2;
+    }
+  }
   HeadlessPlatform platform(options);
   std::vector<InputEvent> delivered;
   Driver driver(*g, *frame, *pictures, *winners.storage, platform);
-  driver.FeedScript(script.events, options.record_path.empty() ? nullptr : &delivered);
+  driver.FeedScript(script.events, options.record ? &delivered : nullptr);
   driver.StopAt(TickCount(options, script));
   while (!driver.Ended()) driver.RunTick();
+  // What was played is kept however the run ended.
+  bool ok = !options.record || recording.Flush(delivered);
   if (driver.ExitStatus() != 0) return driver.ExitStatus();
 
-  bool ok = true;
   if (!options.state_path.empty())
     ok = WriteOutputText(options.state_path, StateDumpJson(*g)) && ok;
   if (!options.trace_path.empty()) ok = WriteOutputText(options.trace_path, platform.trace) && ok;
-  if (!options.record_path.empty()) {
-    ok = WriteOutputText(options.record_path,
-                         FormatInputScript(g->seed, g->start_values, delivered, winners.at_start)) &&
-         ok;
-  }
   if (!options.screenshot_path.empty()) {
     // A run that ended before its first tick has drawn nothing: a black picture.
     const std::vector<std::uint8_t> bmp = EncodeScreenshotBmp(frame->screen);

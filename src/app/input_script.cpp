@@ -279,6 +279,25 @@ bool LoadInputScript(const std::string& path, InputScript& script, std::string& 
   return ParseInputScript(text, path, script, error);
 }
 
+std::string FormatEventLine(const InputEvent& e) {
+  std::string out = std::to_string(e.tick);
+  switch (e.kind) {
+    case InputKind::kMove:
+      out += " move " + std::to_string(e.x) + " " + std::to_string(e.y);
+      break;
+    case InputKind::kDown:
+    case InputKind::kUp:
+      out += e.kind == InputKind::kDown ? " down " : " up ";
+      out += ButtonName(e.button);
+      if (e.ctrl) out += " ctrl";
+      break;
+    case InputKind::kClick:
+      out += " click";
+      break;
+  }
+  return out + "\n";
+}
+
 std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
                               const std::vector<InputEvent>& events,
                               const std::vector<WinnerEntry>& winners) {
@@ -290,24 +309,7 @@ std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
     if (!w.name.empty()) out += " " + NameWord(w.name);
     out += "\n";
   }
-  for (const InputEvent& e : events) {
-    out += std::to_string(e.tick);
-    switch (e.kind) {
-      case InputKind::kMove:
-        out += " move " + std::to_string(e.x) + " " + std::to_string(e.y);
-        break;
-      case InputKind::kDown:
-      case InputKind::kUp:
-        out += e.kind == InputKind::kDown ? " down " : " up ";
-        out += ButtonName(e.button);
-        if (e.ctrl) out += " ctrl";
-        break;
-      case InputKind::kClick:
-        out += " click";
-        break;
-    }
-    out += "\n";
-  }
+  for (const InputEvent& e : events) out += FormatEventLine(e);
   return out;
 }
 

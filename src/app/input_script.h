@@ -45,6 +45,9 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
 // error too ("PATH: not a regular file", ...).
 bool LoadInputScript(const std::string& path, InputScript& script, std::string& error);
 
+// One event as its script line, with the line's end.
+std::string FormatEventLine(const InputEvent& event);
+
 // The script text of `events` with the header lines first: the seed, this
 // program's version, the start values and, when given, the winners table;
 // ParseInputScript reads it back to the same seed, start values, table and

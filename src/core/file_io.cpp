@@ -198,7 +198,9 @@ WritePlace FindWritePlace(const char* path, char* target) {
 
 // Writes a new file at `path`: a fresh temporary file made in the same folder
 // is written, synced and renamed over it. On failure what stood there stays.
-bool ReplaceFile(const char* path, const unsigned char* bytes, std::size_t size) {
+// With `kept`, the new file stays open there for appending.
+bool ReplaceFile(const char* path, const unsigned char* bytes, std::size_t size,
+                 int* kept = nullptr) {
   char folder[kPathCapacity];
   char temp[kPathCapacity];
   if (!TempPattern(path, folder, temp)) return false;
@@ -206,8 +208,12 @@ bool ReplaceFile(const char* path, const unsigned char* bytes, std::size_t size)
   if (fd < 0) return false;
   int why = 0;
   if (!WriteAll(fd, bytes, size) || fsync(fd) != 0) why = errno;
-  if (close(fd) != 0 && why == 0) why = errno;
   if (why == 0 && std::rename(temp, path) != 0) why = errno;
+  if (why == 0 && kept != nullptr) {
+    *kept = fd;
+  } else if (close(fd) != 0 && why == 0) {
+    why = errno;
+  }
   if (why != 0) {
     unlink(temp);
     errno = why;
@@ -217,17 +223,22 @@ bool ReplaceFile(const char* path, const unsigned char* bytes, std::size_t size)
   return true;
 }
 
+// Opens a FIFO or a device for writing without blocking: a FIFO nobody reads
+// (ENXIO) is tried again for up to `wait_ms`.
+int OpenInPlace(const char* path, int wait_ms) {
+  constexpr int kRetryMs = 10;
+  for (int waited = 0;; waited += kRetryMs) {
+    const int fd = open(path, O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENXIO || waited >= wait_ms) return fd;
+    usleep(kRetryMs * 1000);
+  }
+}
+
 // A FIFO or a device cannot be replaced without cutting off whoever reads
 // it: it is opened and written. Opening never blocks: a FIFO nobody reads
 // (ENXIO) is tried again for up to `wait_ms`.
 bool WriteInPlace(const char* path, const unsigned char* bytes, std::size_t size, int wait_ms) {
-  constexpr int kRetryMs = 10;
-  int fd = -1;
-  for (int waited = 0;; waited += kRetryMs) {
-    fd = open(path, O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd >= 0 || errno != ENXIO || waited >= wait_ms) break;
-    usleep(kRetryMs * 1000);
-  }
+  const int fd = OpenInPlace(path, wait_ms);
   if (fd < 0) return false;
   int why = WriteAll(fd, bytes, size, wait_ms) ? 0 : errno;
   if (close(fd) != 0 && why == 0 && errno != EINTR) why = errno;
@@ -297,6 +308,32 @@ bool WriteFileAtomically(const char* path, const void* bytes, std::size_t size, 
       break;
   }
   return false;
+}
+
+int StartGrowingFile(const char* path, const void* bytes, std::size_t size, int wait_ms) {
+  char target[kPathCapacity];
+  const auto* data = static_cast<const unsigned char*>(bytes);
+  int fd = -1;
+  switch (FindWritePlace(path, target)) {
+    case WritePlace::kReplace:
+      return ReplaceFile(target, data, size, &fd) ? fd : -1;
+    case WritePlace::kInPlace:
+      fd = OpenInPlace(path, wait_ms);
+      if (fd >= 0 && !WriteAll(fd, data, size, wait_ms)) {
+        const int why = errno;
+        close(fd);
+        errno = why;
+        return -1;
+      }
+      return fd;
+    case WritePlace::kRefused:
+      break;
+  }
+  return -1;
+}
+
+bool AppendToFile(int fd, const void* bytes, std::size_t size, int wait_ms) {
+  return WriteAll(fd, static_cast<const unsigned char*>(bytes), size, wait_ms);
 }
 
 bool CanWriteAt(const char* path, std::string& error) {

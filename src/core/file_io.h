@@ -32,6 +32,15 @@ bool ReadRegularFile(const char* path, std::size_t limit, std::string& bytes, st
 // refused. On failure a replaced file stays as it was and errno says why.
 bool WriteFileAtomically(const char* path, const void* bytes, std::size_t size, int wait_ms = 0);
 
+// Starts a file that grows while the game runs (a recording), whose every
+// state is whole up to its last append: what stands at `path` is taken as
+// WriteFileAtomically takes it, a regular file or a new name replaced at once
+// by a fresh file holding `bytes`, a FIFO or a device written in place. The
+// descriptor to append to, or -1 with errno set.
+int StartGrowingFile(const char* path, const void* bytes, std::size_t size, int wait_ms = 0);
+// Appends `bytes` to such a file; false with errno set.
+bool AppendToFile(int fd, const void* bytes, std::size_t size, int wait_ms = 0);
+
 // Whether WriteFileAtomically would take `path`; false with a one-line
 // reason ("PATH: cannot write into a folder") when it would refuse it.
 bool CanWriteAt(const char* path, std::string& error);

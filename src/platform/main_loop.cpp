@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,8 +15,9 @@
 #include "app/input_script.h"
 #include "app/options.h"
 #include "app/settings.h"
-#include "app/start_up.h"
+#include "app/recording_stream.h"
 #include "app/run_winners.h"
+#include "app/start_up.h"
 #include "platform/audio.h"
 #include "platform/input.h"
 #include "platform/tick_log.h"
@@ -30,21 +33,28 @@ namespace {
 
 constexpr Uint32 kIdleWaitMs = 100;  // how long to sleep while paused
 
-// Writes the --record script; called however the run ends.
-void SaveRecording(const Options& options, const Game& g, const RunWinners& winners,
-                   const std::vector<InputEvent>& recording) {
-  if (options.record_path.empty()) return;
-  const std::string text = FormatInputScript(g.seed, g.start_values, recording, winners.at_start);
-  WriteOutputFile(options.record_path, text.data(), text.size());
+constexpr Uint64 kFlushMs = 1000;  // the recording is at most this far behind
+
+// SIGHUP (the terminal went away) ends the game as SIGTERM does; SDL turns
+// only SIGINT and SIGTERM into its quit event.
+volatile std::sig_atomic_t hang_up = 0;
+void OnHangUp(int) { hang_up = 1; }
+
+// The recording and its events, for the last flush when the program is ended
+// from outside the loop (the X connection lost: Xlib exits at once).
+RecordingStream* stream_at_exit = nullptr;
+const std::vector<InputEvent>* events_at_exit = nullptr;
+void FlushAtExit() {
+  if (stream_at_exit != nullptr) stream_at_exit->Flush(*events_at_exit);
 }
 
 // Everything a run leaves behind when it ends, however it ends: the
 // recording and the player's settings. A run that plays a recording's own
 // table keeps no settings either: it is watching, not playing.
-void SaveAtEnd(const Options& options, const Game& g, const RunWinners& winners,
-               const std::vector<InputEvent>& recording, const std::string& settings_path,
-               const Settings& settings, Video& video) {
-  SaveRecording(options, g, winners, recording);
+void SaveAtEnd(const Options& options, RecordingStream& stream, const RunWinners& winners,
+               const Game& g, const std::vector<InputEvent>& recording,
+               const std::string& settings_path, const Settings& settings, Video& video) {
+  stream.Flush(recording);
   if (winners.from_script) return;
   Settings now = CurrentSettings(g, settings);
   // A window asked for on the command line changes nothing of the kept choice.
@@ -90,7 +100,9 @@ struct SdlSession {
 // ticks keep their pace.
 class WindowPlatform : public RunPlatform {
  public:
-  WindowPlatform(Video& video, PictureSet& pictures) : video_(video), pictures_(pictures) {}
+  WindowPlatform(Video& video, PictureSet& pictures, RecordingStream& stream,
+                 const std::vector<InputEvent>& recording)
+      : video_(video), pictures_(pictures), stream_(stream), recording_(recording) {}
 
   void BeforeTick() override { tick_log_.Tick(); }
   bool WantsPicture(bool) override { return true; }
@@ -99,6 +111,13 @@ class WindowPlatform : public RunPlatform {
 
   int AfterTick(Game& g, std::int32_t) override {
     tick_log_.Presented(g.tick_count);
+    // The recording is flushed once a second and when a game ends.
+    const Uint64 now = SDL_GetTicks64();
+    if (now - flushed_ms_ >= kFlushMs || (g.game_over && !game_over_) || g.quit_requested) {
+      stream_.Flush(recording_);
+      flushed_ms_ = now;
+    }
+    game_over_ = g.game_over;
     if (!pictures_loaded_) {
       pictures_loaded_ = true;
       if (!LoadGamePictures(pictures_)) return 1;
@@ -116,6 +135,10 @@ class WindowPlatform : public RunPlatform {
  private:
   Video& video_;
   PictureSet& pictures_;
+  RecordingStream& stream_;
+  const std::vector<InputEvent>& recording_;
+  Uint64 flushed_ms_ = 0;
+  bool game_over_ = false;
   MixerSoundSink sound_;
   TickLog tick_log_;
   bool pictures_loaded_ = false;
@@ -137,6 +160,16 @@ int RunInteractive(const Options& options) {
   const std::string winners_path = "groar.dat";
   RunWinners winners = OpenRunWinners(script, winners_path);
   ShowFilePlaces(*g, winners_path, settings_path);
+  // The recording is made before the window opens, so a place that cannot
+  // take it stops the run at once.
+  RecordingStream stream;
+  if (options.record) {
+    std::string why;
+    if (!stream.Open(options.record_path, g->seed, g->start_values, winners.at_start, why)) {
+      std::fprintf(stderr, "klumpix: %s\n", why.c_str());
+      return 2;
+    }
+  }
 
   std::string error;
   SdlSession sdl;
@@ -152,10 +185,14 @@ int RunInteractive(const Options& options) {
   }
 
   std::vector<InputEvent> recording;
-  std::vector<InputEvent>* kept = options.record_path.empty() ? nullptr : &recording;
+  std::vector<InputEvent>* kept = options.record ? &recording : nullptr;
+  stream_at_exit = &stream;
+  events_at_exit = &recording;
+  std::atexit(FlushAtExit);
+  std::signal(SIGHUP, OnHangUp);
   Input input(kept);
   input.SyncModifiers();
-  WindowPlatform platform(video, *pictures);
+  WindowPlatform platform(video, *pictures, stream, recording);
   Driver driver(*g, *frame, *pictures, *winners.storage, platform);
   driver.FeedScript(script.events, kept);
 
@@ -187,7 +224,7 @@ int RunInteractive(const Options& options) {
       }
       input.Handle(event, *g);
     }
-    if (closed) break;
+    if (closed || hang_up != 0) break;
 
     const bool paused = !focused || !g->timer_enabled;
     const double next_due = driver.Pump(static_cast<double>(SDL_GetTicks64()), paused);
@@ -196,11 +233,12 @@ int RunInteractive(const Options& options) {
     const double wait = paused ? kIdleWaitMs : next_due - static_cast<double>(SDL_GetTicks64());
     if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
   }
+  stream_at_exit = nullptr;
   if (driver.ExitStatus() > 0) {
-    SaveRecording(options, *g, winners, recording);  // what was played so far still replays
+    stream.Flush(recording);  // what was played so far still replays
     return driver.ExitStatus();
   }
-  SaveAtEnd(options, *g, winners, recording, settings_path, settings, video);
+  SaveAtEnd(options, stream, winners, *g, recording, settings_path, settings, video);
   return 0;
 }
 

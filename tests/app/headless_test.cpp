@@ -86,6 +86,12 @@ TEST_F(HeadlessRun, RecordingAReplayWritesTheSameScript) {
   ASSERT_TRUE(LoadInputScript("again.txt", again, error)) << error;
   EXPECT_EQ(again.seed, original.seed);
   EXPECT_EQ(again.events, original.events);
+
+  // A recording that cannot be made stops the run before its first tick.
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(Run({"--input", "play.txt", "--record", "no/such/folder/r.txt", "--state", "s.json"}), 2);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("no/such/folder/r.txt"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists("s.json"));
 }
 
 // An empty res/ in the working folder is no reason to stop: the pictures
