@@ -27,14 +27,6 @@ struct SoundGains {
 };
 SoundGains GainsOf(std::int32_t volume, std::int32_t pan);
 
-// A sink that plays nothing (headless runs and tests).
-class SilentSoundSink : public SoundSink {
- public:
-  void SetPan(SoundId, std::int32_t) override {}
-  void SetVolume(SoundId, std::int32_t) override {}
-  void Play(SoundId) override {}
-};
-
 std::int32_t SoundPan(const Game& g, std::int32_t x);
 
 // Requests `id` for this tick, panned for screen position x.
