@@ -9,9 +9,9 @@
 #include "board/neighbors.h"
 #include "play/play_screen.h"
 #include "shell/game.h"
-#include "shell/winners_storage.h"
 #include "shell/sound.h"
 #include "support/game_fixture.h"
+#include "support/ticks.h"
 #include "tick/tick.h"
 #include "world/objects.h"
 
@@ -99,11 +99,6 @@ inline void FillStoreRow(Game& g, int row) {
   g.stone_store.row_countdown[row] = 0;
 }
 
-// Timer ticks; the table these games would save at ENTER stays in memory.
-inline void Tick(Game& g, int ticks = 1) {
-  WinnersInMemory winners;
-  for (int i = 0; i < ticks; ++i) DXTimer1Timer(g, winners);
-}
 
 inline int StartsOf(const Game& g, SoundId id) {
   int n = 0;

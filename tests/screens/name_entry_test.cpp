@@ -126,7 +126,7 @@ TEST_F(NameEntry, LettersAreClickedNeuStartsAgainEnterSaves) {
   EXPECT_FALSE(g->game_running);
   EXPECT_TRUE(g->winner_name[3][4] == "Z");
   auto reread = NewGame();
-  ReadWinners(*reread, ProgramWinners());
+  ReadWinners(*reread, TestWinners());
   EXPECT_TRUE(reread->winner_name[3][4] == "Z");
   EXPECT_EQ(reread->winner_score[3][4], 700);
   EXPECT_EQ(reread->winner_score[3][5], 500);
@@ -137,7 +137,7 @@ TEST_F(NameEntry, EnterWithNothingTypedStoresADash) {
   PressButton(*g, kEnter[0], kEnter[1]);
   ASSERT_EQ(g->screen_mode, kModePlay);
   auto reread = NewGame();
-  ReadWinners(*reread, ProgramWinners());
+  ReadWinners(*reread, TestWinners());
   EXPECT_TRUE(reread->winner_name[3][1] == "-");
   EXPECT_EQ(reread->winner_score[3][1], 5000);
 }
@@ -169,12 +169,12 @@ TEST_F(NameEntry, StartAbandonsTheEntryAndKeepsTheDashInMemory) {
   EXPECT_TRUE(g->game_running);
   EXPECT_TRUE(g->winner_name[3][4] == "-");
   EXPECT_EQ(g->winner_score[3][4], 700);
-  EXPECT_FALSE(FileExists(ProgramWinners().path())) << "nothing is saved";
+  EXPECT_FALSE(FileExists(TestWinners().path())) << "nothing is saved";
 }
 
 TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   const std::string sub = folder.str() + "/later";
-  ProgramWinners() = WinnersFile(sub + "/groar.dat");
+  TestWinners() = WinnersFile(sub + "/groar.dat");
   FinishGameWith(*g, 700);
   ClickLetter(*g, 'O');
 
@@ -194,7 +194,7 @@ TEST_F(NameEntry, AFailedSaveKeepsTheScreenAndEnterTriesAgain) {
   PressButton(*g, kEnter[0], kEnter[1]);
   EXPECT_EQ(g->screen_mode, kModePlay);
   EXPECT_FALSE(g->entry.winners_write_failed);
-  EXPECT_TRUE(FileExists(ProgramWinners().path()));
+  EXPECT_TRUE(FileExists(TestWinners().path()));
 }
 
 }  // namespace

@@ -15,31 +15,22 @@
 #include "shell/sound.h"
 #include "support/game_fixture.h"
 #include "support/temp_dir.h"
+#include "support/ticks.h"
 #include "tick/tick.h"
 
 namespace klumpix::testing {
 
-// Where the program's ticks keep the winners table: groar.dat in the folder
-// StartedProgram was given, unless a test points it elsewhere.
-inline WinnersFile& ProgramWinners() {
-  static WinnersFile file("groar.dat");
-  return file;
-}
-
 // The program after its start-up tick: the play screen of type 3, no game
-// running, the winners file (missing, so starter entries) in `folder`.
+// running, the winners file (missing, so starter entries) in `folder`,
+// where the ticks of the test then keep it.
 inline std::unique_ptr<Game> StartedProgram(const TempDir& folder) {
   auto g = NewGame();
-  ProgramWinners() = WinnersFile(folder.str() + "/groar.dat");
+  TestWinners() = WinnersFile(folder.str() + "/groar.dat");
   g->seed = 7;
   FormCreate(*g);
   g->tick_count = 10;
-  DXTimer1Timer(*g, ProgramWinners());
+  DXTimer1Timer(*g, TestWinners());
   return g;
-}
-
-inline void Tick(Game& g, int count = 1) {
-  for (int i = 0; i < count; ++i) DXTimer1Timer(g, ProgramWinners());
 }
 
 // Holds the left button on the button centred at (x, y) for one tick.
