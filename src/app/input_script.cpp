@@ -304,10 +304,17 @@ std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
   std::string out = "seed " + std::to_string(seed) + "\nversion " KLUMPIX_VERSION "\n" +
                     FormatStartLine(start) + "\n";
   for (const WinnerEntry& w : winners) {
-    out += "winner " + std::to_string(w.type) + " " + std::to_string(w.place) + " " +
-           std::to_string(w.score);
-    if (!w.name.empty()) out += " " + NameWord(w.name);
-    out += "\n";
+    out += "winner ";
+    out += std::to_string(w.type);
+    out += ' ';
+    out += std::to_string(w.place);
+    out += ' ';
+    out += std::to_string(w.score);
+    if (!w.name.empty()) {
+      out += ' ';
+      out += NameWord(w.name);
+    }
+    out += '\n';
   }
   for (const InputEvent& e : events) out += FormatEventLine(e);
   return out;
