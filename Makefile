@@ -113,9 +113,10 @@ bench: setup-gtest build
 	./$(BUILD)/klumpix_bench
 
 # After a change meant to alter the game: records the fingerprints of the
-# sessions in tests/replay anew (the whole outputs and every line of them).
+# sessions in tests/replay anew (the whole outputs, every line of them and
+# every tick's picture).
 replay-record: setup-gtest build
-	KLUMPIX_REPLAY_RECORD=1 ./$(BUILD)/klumpix_tests --gtest_filter='Replay.*'
+	KLUMPIX_REPLAY_RECORD=1 ./$(BUILD)/klumpix_tests --gtest_filter='Replay.*:*ReplayPictures.*'
 	git diff --stat tests/replay
 
 # The whole project (tests too) with the other compiler and build types, warnings
