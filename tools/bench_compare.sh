@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds the benchmarks of a base commit beside the current tree and runs both
 # in one go, each benchmark the two share taken in turn (base, then current),
-# and prints the ratio of their median times.
+# and prints the ratio of their median CPU times (on a machine shared with
+# other work, the time the benchmark itself got, not the wall clock).
 #   tools/bench_compare.sh BASE CURRENT_BENCH [SCRATCH] [REPETITIONS] [FILTER]
 set -euo pipefail
 
@@ -47,10 +48,10 @@ import json, statistics, sys
 out, commit, names = sys.argv[1], sys.argv[2], sys.argv[3:]
 def median_ns(side, name):
     runs = json.load(open(f"{out}/{side}-{name}.json"))["benchmarks"]
-    times = [r["real_time"] * {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[r["time_unit"]]
+    times = [r["cpu_time"] * {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[r["time_unit"]]
              for r in runs if r.get("run_type") == "iteration"]
     return statistics.median(times)
-print(f"base {commit[:10]} against the current tree, medians of the runs")
+print(f"base {commit[:10]} against the current tree: median CPU time per iteration")
 print(f"{'benchmark':<32} {'base':>12} {'current':>12} {'base/current':>13}")
 for name in names:
     b, c = median_ns("base", name), median_ns("current", name)
