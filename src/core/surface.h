@@ -49,6 +49,8 @@ struct Rect {
 };
 
 void FillSurface(Surface& dst, std::uint16_t colour);
+// Fills `area` (left/top inclusive, right/bottom exclusive), which lies on the screen.
+void FillRect(Surface& dst, Rect area, std::uint16_t colour);
 
 // Copies `src` of `pic` with its top-left corner at (x, y), clipped to the
 // screen; with `keyed`, pixels equal to the picture's key are skipped.

@@ -86,9 +86,10 @@ void ClearTextLayer(Game& g) {
 }
 
 // Draws every slot of the layer over the scene, in queue order, so later
-// text covers earlier text.
+// text covers earlier text. The slots past the count are empty: the tick
+// clears the layer before it queues any.
 void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
-  for (int slot = 1; slot <= kTextCellCount; ++slot) {
+  for (int slot = 1; slot <= g.text.text_cell_count; ++slot) {
     const std::int16_t glyph = g.text.text_cell_glyph[slot];
     if (glyph <= 0) continue;
     const FontInfo info = InfoOf(g.text.text_cell_font[slot]);

@@ -100,8 +100,11 @@ void DXTimer1Timer(Game& g, WinnersStorage& winners) {
 }
 
 void DrawTick(const Game& g, const PictureSet& pictures, Frame& frame) {
-  FillSurface(frame.screen, 0);
-  if (g.tick_count <= kStartUpTick) return;
+  if (g.tick_count <= kStartUpTick) {
+    FillSurface(frame.screen, 0);
+    return;
+  }
+  ClearAroundFloor(g, pictures, frame);
   DrawFloor(g, pictures, frame);
   DrawScene(g, pictures, frame);
 }
