@@ -11,6 +11,9 @@ FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script fuzz_settings
 # Saves of groar.dat killed at random moments by `make kill-saves` (CI runs 200).
 KILL_TRIALS ?= 1000
 ARGS ?=
+# Runs of each benchmark per side in `make bench-compare`, and which benchmarks.
+BENCH_REPETITIONS ?= 3
+BENCH_FILTER ?= .
 JOBS ?= $(shell nproc)
 # Where `make deb` leaves the package.
 DEB_DIR ?= build-deb
@@ -19,7 +22,7 @@ SETUP = bash tools/setup.sh
 WERROR = -DKLUMPIX_WERROR=ON
 
 .PHONY: setup setup-test setup-gtest setup-web configure build run test web web-serve web-bench asan-test \
-	bench soak kill-saves replay-record fuzz compilers deb deb-check clean
+	bench bench-compare soak kill-saves replay-record fuzz compilers deb deb-check clean
 
 # Each target installs what it needs (tools/setup.sh names the groups): `make run`
 # only what builds the game.
@@ -112,10 +115,18 @@ fuzz:
 bench: setup-gtest build
 	./$(BUILD)/klumpix_bench
 
+# The benchmarks of BASE (a commit) and of this tree in one run, the ratio of
+# the medians per benchmark both have: make bench-compare BASE=main
+bench-compare: setup-gtest build
+	@test -n "$(BASE)" || { echo "bench-compare: name the base, BASE=<commit>"; exit 1; }
+	@bash tools/bench_compare.sh $(BASE) $(abspath $(BUILD))/klumpix_bench build-bench-base \
+	  $(BENCH_REPETITIONS) '$(BENCH_FILTER)'
+
 # After a change meant to alter the game: records the fingerprints of the
-# sessions in tests/replay anew (the whole outputs and every line of them).
+# sessions in tests/replay anew (the whole outputs, every line of them and
+# every tick's picture).
 replay-record: setup-gtest build
-	KLUMPIX_REPLAY_RECORD=1 ./$(BUILD)/klumpix_tests --gtest_filter='Replay.*'
+	KLUMPIX_REPLAY_RECORD=1 ./$(BUILD)/klumpix_tests --gtest_filter='Replay.*:*ReplayPictures.*'
 	git diff --stat tests/replay
 
 # The whole project (tests too) with the other compiler and build types, warnings
@@ -139,3 +150,5 @@ deb-check: deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD) $(FUZZ_BUILD) $(DEB_DIR) build-gcc-release build-clang
+	-git worktree remove --force build-bench-base/tree 2>/dev/null
+	rm -rf build-bench-base

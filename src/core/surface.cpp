@@ -2,27 +2,29 @@
 
 #include <algorithm>
 
+#include "core/simd.h"
+
 namespace klumpix {
 
 namespace {
 
-// Clips a copy of `src` placed at (x, y) against the screen and the picture.
-// Returns false when nothing remains.
-bool Clip(int& x, int& y, const Picture& pic, Rect& src) {
+// Clips a copy of `src` placed at (x, y) against `bounds` (on the screen) and
+// the picture. Returns false when nothing remains.
+bool Clip(int& x, int& y, const Picture& pic, Rect& src, Rect bounds) {
   src.left = std::max(src.left, 0);
   src.top = std::max(src.top, 0);
   src.right = std::min(src.right, pic.width);
   src.bottom = std::min(src.bottom, pic.height);
-  if (x < 0) {
-    src.left -= x;
-    x = 0;
+  if (x < bounds.left) {
+    src.left += bounds.left - x;
+    x = bounds.left;
   }
-  if (y < 0) {
-    src.top -= y;
-    y = 0;
+  if (y < bounds.top) {
+    src.top += bounds.top - y;
+    y = bounds.top;
   }
-  if (x + (src.right - src.left) > kScreenWidth) src.right = src.left + (kScreenWidth - x);
-  if (y + (src.bottom - src.top) > kScreenHeight) src.bottom = src.top + (kScreenHeight - y);
+  if (x + (src.right - src.left) > bounds.right) src.right = src.left + (bounds.right - x);
+  if (y + (src.bottom - src.top) > bounds.bottom) src.bottom = src.top + (bounds.bottom - y);
   return src.right > src.left && src.bottom > src.top;
 }
 
@@ -47,26 +49,72 @@ void FillSurface(Surface& dst, std::uint16_t colour) {
   std::fill(std::begin(dst.pixels), std::end(dst.pixels), colour);
 }
 
-void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {
-  if (!Clip(x, y, pic, src)) return;
+void FillRect(Surface& dst, Rect area, std::uint16_t colour) {
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::fill(&dst.pixels[y * kScreenWidth + area.left], &dst.pixels[y * kScreenWidth + area.right],
+              colour);
+  }
+}
+
+namespace {
+
+// Rows eight pixels at a time. A row that does not end on a whole vector
+// ends with one that overlaps the vector before it.
+void CopyRow(std::uint16_t* out, const std::uint16_t* in, int w) {
+  if (w < 8) {
+    std::copy(in, in + w, out);
+    return;
+  }
+  for (int i = 0; i + 8 < w; i += 8) simd::Store(out + i, simd::Load(in + i));
+  simd::Store(out + w - 8, simd::Load(in + w - 8));
+}
+
+void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t key) {
+  if (w < 8) {
+    for (int i = 0; i < w; ++i) out[i] = in[i] != key ? in[i] : out[i];
+    return;
+  }
+  const simd::U16x8 keys = simd::U16x8{} + key;
+  const auto blend = [&](int i) {
+    const simd::U16x8 src = simd::Load(in + i);
+    const auto opaque = reinterpret_cast<simd::U16x8>(src != keys);
+    return (src & opaque) | (simd::Load(out + i) & ~opaque);
+  };
+  // The last vector is blended before anything is stored, so that it does not
+  // read pixels the vector before it has just written (the processor would
+  // stall on them). Where the two overlap they store the same pixels: keying
+  // the same source over a pixel twice gives the pixel of keying it once.
+  const simd::U16x8 last = blend(w - 8);
+  for (int i = 0; i + 8 < w; i += 8) simd::Store(out + i, blend(i));
+  simd::Store(out + w - 8, last);
+}
+
+}  // namespace
+
+bool CopyDestination(int x, int y, const Picture& pic, Rect src, Rect& dest) {
+  if (!Clip(x, y, pic, src, kScreenRect)) return false;
+  dest = Rect{x, y, x + (src.right - src.left), y + (src.bottom - src.top)};
+  return true;
+}
+
+void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, Rect clip) {
+  if (!Clip(x, y, pic, src, clip)) return;
   const int w = src.right - src.left;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];
     std::uint16_t* out = &dst.pixels[y * kScreenWidth + x];
-    if (!keyed) {
-      std::copy(in, in + w, out);
-      continue;
+    if (keyed) {
+      KeyedRow(out, in, w, pic.key);
+    } else {
+      CopyRow(out, in, w);
     }
-    // Written as a select rather than a branch so the compiler can do
-    // whole vectors of pixels at once.
-    const std::uint16_t key = pic.key;
-    for (int i = 0; i < w; ++i) out[i] = in[i] != key ? in[i] : out[i];
   }
 }
 
-void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength) {
+void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength,
+             Rect clip) {
   if (strength <= 0) return;
-  if (!Clip(x, y, pic, src)) return;
+  if (!Clip(x, y, pic, src, clip)) return;
   const int w = src.right - src.left;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];

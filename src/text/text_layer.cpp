@@ -86,9 +86,10 @@ void ClearTextLayer(Game& g) {
 }
 
 // Draws every slot of the layer over the scene, in queue order, so later
-// text covers earlier text.
+// text covers earlier text. The slots past the count are empty: the tick
+// clears the layer before it queues any.
 void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
-  for (int slot = 1; slot <= kTextCellCount; ++slot) {
+  for (int slot = 1; slot <= g.text.text_cell_count; ++slot) {
     const std::int16_t glyph = g.text.text_cell_glyph[slot];
     if (glyph <= 0) continue;
     const FontInfo info = InfoOf(g.text.text_cell_font[slot]);
@@ -103,9 +104,9 @@ void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
     const int y = g.text.text_cell_y[slot];
     const int alpha = g.text.text_cell_alpha[slot];
     if (info.additive && alpha > 0) {
-      AddRect(frame.screen, x, y, sheet, src, true, alpha >= 255 ? 255 : alpha);
+      FrameAdd(frame, x, y, sheet, src, alpha >= 255 ? 255 : alpha);
     } else {
-      CopyRect(frame.screen, x, y, sheet, src, true);
+      FrameCopy(frame, x, y, sheet, src, true);
     }
   }
 }

@@ -34,9 +34,12 @@ struct WebSession {
   Settings kept_settings;  // as last written to the page's storage
   bool recording_on = false;
   std::vector<InputEvent> recording;  // grows in the pointer handlers, never in a tick
-  int picture_step = 0;  // the next step of painting the pictures (web_pictures.h)
+  int picture_step = 0;               // the next step of painting the pictures (web_pictures.h)
   std::optional<Driver> driver;
   std::uint8_t rgba[kScreenWidth * kScreenHeight * 4] = {};
+  // The picture `rgba` was last converted from; until the first, nothing.
+  std::uint16_t presented[kScreenWidth * kScreenHeight] = {};
+  bool presented_once = false;
   std::string text;  // the last text handed to the page
 };
 

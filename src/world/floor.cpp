@@ -1,7 +1,9 @@
 #include "world/floor.h"
 
 #include <cmath>
+#include <cstring>
 
+#include "core/simd.h"
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "shell/game.h"
@@ -14,6 +16,14 @@ constexpr int kFloorRows = 28;
 constexpr int kTileSize = 20;
 constexpr int kDesigns = 13;
 constexpr int kBrightest = 31;
+
+// The sheet's column for a tile whose lights add up to `sum`.
+std::int32_t Limited(std::int32_t sum) {
+  std::int32_t b = sum - 10;
+  if (b < 1) b = 1;
+  if (b > kBrightest) b = kBrightest;
+  return b;
+}
 }  // namespace
 
 void BuildFloor(Game& g) {
@@ -54,20 +64,132 @@ std::int32_t TileBrightness(const Game& g, std::int16_t tile) {
     const double d = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
     b += static_cast<std::int32_t>(std::lround(g.lights.light_strength[k] * 512.0 / (d + 0.0001)));
   }
-  b -= 10;
-  if (b < 1) b = 1;
-  if (b > kBrightest) b = kBrightest;
-  return b;
+  return Limited(b);
+}
+
+namespace {
+
+// What one light adds to the brightness of the tile: the same numbers as
+// TileBrightness adds, two tiles at a time.
+void AddShare(const Floor& floor, std::int32_t x, std::int32_t y, double strength, bool take_away,
+              std::uint32_t* sum) {
+  const double scaled = strength * 512.0;
+  for (int n = 1; n <= floor.floor_tile_count; n += 2) {
+    const int m = n + 1 <= floor.floor_tile_count ? n + 1 : n;
+    const simd::F64x2 dx = {
+        static_cast<double>(static_cast<std::int16_t>(x - floor.floor_tile_x[n])),
+        static_cast<double>(static_cast<std::int16_t>(x - floor.floor_tile_x[m]))};
+    const simd::F64x2 dy = {
+        static_cast<double>(static_cast<std::int16_t>(y - floor.floor_tile_y[n])),
+        static_cast<double>(static_cast<std::int16_t>(y - floor.floor_tile_y[m]))};
+    const simd::F64x2 d = simd::Sqrt(dx * dx + dy * dy);
+    const simd::I64x2 share = simd::RoundHalfAway((simd::F64x2{} + scaled) / (d + 0.0001));
+    for (int lane = 0; lane < 2 && n + lane <= floor.floor_tile_count; ++lane) {
+      const auto add = static_cast<std::uint32_t>(static_cast<std::int32_t>(share[lane]));
+      sum[n + lane] = take_away ? sum[n + lane] - add : sum[n + lane] + add;
+    }
+  }
+}
+
+bool SameTiles(const Floor& floor, const FloorLighting& lit) {
+  const auto bytes = static_cast<std::size_t>(floor.floor_tile_count + 1) * sizeof(std::int32_t);
+  return lit.valid && lit.tile_count == floor.floor_tile_count &&
+         std::memcmp(lit.tile_x, floor.floor_tile_x, bytes) == 0 &&
+         std::memcmp(lit.tile_y, floor.floor_tile_y, bytes) == 0;
+}
+
+// Brings the remembered sums to this tick's lights. The sums are of whole
+// numbers, so taking away the lights that went and adding the new ones gives
+// what adding up every light anew gives.
+void UpdateLighting(const Game& g, FloorLighting& lit) {
+  const Floor& floor = g.floor;
+  const Lights& lights = g.lights;
+  if (!SameTiles(floor, lit)) {
+    const auto bytes = static_cast<std::size_t>(floor.floor_tile_count + 1) * sizeof(std::int32_t);
+    lit.tile_count = floor.floor_tile_count;
+    std::memcpy(lit.tile_x, floor.floor_tile_x, bytes);
+    std::memcpy(lit.tile_y, floor.floor_tile_y, bytes);
+    std::memset(lit.sum, 0, sizeof lit.sum);
+    lit.light_count = 0;
+    lit.valid = true;
+  }
+  bool stays[kMaxLights + 1] = {};
+  bool comes[kMaxLights + 1] = {};
+  for (int k = 1; k <= lights.light_count; ++k) {
+    comes[k] = true;
+    for (int j = 1; j <= lit.light_count; ++j) {
+      if (!stays[j] && lit.light_x[j] == lights.light_x[k] && lit.light_y[j] == lights.light_y[k] &&
+          lit.light_strength[j] == lights.light_strength[k]) {
+        stays[j] = true;
+        comes[k] = false;
+        break;
+      }
+    }
+  }
+  for (int j = 1; j <= lit.light_count; ++j) {
+    if (!stays[j])
+      AddShare(floor, lit.light_x[j], lit.light_y[j], lit.light_strength[j], true, lit.sum);
+  }
+  for (int k = 1; k <= lights.light_count; ++k) {
+    if (comes[k])
+      AddShare(floor, lights.light_x[k], lights.light_y[k], lights.light_strength[k], false,
+               lit.sum);
+  }
+  lit.light_count = lights.light_count;
+  for (int k = 1; k <= lights.light_count; ++k) {
+    lit.light_x[k] = lights.light_x[k];
+    lit.light_y[k] = lights.light_y[k];
+    lit.light_strength[k] = lights.light_strength[k];
+  }
+}
+
+// The screen's rectangle the tiles cover whole when they lie as BuildFloor
+// lays them, column by column, each tile whole on the sheet; else an empty one.
+Rect FloorArea(const Game& g, const PictureSet& pictures) {
+  const Picture& sheet = pictures.sheets[kPicFloor];
+  const Rect none{0, 0, 0, 0};
+  if (sheet.pixels.empty() || sheet.width < kTileSize * (kBrightest + 1) ||
+      g.floor.floor_tile_count != kFloorColumns * kFloorRows) {
+    return none;
+  }
+  for (int i = 1, n = 1; i <= kFloorColumns; ++i) {
+    for (int j = 1; j <= kFloorRows; ++j, ++n) {
+      const std::int32_t design = g.floor.floor_tile_design[n];
+      if (g.floor.floor_tile_x[n] != kTileSize * i + 10 ||
+          g.floor.floor_tile_y[n] != kTileSize * j + 10 || design < 0 ||
+          kTileSize * (design + 1) > sheet.height) {
+        return none;
+      }
+    }
+  }
+  return Rect{kTileSize + 10, kTileSize + 10, kTileSize * (kFloorColumns + 1) + 10,
+              kTileSize * (kFloorRows + 1) + 10};
+}
+
+}  // namespace
+
+void ClearAroundFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
+  const Rect floor = FloorArea(g, pictures);
+  if (floor.right <= floor.left) {
+    FrameFill(frame, kScreenRect, 0);
+    return;
+  }
+  FrameFill(frame, Rect{0, 0, kScreenWidth, floor.top}, 0);
+  FrameFill(frame, Rect{0, floor.top, floor.left, floor.bottom}, 0);
+  FrameFill(frame, Rect{floor.right, floor.top, kScreenWidth, floor.bottom}, 0);
+  FrameFill(frame, Rect{0, floor.bottom, kScreenWidth, kScreenHeight}, 0);
 }
 
 void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
   const Picture& sheet = pictures.sheets[kPicFloor];
   if (sheet.pixels.empty()) return;
+  FloorLighting& lit = frame.floor_lighting;
+  UpdateLighting(g, lit);
   for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
-    const int left = kTileSize * TileBrightness(g, static_cast<std::int16_t>(n));
+    const int left = kTileSize * Limited(static_cast<std::int32_t>(lit.sum[n]));
     const int top = kTileSize * g.floor.floor_tile_design[n];
-    CopyRect(frame.screen, g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], sheet,
-             Rect{left, top, left + kTileSize, top + kTileSize}, false);
+    FrameCopy(frame, g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], sheet,
+              Rect{left, top, left + kTileSize, top + kTileSize}, false);
   }
 }
 

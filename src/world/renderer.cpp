@@ -1,6 +1,8 @@
 #include "world/renderer.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "shell/assets.h"
@@ -14,13 +16,49 @@ namespace {
 
 // The frame panels are cut from the layout picture where they are shown.
 constexpr Rect kPanelRects[6] = {
-    {0, 0, 0, 0},       {0, 0, 800, 60},      {0, 60, 100, 540},
-    {0, 540, 800, 600}, {590, 60, 800, 540},  {240, 190, 560, 410},
+    {0, 0, 0, 0},       {0, 0, 800, 60},     {0, 60, 100, 540},
+    {0, 540, 800, 600}, {590, 60, 800, 540}, {240, 190, 560, 410},
 };
 
 constexpr int kButtonWidth = 64;
 constexpr int kButtonLookHeight = 48;
 constexpr int kButtonStyleHeight = 3 * kButtonLookHeight;
+
+// The draw list is ordered by the selection sort the game has always drawn
+// with: step j swaps the first smallest depth among positions j..n into
+// position j, and those swaps decide the order among equal depths. A
+// tournament tree over the positions finds that first smallest in log n
+// steps instead of a scan; a position drops out of it once it is sorted.
+constexpr int kMaxLeaves = 1024;
+static_assert(kMaxLeaves > kSlotCount);
+constexpr std::uint32_t kSorted = 0xFFFFFFFFu;
+
+// Smaller depths first, and among equal depths the smaller position.
+std::uint32_t Entry(std::int16_t depth, int position) {
+  return (static_cast<std::uint32_t>(depth + 32768) << 16) | static_cast<std::uint32_t>(position);
+}
+
+class FirstSmallest {
+ public:
+  explicit FirstSmallest(const DrawList& list) {
+    while (leaves_ <= list.count) leaves_ *= 2;
+    for (int i = 0; i < leaves_; ++i) {
+      tree_[leaves_ + i] = i >= 1 && i <= list.count ? Entry(list.key[i], i) : kSorted;
+    }
+    for (int node = leaves_ - 1; node >= 1; --node) Pull(node);
+  }
+  int Position() const { return static_cast<int>(tree_[1] & 0xFFFFu); }
+  void Set(int position, std::uint32_t entry) {
+    int node = leaves_ + position;
+    tree_[node] = entry;
+    for (node /= 2; node >= 1; node /= 2) Pull(node);
+  }
+
+ private:
+  void Pull(int node) { tree_[node] = std::min(tree_[2 * node], tree_[2 * node + 1]); }
+  int leaves_ = 2;
+  std::uint32_t tree_[2 * kMaxLeaves];
+};
 
 }  // namespace
 
@@ -78,19 +116,13 @@ void BuildDrawList(const Game& g, DrawList& list) {
     }
   }
   list.count = n;
-  // Selection sort exactly as the game has always drawn: among equal depths
-  // the first found wins, and the swaps decide the order of the rest.
+  FirstSmallest smallest(list);
   for (int j = 1; j <= n; ++j) {
-    int min_pos = j;
-    std::int16_t min_key = list.key[j];
-    for (int k = j; k <= n; ++k) {
-      if (list.key[k] < min_key) {
-        min_key = list.key[k];
-        min_pos = k;
-      }
-    }
+    const int min_pos = smallest.Position();
     std::swap(list.key[j], list.key[min_pos]);
     std::swap(list.slot[j], list.slot[min_pos]);
+    if (min_pos != j) smallest.Set(min_pos, Entry(list.key[min_pos], min_pos));
+    smallest.Set(j, kSorted);
   }
 }
 
@@ -101,7 +133,8 @@ void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
   const double shake_offset = std::cos(g.shake_phase) * g.shake;
   for (int i = 1; i <= list.count; ++i) {
     const int slot = list.slot[i];
-    const auto sx = static_cast<std::int16_t>(std::lround(shake_offset + (o.x[slot] - o.half_width[slot])));
+    const auto sx =
+        static_cast<std::int16_t>(std::lround(shake_offset + (o.x[slot] - o.half_width[slot])));
     const auto sy = static_cast<std::int16_t>(o.y[slot] - o.half_height[slot]);
     if (sx + o.width[slot] < 0 || sy + o.half_height[slot] < 0 ||
         sx > o.half_width[slot] + g.view_width || sy > o.half_height[slot] + g.view_height) {
@@ -109,8 +142,8 @@ void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
     }
     const Picture* sheet = ObjectSheet(pictures, o.kind[slot], o.image[slot]);
     if (sheet == nullptr) continue;
-    CopyRect(frame.screen, sx, sy, *sheet,
-             Rect{o.src_left[slot], o.src_top[slot], o.src_right[slot], o.src_bottom[slot]}, true);
+    FrameCopy(frame, sx, sy, *sheet,
+              Rect{o.src_left[slot], o.src_top[slot], o.src_right[slot], o.src_bottom[slot]}, true);
   }
   DrawTextLayer(g, pictures, frame);
 }

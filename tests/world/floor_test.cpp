@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <random>
+
+#include "shell/assets.h"
+#include "shell/frame.h"
 #include "support/game_fixture.h"
 
 namespace klumpix {
@@ -55,6 +60,58 @@ TEST(TileBrightness, DarkWithoutLightsFullOnALightAndByDistanceBetween) {
 
   // Tile 6 lies 100 pixels below the light: 3 * 512 / 100 = 15.36 -> 15, less 10.
   EXPECT_EQ(TileBrightness(*g, 6), 5);
+}
+
+// The frame keeps each tile's brightness from its last floor and computes
+// only the lights that came or went; every picture must still show the
+// column TileBrightness names, tick after tick.
+TEST(DrawFloor, CarriedOverBrightnessMatchesTheLightsOfEachTick) {
+  auto g = testing::NewGame();
+  g->rng.Seed(3, 0);
+  BuildFloor(*g);
+  // A sheet whose every pixel names its tile column and design row.
+  auto pictures = std::make_unique<PictureSet>();
+  Picture& sheet = pictures->sheets[kPicFloor];
+  sheet.width = 640;
+  sheet.height = 280;
+  for (int y = 0; y < sheet.height; ++y) {
+    for (int x = 0; x < sheet.width; ++x) {
+      sheet.pixels.push_back(static_cast<std::uint16_t>(x / 20 + 32 * (y / 20)));
+    }
+  }
+  auto frame = std::make_unique<Frame>();
+  std::mt19937 dice(8);
+  const double kinds[] = {0.3, 0.5, 0.7, 1.0, 2.0, 3.0};
+  for (int tick = 0; tick < 120; ++tick) {
+    if (tick == 60) BuildFloor(*g);  // another design, the same places
+    // Most lights stay, some go, some come; at times the same light twice.
+    Lights kept = g->lights;
+    g->lights.light_count = 0;
+    for (int k = 1; k <= kept.light_count; ++k) {
+      if (dice() % 5 == 0) continue;
+      AddLight(*g, static_cast<std::int16_t>(kept.light_x[k]),
+               static_cast<std::int16_t>(kept.light_y[k]), 1.0);
+      g->lights.light_strength[g->lights.light_count] = kept.light_strength[k];
+    }
+    for (int n = static_cast<int>(dice() % 4); n > 0; --n) {
+      g->settings.light_level = 15000 + static_cast<std::int32_t>(dice() % 35001);
+      const bool on_a_tile = dice() % 3 == 0;
+      const auto x =
+          static_cast<std::int16_t>(on_a_tile ? 30 + 20 * (dice() % 30) : dice() % 900 - 50);
+      const auto y =
+          static_cast<std::int16_t>(on_a_tile ? 30 + 20 * (dice() % 28) : dice() % 700 - 50);
+      AddLight(*g, x, y, kinds[dice() % 6]);
+      if (dice() % 8 == 0) AddLight(*g, x, y, kinds[dice() % 6]);
+    }
+    DrawFloor(*g, *pictures, *frame);
+    for (int n = 1; n <= g->floor.floor_tile_count; ++n) {
+      const std::uint16_t drawn =
+          frame->screen.pixels[g->floor.floor_tile_y[n] * kScreenWidth + g->floor.floor_tile_x[n]];
+      ASSERT_EQ(drawn % 32, TileBrightness(*g, static_cast<std::int16_t>(n)))
+          << "tick " << tick << ", tile " << n;
+      ASSERT_EQ(drawn / 32, g->floor.floor_tile_design[n]) << "tick " << tick << ", tile " << n;
+    }
+  }
 }
 
 }  // namespace

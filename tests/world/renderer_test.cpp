@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "shell/assets.h"
@@ -60,12 +61,54 @@ TEST(DepthSort, AscendingAndEqualKeysInTheOrderTheSelectionSortLeaves) {
   for (int i = 0; i < 5; ++i) EXPECT_EQ(list.slot[i + 1], expected_slots[i]) << i;
 }
 
+// The quadratic selection sort the drawing order has always come from.
+void SelectionSort(DrawList& list) {
+  for (int j = 1; j <= list.count; ++j) {
+    int min_pos = j;
+    for (int k = j; k <= list.count; ++k) {
+      if (list.key[k] < list.key[min_pos]) min_pos = k;
+    }
+    std::swap(list.key[j], list.key[min_pos]);
+    std::swap(list.slot[j], list.slot[min_pos]);
+  }
+}
+
+TEST(DepthSort, SameOrderAsTheSelectionSortOnRandomTables) {
+  auto g = testing::NewGame();
+  std::mt19937 dice(11);
+  for (int round = 0; round < 300; ++round) {
+    // Few depths make many ties; some tables are sparse, some full, some
+    // reach the ends of the depth range.
+    const int depths = 1 + round % 40;
+    const unsigned dead_in = 1 + round % 7;
+    DrawList want{};
+    for (int s = 1; s <= kSlotCount; ++s) {
+      g->obj.alive[s] = dice() % dead_in != 0;
+      auto depth = static_cast<std::int16_t>(static_cast<int>(dice() % depths) - depths / 2);
+      if (round % 10 == 9 && dice() % 50 == 0) depth = dice() % 2 ? -32768 : 32767;
+      g->obj.depth[s] = depth;
+      g->obj.x[s] = 400;
+      if (!g->obj.alive[s]) continue;
+      ++want.count;
+      want.slot[want.count] = static_cast<std::int16_t>(s);
+      want.key[want.count] = depth;
+    }
+    SelectionSort(want);
+    DrawList got;
+    BuildDrawList(*g, got);
+    ASSERT_EQ(got.count, want.count);
+    for (int i = 1; i <= want.count; ++i) {
+      ASSERT_EQ(got.slot[i], want.slot[i]) << "round " << round << ", place " << i;
+    }
+  }
+}
+
 TEST(DepthSort, SkipsDeadAndHorizontallyOffscreenObjects) {
   auto g = testing::NewGame();
   Place(*g, 1, 4, 1, 200, 200, 90);
-  Place(*g, 2, 4, 1, -15, 200, 90);  // x + half_width = -1
-  Place(*g, 3, 4, 1, 814, 200, 90);  // x - half_width = 800: still listed
-  Place(*g, 4, 4, 1, 200, -500, 90); // vertical tests come later
+  Place(*g, 2, 4, 1, -15, 200, 90);   // x + half_width = -1
+  Place(*g, 3, 4, 1, 814, 200, 90);   // x - half_width = 800: still listed
+  Place(*g, 4, 4, 1, 200, -500, 90);  // vertical tests come later
   g->obj.alive[1] = 0;
   DrawList list;
   BuildDrawList(*g, list);
@@ -133,15 +176,15 @@ TEST_F(DrawSceneTest, AnObjectCentredAboveTheTopIsNotDrawnAtAll) {
   Place(*g_, 1, 4, 3, 100, -1, 85);  // sy = -13, sy + half_height = -1
   DrawScene(*g_, *pictures_, *frame_);
   EXPECT_EQ(Count(0x07E0), 0);
-  Place(*g_, 1, 4, 3, 100, 0, 85);   // centre on the edge: lower half drawn
+  Place(*g_, 1, 4, 3, 100, 0, 85);  // centre on the edge: lower half drawn
   DrawScene(*g_, *pictures_, *frame_);
   EXPECT_EQ(Count(0x07E0), 27 * 13);
 }
 
 TEST_F(DrawSceneTest, PartlyOffscreenObjectsAreClippedAtTheOtherEdges) {
-  Place(*g_, 1, 4, 3, 5, 300, 85);     // 8 columns cut at the left
-  Place(*g_, 2, 4, 3, 795, 100, 85);   // cut at the right
-  Place(*g_, 3, 4, 3, 400, 595, 85);   // cut at the bottom
+  Place(*g_, 1, 4, 3, 5, 300, 85);    // 8 columns cut at the left
+  Place(*g_, 2, 4, 3, 795, 100, 85);  // cut at the right
+  Place(*g_, 3, 4, 3, 400, 595, 85);  // cut at the bottom
   DrawScene(*g_, *pictures_, *frame_);
   EXPECT_EQ(Count(0x07E0), 19 * 25 + 18 * 25 + 27 * 17);
 }
