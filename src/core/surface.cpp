@@ -8,23 +8,23 @@ namespace klumpix {
 
 namespace {
 
-// Clips a copy of `src` placed at (x, y) against `bounds` (on the screen) and
-// the picture. Returns false when nothing remains.
-bool Clip(int& x, int& y, const Picture& pic, Rect& src, Rect bounds) {
+// Clips a copy of `src` placed at (x, y) against the screen and the picture.
+// Returns false when nothing remains.
+bool Clip(int& x, int& y, const Picture& pic, Rect& src) {
   src.left = std::max(src.left, 0);
   src.top = std::max(src.top, 0);
   src.right = std::min(src.right, pic.width);
   src.bottom = std::min(src.bottom, pic.height);
-  if (x < bounds.left) {
-    src.left += bounds.left - x;
-    x = bounds.left;
+  if (x < 0) {
+    src.left -= x;
+    x = 0;
   }
-  if (y < bounds.top) {
-    src.top += bounds.top - y;
-    y = bounds.top;
+  if (y < 0) {
+    src.top -= y;
+    y = 0;
   }
-  if (x + (src.right - src.left) > bounds.right) src.right = src.left + (bounds.right - x);
-  if (y + (src.bottom - src.top) > bounds.bottom) src.bottom = src.top + (bounds.bottom - y);
+  if (x + (src.right - src.left) > kScreenWidth) src.right = src.left + (kScreenWidth - x);
+  if (y + (src.bottom - src.top) > kScreenHeight) src.bottom = src.top + (kScreenHeight - y);
   return src.right > src.left && src.bottom > src.top;
 }
 
@@ -91,14 +91,8 @@ void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t 
 
 }  // namespace
 
-bool CopyDestination(int x, int y, const Picture& pic, Rect src, Rect& dest) {
-  if (!Clip(x, y, pic, src, kScreenRect)) return false;
-  dest = Rect{x, y, x + (src.right - src.left), y + (src.bottom - src.top)};
-  return true;
-}
-
-void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, Rect clip) {
-  if (!Clip(x, y, pic, src, clip)) return;
+void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {
+  if (!Clip(x, y, pic, src)) return;
   const int w = src.right - src.left;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];
@@ -111,10 +105,9 @@ void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool key
   }
 }
 
-void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength,
-             Rect clip) {
+void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength) {
   if (strength <= 0) return;
-  if (!Clip(x, y, pic, src, clip)) return;
+  if (!Clip(x, y, pic, src)) return;
   const int w = src.right - src.left;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];

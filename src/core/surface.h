@@ -52,19 +52,12 @@ void FillSurface(Surface& dst, std::uint16_t colour);
 // Fills `area` (left/top inclusive, right/bottom exclusive), which lies on the screen.
 void FillRect(Surface& dst, Rect area, std::uint16_t colour);
 
-constexpr Rect kScreenRect{0, 0, kScreenWidth, kScreenHeight};
-
-// Copies `src` of `pic` with its top-left corner at (x, y), clipped to `clip`
-// (on the screen); with `keyed`, pixels equal to the picture's key are skipped.
-void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed,
-              Rect clip = kScreenRect);
+// Copies `src` of `pic` with its top-left corner at (x, y), clipped to the
+// screen; with `keyed`, pixels equal to the picture's key are skipped.
+void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);
 
 // Adds `src` of `pic` onto the screen at (x, y), channel by channel,
 // saturating. Strength below 255 first scales the source by strength/255.
-void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength,
-             Rect clip = kScreenRect);
-
-// The screen's rectangle a copy of `src` at (x, y) draws on; false when none.
-bool CopyDestination(int x, int y, const Picture& pic, Rect src, Rect& dest);
+void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength);
 
 }  // namespace klumpix

@@ -104,9 +104,9 @@ void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
     const int y = g.text.text_cell_y[slot];
     const int alpha = g.text.text_cell_alpha[slot];
     if (info.additive && alpha > 0) {
-      FrameAdd(frame, x, y, sheet, src, alpha >= 255 ? 255 : alpha);
+      AddRect(frame.screen, x, y, sheet, src, true, alpha >= 255 ? 255 : alpha);
     } else {
-      FrameCopy(frame, x, y, sheet, src, true);
+      CopyRect(frame.screen, x, y, sheet, src, true);
     }
   }
 }

@@ -101,15 +101,12 @@ void DXTimer1Timer(Game& g, WinnersStorage& winners) {
 
 void DrawTick(const Game& g, const PictureSet& pictures, Frame& frame) {
   if (g.tick_count <= kStartUpTick) {
-    FrameFill(frame, kScreenRect, 0);
+    FillSurface(frame.screen, 0);
     return;
   }
-  // Listed first, then drawn only where it differs from the last picture.
-  StartListing(frame);
   ClearAroundFloor(g, pictures, frame);
   DrawFloor(g, pictures, frame);
   DrawScene(g, pictures, frame);
-  DrawListedPicture(frame);
 }
 
 void PlayTickSounds(const Game& g, SoundSink& sink) {
