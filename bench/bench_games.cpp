@@ -103,7 +103,8 @@ void BusyStep(Game& g) {
         const int s = (start + i) % kSlotCount + 1;
         if (!IsPlayfieldCell(g, s) || g.obj.variant[s] < 7 || g.obj.cell_stone[s] != 0) continue;
         int below = g.obj.neighbor[s][kBelow];
-        while (below > 0 && g.obj.cell_stone[below] == 0 && g.obj.neighbor[below][kBelow] > 0) below = g.obj.neighbor[below][kBelow];
+        while (below > 0 && g.obj.cell_stone[below] == 0 && g.obj.neighbor[below][kBelow] > 0)
+          below = g.obj.neighbor[below][kBelow];
         const int top_stone = below > 0 ? g.obj.cell_stone[below] : 0;
         if (top_stone > 0 && g.obj.variant[top_stone] == colour) target = s;
         if (fallback == 0) fallback = s;

@@ -37,8 +37,8 @@ void BM_TickStartupBoard(benchmark::State& state) {
   auto g = StartedGame(3);
   WinnersInMemory winners;
   for (auto _ : state) TickAndDraw(*g, winners);
-  state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+  state.counters["ticks_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TickStartupBoard);
 
@@ -47,8 +47,8 @@ void BM_TickHelpScreen(benchmark::State& state) {
   g->screen_mode = kModeHelp;
   WinnersInMemory winners;
   for (auto _ : state) TickAndDraw(*g, winners);
-  state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+  state.counters["ticks_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_TickHelpScreen);
 
@@ -63,7 +63,8 @@ void BM_TickBusyGame(benchmark::State& state) {
     bench::BusyTick(*g);
     explosion_ticks += g->explosion_count > before;
     for (int s = 1; s <= kSlotCount; ++s) {
-      stones += g->obj.alive[s] > 0 && g->obj.kind[s] == kKindPiece && g->obj.image[s] == kImageStone;
+      stones +=
+          g->obj.alive[s] > 0 && g->obj.kind[s] == kKindPiece && g->obj.image[s] == kImageStone;
     }
   }
   const double n = static_cast<double>(state.iterations());
@@ -77,15 +78,17 @@ BENCHMARK(BM_TickBusyGame);
 void BM_StepBusyGame(benchmark::State& state) {
   auto g = bench::BusyGame(4, 300);
   for (auto _ : state) bench::BusyStep(*g);
-  state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+  state.counters["ticks_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_StepBusyGame);
 
 void BM_FloorPassFiftyLights(benchmark::State& state) {
   auto g = StartedGame(3);
   g->lights.light_count = 0;
-  for (int i = 0; i < kMaxLights; ++i) AddLight(*g, static_cast<std::int16_t>(30 + 11 * i), static_cast<std::int16_t>(40 + 10 * i), 0.5);
+  for (int i = 0; i < kMaxLights; ++i)
+    AddLight(*g, static_cast<std::int16_t>(30 + 11 * i), static_cast<std::int16_t>(40 + 10 * i),
+             0.5);
   for (auto _ : state) DrawFloor(*g, Pictures(), BenchFrame());
 }
 BENCHMARK(BM_FloorPassFiftyLights);
@@ -111,7 +114,8 @@ void BM_DrawTextLayer10000Cells(benchmark::State& state) {
   const std::int16_t fonts[] = {1, 6, 7, 2, 4, 3};
   for (int i = 0; g->text.text_cell_count < kTextCellCount; ++i) {
     const std::int16_t font = fonts[i % 6];
-    WriteText(*g, static_cast<std::int16_t>(10 + (i % 7) * 3), static_cast<std::int16_t>((i * 7) % 560), font,
+    WriteText(*g, static_cast<std::int16_t>(10 + (i % 7) * 3),
+              static_cast<std::int16_t>((i * 7) % 560), font,
               static_cast<std::int16_t>(font == 2 && i % 2 ? 128 : 0), line);
   }
   for (auto _ : state) DrawTextLayer(*g, Pictures(), BenchFrame());

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (picture.width <= 0 || picture.height <= 0) std::abort();
-  const auto pixels = static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
+  const auto pixels =
+      static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
   if (picture.pixels.size() != pixels) std::abort();
   // Touch the corners so a short pixel buffer shows up under the sanitizer.
   volatile std::uint16_t sink = picture.At(0, 0);

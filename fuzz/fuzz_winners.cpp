@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "screens/menu_bar.h"
-#include "text/text_layer.h"
 #include "screens/winners.h"
 #include "shell/game.h"
+#include "text/text_layer.h"
 
 namespace {
 

@@ -9,8 +9,7 @@ Driver::Driver(Game& g, Frame& frame, const PictureSet& pictures, WinnersStorage
                RunPlatform& platform)
     : g_(g), frame_(frame), pictures_(pictures), winners_(winners), platform_(platform) {}
 
-void Driver::FeedScript(const std::vector<InputEvent>& events,
-                        std::vector<InputEvent>* recording) {
+void Driver::FeedScript(const std::vector<InputEvent>& events, std::vector<InputEvent>* recording) {
   feed_.emplace(events);
   recording_ = recording;
 }

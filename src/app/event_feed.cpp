@@ -7,10 +7,18 @@ namespace klumpix {
 
 void DeliverInputEvent(Game& g, const InputEvent& event) {
   switch (event.kind) {
-    case InputKind::kMove: DXDraw1MouseMove(g, event.x, event.y); break;
-    case InputKind::kDown: DXDraw1MouseDown(g, event.button, event.ctrl); break;
-    case InputKind::kUp: DXDraw1MouseUp(g, event.button); break;
-    case InputKind::kClick: DXDraw1Click(g); break;
+    case InputKind::kMove:
+      DXDraw1MouseMove(g, event.x, event.y);
+      break;
+    case InputKind::kDown:
+      DXDraw1MouseDown(g, event.button, event.ctrl);
+      break;
+    case InputKind::kUp:
+      DXDraw1MouseUp(g, event.button);
+      break;
+    case InputKind::kClick:
+      DXDraw1Click(g);
+      break;
   }
 }
 

@@ -232,10 +232,11 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
             "name of at most eight bytes (\\xHH for a byte that is not a letter, digit, - or .)";
       } else {
         bool twice = false;
-        for (const WinnerEntry& e : script.winners) twice = twice || (e.type == entry.type && e.place == entry.place);
+        for (const WinnerEntry& e : script.winners)
+          twice = twice || (e.type == entry.type && e.place == entry.place);
         if (twice) {
-          message = "a second winner line for game type " + std::to_string(entry.type) +
-                    " place " + std::to_string(entry.place);
+          message = "a second winner line for game type " + std::to_string(entry.type) + " place " +
+                    std::to_string(entry.place);
         } else {
           script.winners.push_back(entry);
           script.has_winners = true;

@@ -32,7 +32,7 @@ struct InputScript {
   StartValues start = kDefaultStartValues;  // the `start` line's settings
   bool has_winners = false;
   std::vector<WinnerEntry> winners;  // the `winner` lines: the table the game started with
-  std::vector<InputEvent> events;           // in file order; stamps never decrease
+  std::vector<InputEvent> events;    // in file order; stamps never decrease
 };
 
 // Parses script text; a UTF-8 byte-order mark before it is skipped. On a bad

@@ -34,7 +34,9 @@ const char* UsageText() {
          "neither read nor write it.\n";
 }
 
-const char* VersionText() { return "klumpix " KLUMPIX_VERSION "\n"; }
+const char* VersionText() {
+  return "klumpix " KLUMPIX_VERSION "\n";
+}
 
 bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& value) {
   if (text.empty() || text.size() > 20) return false;
@@ -171,7 +173,8 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
     const OptionSpec* spec = FindOption(arg);
     const Value kind = spec == nullptr ? kAbsent : page ? spec->page : spec->command_line;
     if (kind == kAbsent) {
-      error = page ? "unknown page option '" + arg + "'" : "unknown option '" + arg + "' (try --help)";
+      error =
+          page ? "unknown page option '" + arg + "'" : "unknown option '" + arg + "' (try --help)";
       return false;
     }
     if (!page && spec->needs_headless) headless_only = spec->name;

@@ -9,16 +9,16 @@
 namespace klumpix {
 
 struct Options {
-  bool window = false;     // a resizable window instead of full screen
-  bool headless = false;   // no window, no audio: run ticks as fast as possible
-  bool check = false;      // headless: check the play state after every tick
+  bool window = false;    // a resizable window instead of full screen
+  bool headless = false;  // no window, no audio: run ticks as fast as possible
+  bool check = false;     // headless: check the play state after every tick
   bool help = false;
   bool version = false;
   bool has_seed = false;
   std::uint64_t seed = 0;
   bool has_ticks = false;
   std::int32_t ticks = 0;
-  bool record = false;      // record the input (to record_path on the desktop)
+  bool record = false;        // record the input (to record_path on the desktop)
   bool has_language = false;  // --language: over the locale, settings and script
   Language language = Language::kGerman;
   std::string record_path;

@@ -6,7 +6,8 @@
 
 namespace klumpix {
 
-PointerCalls PointerTranslator::Press(std::int32_t tick, MouseButton button, int clicks, bool ctrl) {
+PointerCalls PointerTranslator::Press(std::int32_t tick, MouseButton button, int clicks,
+                                      bool ctrl) {
   if (button == MouseButton::kLeft) {
     // Presses alternate between single and double: the third press of a
     // quick run starts a new click, as the second one ends a double click.

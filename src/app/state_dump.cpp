@@ -79,10 +79,17 @@ void WriteObjects(DumpWriter& w, const Game& g) {
       const char* name;
       long long value;
     } fields[] = {
-        {"slot", s},           {"kind", o.kind[s]},         {"image", o.image[s]},
-        {"variant", o.variant[s]}, {"frame", o.frame[s]},   {"x", o.x[s]},
-        {"y", o.y[s]},         {"depth", o.depth[s]},       {"tag", o.tag[s]},
-        {"cell_stone", o.cell_stone[s]}, {"rest_colour", o.rest_colour[s]},
+        {"slot", s},
+        {"kind", o.kind[s]},
+        {"image", o.image[s]},
+        {"variant", o.variant[s]},
+        {"frame", o.frame[s]},
+        {"x", o.x[s]},
+        {"y", o.y[s]},
+        {"depth", o.depth[s]},
+        {"tag", o.tag[s]},
+        {"cell_stone", o.cell_stone[s]},
+        {"rest_colour", o.rest_colour[s]},
         {"match_mark", o.match_mark[s]},
     };
     for (const auto& f : fields) {
@@ -173,8 +180,8 @@ void WriteLastTick(DumpWriter& w, const Game& g) {
   for (int i = 0; i < g.text.text_call_count && i < kMaxTextCalls; ++i) {
     const TextCall& t = g.text.text_calls[i];
     out += i > 0 ? ",\n    [" : "\n    [";
-    out += std::to_string(t.x) + ", " + std::to_string(t.y) + ", " + std::to_string(t.font) +
-           ", " + std::to_string(t.alpha) + ", ";
+    out += std::to_string(t.x) + ", " + std::to_string(t.y) + ", " + std::to_string(t.font) + ", " +
+           std::to_string(t.alpha) + ", ";
     AppendJsonText(out, t.text.c_str());
     out += ']';
   }
@@ -187,7 +194,8 @@ void WriteLastTick(DumpWriter& w, const Game& g) {
     if (i > 0) out += ", ";
     out += "{\"name\": ";
     AppendJsonText(out, SoundName(static_cast<SoundId>(s.sound)));
-    out += ", \"pan\": " + std::to_string(s.pan) + ", \"volume\": " + std::to_string(s.volume) + "}";
+    out +=
+        ", \"pan\": " + std::to_string(s.pan) + ", \"volume\": " + std::to_string(s.volume) + "}";
   }
   out += ']';
 }

@@ -7,8 +7,12 @@ namespace klumpix {
 struct Game;
 
 // The stone store: row r (1..14) is a column of three places, place 1 on top.
-constexpr std::int16_t StoreRowX(int row) { return static_cast<std::int16_t>(30 * row + 120); }
-constexpr std::int16_t StorePlaceY(int place) { return static_cast<std::int16_t>(26 * place + 80); }
+constexpr std::int16_t StoreRowX(int row) {
+  return static_cast<std::int16_t>(30 * row + 120);
+}
+constexpr std::int16_t StorePlaceY(int place) {
+  return static_cast<std::int16_t>(26 * place + 80);
+}
 
 void BuildBoard(Game& g);
 void CreateFixedObjects(Game& g);

@@ -22,13 +22,16 @@ struct FixedObject {
 
 // Slots 1..4: top bar, bottom bar, left panel, right panel.
 constexpr FixedObject kFramePanels[] = {
-    {400, 30, 1}, {400, 570, 3}, {50, 300, 2}, {695, 300, 4},
+    {400, 30, 1},
+    {400, 570, 3},
+    {50, 300, 2},
+    {695, 300, 4},
 };
 
 // Slots 5..14: EXIT, ENDE, SPIEL, HILFE, INFO, SOUND, LICHT, START, NEU, ENTER.
 constexpr FixedObject kButtons[] = {
-    {54, 52, 1},   {54, 546, 2},  {153, 27, 5}, {253, 27, 5}, {350, 27, 5},
-    {450, 27, 6},  {552, 27, 6},  {51, 200, 1}, {51, 299, 3}, {52, 398, 2},
+    {54, 52, 1},  {54, 546, 2}, {153, 27, 5}, {253, 27, 5}, {350, 27, 5},
+    {450, 27, 6}, {552, 27, 6}, {51, 200, 1}, {51, 299, 3}, {52, 398, 2},
 };
 
 // A field and its shadow in the next two slots above slot_top.

@@ -1,9 +1,10 @@
 // Linking playfield cells into the hex lattice and marking the drop fields.
+#include "board/neighbors.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
-#include "board/neighbors.h"
 #include "shell/game.h"
 #include "world/objects.h"
 

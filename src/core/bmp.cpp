@@ -47,7 +47,8 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, Picture& out, std::st
     error = "bad BMP size";
     return false;
   }
-  if ((bits != 24 && bits != 32 && bits != 8) || (compression != 0 && !(compression == 3 && bits == 32))) {
+  if ((bits != 24 && bits != 32 && bits != 8) ||
+      (compression != 0 && !(compression == 3 && bits == 32))) {
     error = "unsupported BMP format (only uncompressed 8, 24 and 32 bit)";
     return false;
   }

@@ -37,8 +37,8 @@ struct FixedText {
     char digits[24];
     int count = 0;
     bool negative = n < 0;
-    unsigned long long v = negative ? 0ULL - static_cast<unsigned long long>(n)
-                                    : static_cast<unsigned long long>(n);
+    unsigned long long v =
+        negative ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
     do {
       digits[count++] = static_cast<char>('0' + v % 10);
       v /= 10;

@@ -24,7 +24,9 @@ const EmbeddedSound* FindEmbedded(const char* name) {
 
 }  // namespace
 
-MixerSoundSink::~MixerSoundSink() { Close(); }
+MixerSoundSink::~MixerSoundSink() {
+  Close();
+}
 
 void MixerSoundSink::Close() {
   if (!open_) return;
@@ -48,7 +50,8 @@ void MixerSoundSink::Open() {
     const char* name = SoundName(static_cast<SoundId>(id));
     const EmbeddedSound* sound = FindEmbedded(name);
     if (sound != nullptr) {
-      chunks_[id] = Mix_LoadWAV_RW(SDL_RWFromConstMem(sound->data, static_cast<int>(sound->size)), 1);
+      chunks_[id] =
+          Mix_LoadWAV_RW(SDL_RWFromConstMem(sound->data, static_cast<int>(sound->size)), 1);
     }
     if (chunks_[id] == nullptr) {
       std::fprintf(stderr, "klumpix: no sound: cannot load %s\n", name);
@@ -58,7 +61,9 @@ void MixerSoundSink::Open() {
   }
 }
 
-void MixerSoundSink::SetPan(SoundId id, std::int32_t pan) { pan_[id] = pan; }
+void MixerSoundSink::SetPan(SoundId id, std::int32_t pan) {
+  pan_[id] = pan;
+}
 
 void MixerSoundSink::SetVolume(SoundId id, std::int32_t volume) {
   volume_[id] = volume;

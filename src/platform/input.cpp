@@ -11,10 +11,14 @@ namespace klumpix {
 namespace {
 
 bool ToGameButton(Uint8 sdl_button, MouseButton& button) {
-  if (sdl_button == SDL_BUTTON_LEFT) button = MouseButton::kLeft;
-  else if (sdl_button == SDL_BUTTON_RIGHT) button = MouseButton::kRight;
-  else if (sdl_button == SDL_BUTTON_MIDDLE) button = MouseButton::kMiddle;
-  else return false;
+  if (sdl_button == SDL_BUTTON_LEFT)
+    button = MouseButton::kLeft;
+  else if (sdl_button == SDL_BUTTON_RIGHT)
+    button = MouseButton::kRight;
+  else if (sdl_button == SDL_BUTTON_MIDDLE)
+    button = MouseButton::kMiddle;
+  else
+    return false;
   return true;
 }
 
@@ -24,7 +28,9 @@ bool OverPicture(int x, int y) {
 
 }  // namespace
 
-void Input::SyncModifiers() { ctrl_ = (SDL_GetModState() & KMOD_CTRL) != 0; }
+void Input::SyncModifiers() {
+  ctrl_ = (SDL_GetModState() & KMOD_CTRL) != 0;
+}
 
 void Input::Handle(const SDL_Event& event, Game& g) {
   MouseButton button;

@@ -14,9 +14,9 @@
 #include "app/driver.h"
 #include "app/input_script.h"
 #include "app/options.h"
-#include "app/settings.h"
 #include "app/recording_stream.h"
 #include "app/run_winners.h"
+#include "app/settings.h"
 #include "app/start_up.h"
 #include "platform/audio.h"
 #include "platform/input.h"
@@ -38,7 +38,9 @@ constexpr Uint64 kFlushMs = 1000;  // the recording is at most this far behind
 // SIGHUP (the terminal went away) ends the game as SIGTERM does; SDL turns
 // only SIGINT and SIGTERM into its quit event.
 volatile std::sig_atomic_t hang_up = 0;
-void OnHangUp(int) { hang_up = 1; }
+void OnHangUp(int) {
+  hang_up = 1;
+}
 
 // The recording and its events, for the last flush when the program is ended
 // from outside the loop (the X connection lost: Xlib exits at once).
@@ -83,9 +85,10 @@ void ShowFilePlaces(Game& g, const std::string& winners_path, const std::string&
   constexpr std::size_t kWidth = 34;  // with the leading " ," as wide as the longest line
   std::error_code ec;
   const std::filesystem::path winners = std::filesystem::absolute(winners_path, ec);
-  g.files.info_winners_place.Assign(InfoPlace(ec ? winners_path : winners.string(), kWidth).c_str());
-  g.files.info_settings_place.Assign(settings_path.empty() ? "KEINE"
-                                                     : InfoPlace(settings_path, kWidth).c_str());
+  g.files.info_winners_place.Assign(
+      InfoPlace(ec ? winners_path : winners.string(), kWidth).c_str());
+  g.files.info_settings_place.Assign(
+      settings_path.empty() ? "KEINE" : InfoPlace(settings_path, kWidth).c_str());
 }
 
 // Owns SDL from start to end of the run, so every exit path shuts it down.

@@ -14,8 +14,8 @@ struct ReferenceBlitter::Impl {
     auto it = surfaces.find({pic, keyed});
     if (it != surfaces.end()) return it->second;
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<std::uint16_t*>(pic->pixels.data()), pic->width, pic->height, 16,
-        pic->width * 2, SDL_PIXELFORMAT_RGB565);
+        const_cast<std::uint16_t*>(pic->pixels.data()), pic->width, pic->height, 16, pic->width * 2,
+        SDL_PIXELFORMAT_RGB565);
     SDL_SetColorKey(s, keyed ? SDL_TRUE : SDL_FALSE, pic->key);
     surfaces.emplace(std::make_pair(pic, keyed), s);
     return s;

@@ -1,7 +1,7 @@
 // The drop fields: lit under the pointer, and where the carried stones are
 // set down into the playfield.
-#include "play/play_steps.h"
 #include "board/neighbors.h"
+#include "play/play_steps.h"
 #include "play/targets.h"
 #include "shell/game.h"
 #include "world/floor.h"
@@ -12,7 +12,9 @@ namespace klumpix {
 namespace {
 
 // A missing cell counts as taken: nothing can be set into it.
-bool CellTaken(const Game& g, std::int32_t cell) { return cell == 0 || g.obj.cell_stone[cell] != 0; }
+bool CellTaken(const Game& g, std::int32_t cell) {
+  return cell == 0 || g.obj.cell_stone[cell] != 0;
+}
 
 // Sets the carried stack into drop field `drop` and the cells below it, as
 // far as they are free; stones that find no cell are thrown away.

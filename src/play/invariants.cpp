@@ -21,7 +21,9 @@ bool IsValidCell(const Game& g, std::int32_t slot) {
   return slot >= 1 && slot <= kSlotCount && IsPlayfieldCell(g, slot);
 }
 
-std::string At(const char* what, int a) { return std::string(what) + " " + std::to_string(a); }
+std::string At(const char* what, int a) {
+  return std::string(what) + " " + std::to_string(a);
+}
 
 // Counts where each stone is referenced from; reports a reference to
 // something that is not a live stone.

@@ -3,9 +3,9 @@
 
 #include "board/neighbors.h"
 #include "shell/game.h"
-#include "world/objects.h"
 #include "shell/sound.h"
 #include "world/floor.h"
+#include "world/objects.h"
 
 namespace klumpix {
 

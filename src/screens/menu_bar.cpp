@@ -76,8 +76,8 @@ void WriteLabel(Game& g, const ButtonLabel& label) {
   if (label.slot != kSlotSound && label.slot != kSlotLicht) return;
   ShortText value;
   value.AppendNumber(label.slot == kSlotSound ? g.settings.sound_volume : g.settings.light_level);
-  WriteText(g, static_cast<std::int16_t>(x - 28), static_cast<std::int16_t>(y + 1),
-            kFontGreen, 0, value.c_str());
+  WriteText(g, static_cast<std::int16_t>(x - 28), static_cast<std::int16_t>(y + 1), kFontGreen, 0,
+            value.c_str());
 }
 
 // The type menu: the selected type in the plain font, the others dark; while

@@ -25,7 +25,9 @@ constexpr SoundId kVolumeOrder[] = {kSoundMaser3,  kSoundExplosion1, kSoundPloin
 constexpr SoundId kStartOrder[] = {kSoundMaser3,    kSoundExplosion1, kSoundTusch,
                                    kSoundErschein1, kSoundBallweg,    kSoundPloing2};
 
-std::int32_t ClampVolume(std::int32_t v) { return std::clamp(v, -10000, 0); }
+std::int32_t ClampVolume(std::int32_t v) {
+  return std::clamp(v, -10000, 0);
+}
 
 // sound_volume / 10, rounded: 0..5000 added to each sound's base.
 std::int32_t VolumeOffset(const Game& g) {

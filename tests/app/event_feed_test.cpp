@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "shell/game.h"
-#include "shell/winners_storage.h"
 #include "shell/sound.h"
+#include "shell/winners_storage.h"
 #include "tick/tick.h"
 
 namespace klumpix {

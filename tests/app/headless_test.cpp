@@ -89,8 +89,10 @@ TEST_F(HeadlessRun, RecordingAReplayWritesTheSameScript) {
 
   // A recording that cannot be made stops the run before its first tick.
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(Run({"--input", "play.txt", "--record", "no/such/folder/r.txt", "--state", "s.json"}), 2);
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find("no/such/folder/r.txt"), std::string::npos);
+  EXPECT_EQ(Run({"--input", "play.txt", "--record", "no/such/folder/r.txt", "--state", "s.json"}),
+            2);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("no/such/folder/r.txt"),
+            std::string::npos);
   EXPECT_FALSE(std::filesystem::exists("s.json"));
 }
 

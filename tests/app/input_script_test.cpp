@@ -84,8 +84,8 @@ TEST(InputScript, BadLinesAreReportedWithFileAndLineNumber) {
       {"move 1 2\n", "s.txt:1: "},
       {"-1 click\n", "s.txt:1: "},
       {"1\n", "s.txt:1: "},
-      {"5 click\n4 click\n", "s.txt:2: "},          // stamps never decrease
-      {"5 click\nseed 3\n", "s.txt:2: "},           // seed after an event
+      {"5 click\n4 click\n", "s.txt:2: "},  // stamps never decrease
+      {"5 click\nseed 3\n", "s.txt:2: "},   // seed after an event
       {"seed 3\nseed 4\n", "s.txt:2: "},
       {"seed three\n", "s.txt:1: "},
   };
@@ -110,7 +110,9 @@ TEST(InputScript, AWindowsEditorsScriptReadsAndInvisibleBytesAreShown) {
       ParseInputScript("seed 5\n\xEF\xBB\xBF"
                        "3 click\n",
                        "w.txt", s, error));
-  EXPECT_EQ(error, "w.txt:2: expected a tick number, 'seed', 'version', 'start' or 'winner', not '\\xEF\\xBB\\xBF3'");
+  EXPECT_EQ(error,
+            "w.txt:2: expected a tick number, 'seed', 'version', 'start' or 'winner', not "
+            "'\\xEF\\xBB\\xBF3'");
   EXPECT_FALSE(ParseInputScript("3 cl\xC2\xA0ick\n", "w.txt", s, error));
   EXPECT_NE(error.find("'cl\\xC2\\xA0ick'"), std::string::npos) << error;
 }

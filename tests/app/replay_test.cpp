@@ -64,7 +64,9 @@ std::string FirstChangedLine(const std::string& recorded, const std::string& sta
       return kind + " line " + std::to_string(n) + " is now: " + line.substr(0, 400);
     }
   }
-  if (want.size() > got.size()) return "the outputs lost their lines from line " + std::to_string(got.size() + 1) + " of the record on";
+  if (want.size() > got.size())
+    return "the outputs lost their lines from line " + std::to_string(got.size() + 1) +
+           " of the record on";
   return "";
 }
 
@@ -103,8 +105,7 @@ TEST_F(Replay, RecordedSessionsGiveTheSameStateTraceAndPicture) {
       continue;
     }
     EXPECT_EQ(got, name + " " + state + " " + trace + " " + picture);
-    EXPECT_EQ(FirstChangedLine(ReadFile(lines_file.string()), state_json, trace_json), "")
-        << name;
+    EXPECT_EQ(FirstChangedLine(ReadFile(lines_file.string()), state_json, trace_json), "") << name;
   }
   EXPECT_EQ(replayed, 10);
   if (record) WriteFile((dir / "expected.txt").string(), recorded_fingerprints);

@@ -38,7 +38,8 @@ bool CellIsEmpty(const Sheet& s, int x0, int y0, int w, int h) {
 }
 
 std::uint32_t ReadU32(const std::vector<unsigned char>& b, std::size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+         (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
 TEST(AssetSheets, TransparentPixelsAreExactlyTheKeyAndNoVisiblePixelQuantisesOntoIt) {
@@ -54,34 +55,46 @@ TEST(AssetSheets, TransparentPixelsAreExactlyTheKeyAndNoVisiblePixelQuantisesOnt
 }
 
 TEST(AssetSheets, EveryCellTheGameCutsHasAPicture) {
-  for (int v = 0; v < 8; ++v) EXPECT_FALSE(CellIsEmpty(SheetAt("steine/felderm.bmp"), 0, 26 * v, 28, 26)) << v;
-  for (int v = 0; v < 6; ++v) EXPECT_FALSE(CellIsEmpty(SheetAt("steine/steinem.bmp"), 0, 25 * v, 27, 25)) << v;
-  for (int f = 0; f < 2; ++f) EXPECT_FALSE(CellIsEmpty(SheetAt("steine/schatten.bmp"), 0, 27 * f, 27, 27)) << f;
-  for (int c = 0; c < 18; ++c) EXPECT_FALSE(CellIsEmpty(SheetAt("layouts/knoepfe2.bmp"), 0, 48 * c, 64, 48)) << c;
+  for (int v = 0; v < 8; ++v)
+    EXPECT_FALSE(CellIsEmpty(SheetAt("steine/felderm.bmp"), 0, 26 * v, 28, 26)) << v;
+  for (int v = 0; v < 6; ++v)
+    EXPECT_FALSE(CellIsEmpty(SheetAt("steine/steinem.bmp"), 0, 25 * v, 27, 25)) << v;
+  for (int f = 0; f < 2; ++f)
+    EXPECT_FALSE(CellIsEmpty(SheetAt("steine/schatten.bmp"), 0, 27 * f, 27, 27)) << f;
+  for (int c = 0; c < 18; ++c)
+    EXPECT_FALSE(CellIsEmpty(SheetAt("layouts/knoepfe2.bmp"), 0, 48 * c, 64, 48)) << c;
   const Sheet& expl = SheetAt("effekte/expl.bmp");
   for (int v = 0; v < 6; ++v) {
-    EXPECT_FALSE(CellIsEmpty(expl, 75 * v, 75 * 4, 75, 75)) << v;  // frame 5, the first usually shown
+    EXPECT_FALSE(CellIsEmpty(expl, 75 * v, 75 * 4, 75, 75))
+        << v;  // frame 5, the first usually shown
     EXPECT_TRUE(CellIsEmpty(expl, 75 * v, 75 * 27, 75, 75)) << v;  // burnt out by frame 28
   }
 }
 
 TEST(AssetSheets, FrameLayoutLeavesTheWindowOpenButKeepsPanelsSolid) {
   const Sheet& s = SheetAt("layouts/layout2.bmp");
-  EXPECT_TRUE(CellIsEmpty(s, 100, 60, 140, 480));   // window left of the box
-  EXPECT_TRUE(CellIsEmpty(s, 560, 60, 30, 480));    // window right of the box
-  EXPECT_TRUE(CellIsEmpty(s, 240, 60, 320, 130));   // window above the box
-  const int kPanels[][4] = {{0, 0, 800, 60}, {0, 60, 100, 480}, {0, 540, 800, 60}, {590, 60, 210, 480}, {240, 190, 320, 220}};
+  EXPECT_TRUE(CellIsEmpty(s, 100, 60, 140, 480));  // window left of the box
+  EXPECT_TRUE(CellIsEmpty(s, 560, 60, 30, 480));   // window right of the box
+  EXPECT_TRUE(CellIsEmpty(s, 240, 60, 320, 130));  // window above the box
+  const int kPanels[][4] = {{0, 0, 800, 60},
+                            {0, 60, 100, 480},
+                            {0, 540, 800, 60},
+                            {590, 60, 210, 480},
+                            {240, 190, 320, 220}};
   for (const auto& r : kPanels)
     for (int y = r[1]; y < r[1] + r[3]; ++y)
-      for (int x = r[0]; x < r[0] + r[2]; ++x) ASSERT_NE(ToRgb565(s.image.At(x, y)), 0) << x << "," << y;
+      for (int x = r[0]; x < r[0] + r[2]; ++x)
+        ASSERT_NE(ToRgb565(s.image.At(x, y)), 0) << x << "," << y;
 }
 
 TEST(AssetFonts, MappedGlyphsAreDrawnAndUnmappedCellsStayEmpty) {
-  const char* kSmall[] = {"schriftz/font1gruen.bmp", "schriftz/font1dgruen.bmp", "schriftz/font1.bmp"};
+  const char* kSmall[] = {"schriftz/font1gruen.bmp", "schriftz/font1dgruen.bmp",
+                          "schriftz/font1.bmp"};
   for (const char* path : kSmall) {
     const Sheet& s = SheetAt(path);
     for (int g = 1; g <= 60; ++g)
-      EXPECT_EQ(CellIsEmpty(s, (g - 1) % 10 * 7, (g - 1) / 10 * 7, 7, 7), g == 55) << path << " glyph " << g;
+      EXPECT_EQ(CellIsEmpty(s, (g - 1) % 10 * 7, (g - 1) / 10 * 7, 7, 7), g == 55)
+          << path << " glyph " << g;
   }
   const std::pair<const char*, int> kLarge[] = {
       {"schriftz/font2gruen.bmp", 15}, {"schriftz/font5.bmp", 15}, {"schriftz/font3.bmp", 30}};
@@ -89,7 +102,8 @@ TEST(AssetFonts, MappedGlyphsAreDrawnAndUnmappedCellsStayEmpty) {
     const Sheet& s = SheetAt(path);
     for (int g = 1; g <= 80; ++g) {
       bool empty_slot = g == 74 || g == 76 || g == 78;
-      EXPECT_EQ(CellIsEmpty(s, (g - 1) % 10 * cell, (g - 1) / 10 * cell, cell, cell), empty_slot) << path << " " << g;
+      EXPECT_EQ(CellIsEmpty(s, (g - 1) % 10 * cell, (g - 1) / 10 * cell, cell, cell), empty_slot)
+          << path << " " << g;
     }
   }
   // Every character the maps name has a design, and no two letters share one.
@@ -117,9 +131,10 @@ TEST(AssetSounds, SixSoundsWithTheirRatesLengthsAndHeadroom) {
     EXPECT_EQ(static_cast<long>(s.samples.size()), std::lround(rate * seconds));
     int peak = 0;
     for (std::int16_t v : s.samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
-    EXPECT_GT(peak, 10000);   // audible
-    EXPECT_LT(peak, 32767);   // never clipped
-    EXPECT_LT(std::abs(s.samples.front()) + std::abs(s.samples.back()), 200);  // faded ends, no click
+    EXPECT_GT(peak, 10000);  // audible
+    EXPECT_LT(peak, 32767);  // never clipped
+    EXPECT_LT(std::abs(s.samples.front()) + std::abs(s.samples.back()),
+              200);  // faded ends, no click
   }
 }
 

@@ -2,9 +2,9 @@
 // Freshly built boards and lookups shared by the board tests.
 #include <memory>
 
-#include "world/objects.h"
 #include "board/board.h"
 #include "shell/game.h"
+#include "world/objects.h"
 
 namespace klumpix::test {
 

@@ -74,13 +74,21 @@ TEST(BoardLayout, EveryGameTypeHasItsCellsExtentsAndDropFields) {
 // The colour a non-drop cell of each type must have, by its position.
 int ExpectedColour(int game_type, int x, int y) {
   switch (game_type) {
-    case 1: return 1;
-    case 2: return x < 351 ? 2 : 3;
-    case 3: case 6: return 4;
-    case 4: return 5;
-    case 5: return 6;
-    case 7: return y < 276 ? 2 : (x < 346 ? 1 : 3);
-    default: return x < 283 ? 1 : (x < 409 ? 4 : 6);
+    case 1:
+      return 1;
+    case 2:
+      return x < 351 ? 2 : 3;
+    case 3:
+    case 6:
+      return 4;
+    case 4:
+      return 5;
+    case 5:
+      return 6;
+    case 7:
+      return y < 276 ? 2 : (x < 346 ? 1 : 3);
+    default:
+      return x < 283 ? 1 : (x < 409 ? 4 : 6);
   }
 }
 

@@ -30,7 +30,8 @@ TEST(Pcg32, RandomStaysInRangeAndIsRepeatable) {
 
 TEST(Bmp, ScreenshotDecodesToTheSamePixels) {
   auto screen = std::make_unique<Surface>();
-  for (int i = 0; i < kScreenWidth * kScreenHeight; ++i) screen->pixels[i] = static_cast<std::uint16_t>(i * 2654435761u);
+  for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
+    screen->pixels[i] = static_cast<std::uint16_t>(i * 2654435761u);
   const auto bytes = EncodeScreenshotBmp(*screen);
   ASSERT_EQ(bytes.size(), 54u + 800u * 600u * 3u);
   Picture pic;
@@ -38,7 +39,8 @@ TEST(Bmp, ScreenshotDecodesToTheSamePixels) {
   ASSERT_TRUE(DecodeBmp(bytes.data(), bytes.size(), pic, error)) << error;
   ASSERT_EQ(pic.width, 800);
   ASSERT_EQ(pic.height, 600);
-  for (int i = 0; i < kScreenWidth * kScreenHeight; ++i) ASSERT_EQ(pic.pixels[i], screen->pixels[i]) << i;
+  for (int i = 0; i < kScreenWidth * kScreenHeight; ++i)
+    ASSERT_EQ(pic.pixels[i], screen->pixels[i]) << i;
 }
 
 TEST(Bmp, WidensChannelsByBitReplication) {

@@ -28,8 +28,8 @@ TEST(SurfaceCopy, ClipsAtAllFourEdges) {
   struct Case {
     int x, y, visible;
   } cases[] = {
-      {-4, 100, 60}, {796, 100, 40}, {100, -7, 30}, {100, 597, 30}, {-5, -5, 25}, {795, 595, 25},
-      {-10, 0, 0},   {800, 0, 0},    {0, 600, 0},
+      {-4, 100, 60},  {796, 100, 40}, {100, -7, 30}, {100, 597, 30}, {-5, -5, 25},
+      {795, 595, 25}, {-10, 0, 0},    {800, 0, 0},   {0, 600, 0},
   };
   for (const Case& c : cases) {
     FillSurface(*screen, 0);
@@ -66,9 +66,9 @@ TEST(SurfaceAdd, SaturatesEachChannelAndScalesByStrength) {
   FillSurface(*screen, Rgb565(200, 40, 248));
   AddRect(*screen, 0, 0, pic, Rect{0, 0, 1, 1}, true, 255);
   const std::uint16_t p = screen->pixels[0];
-  EXPECT_EQ(p >> 11, 31);                 // red saturates
-  EXPECT_EQ((p >> 5) & 0x3F, 10 + 32);    // green adds
-  EXPECT_EQ(p & 0x1F, 31);                // blue saturates
+  EXPECT_EQ(p >> 11, 31);               // red saturates
+  EXPECT_EQ((p >> 5) & 0x3F, 10 + 32);  // green adds
+  EXPECT_EQ(p & 0x1F, 31);              // blue saturates
 
   FillSurface(*screen, 0);
   AddRect(*screen, 0, 0, pic, Rect{0, 0, 1, 1}, true, 128);

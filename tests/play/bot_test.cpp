@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kBotTicks = testing::kSanitized ? 20000 : 100000;
 
-
 TEST(BotPlay, EveryGameTypeStaysConsistentThroughAHundredThousandTicks) {
   for (int type = 1; type <= kGameTypes; ++type) {
     auto g = testing::RunningGame(type);

@@ -29,7 +29,8 @@ TEST(DropFields, TheStackIsSetDownAsFarAsTheColumnIsFree) {
   for (const Case c : {Case{0, 3, 1}, Case{5, 2, 2}, Case{6, 1, 3}}) {
     SCOPED_TRACE(c.filled_from_bottom);
     auto g = ColumnGame(7);
-    for (int i = 1; i <= c.filled_from_bottom; ++i) PutStone(*g, ColumnCell(i), static_cast<std::int16_t>(1 + i % 2));
+    for (int i = 1; i <= c.filled_from_bottom; ++i)
+      PutStone(*g, ColumnCell(i), static_cast<std::int16_t>(1 + i % 2));
     Carry(*g, 4, 5, 6);
     const std::int32_t stack[4] = {0, g->stone_store.carried[1], g->stone_store.carried[2],
                                    g->stone_store.carried[3]};

@@ -1,9 +1,10 @@
 // The consistency check must notice each way the play state can go wrong.
+#include "play/invariants.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "play/invariants.h"
 #include "play_fixture.h"
 
 namespace klumpix {

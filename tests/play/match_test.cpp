@@ -1,7 +1,8 @@
 // Groups of resting stones: which explode, and what each stone scores.
+#include "play/match.h"
+
 #include <gtest/gtest.h>
 
-#include "play/match.h"
 #include "play/settle.h"
 #include "play_fixture.h"
 
@@ -47,7 +48,8 @@ TEST(Matching, TheFactorDependsOnTheShapeOfTheGroup) {
 
 TEST(Matching, TwoGroupsInOneTickShareTheFactorAndCountAsOneKill) {
   auto g = RectangleWith({{157, 498}, {178, 486}, {199, 498}}, 2);
-  for (Spot s : {Spot{325, 498}, Spot{346, 486}, Spot{367, 498}}) PutStone(*g, CellAt(*g, s.x, s.y), 3);
+  for (Spot s : {Spot{325, 498}, Spot{346, 486}, Spot{367, 498}})
+    PutStone(*g, CellAt(*g, s.x, s.y), 3);
   Tick(*g);
   EXPECT_EQ(g->score, 36);
   EXPECT_EQ(g->explosion_count, 1);
@@ -68,7 +70,8 @@ TEST(Matching, AStoneOnAFieldOfItsOwnColourScoresDoubleButADropFieldNeverDoubles
   LinkNeighbors(*drop);
   MarkDropFields(*drop);
   drop->dynamic_slot_floor = drop->slot_top;
-  for (Spot s : {Spot{300, 498}, Spot{321, 486}, Spot{342, 498}}) PutStone(*drop, CellAt(*drop, s.x, s.y), 5);
+  for (Spot s : {Spot{300, 498}, Spot{321, 486}, Spot{342, 498}})
+    PutStone(*drop, CellAt(*drop, s.x, s.y), 5);
   Tick(*drop);
   EXPECT_EQ(drop->score, 9);
 }

@@ -57,7 +57,9 @@ inline std::unique_ptr<Game> ColumnGame(int cells) {
   return g;
 }
 
-inline std::int16_t ColumnCell(int i) { return static_cast<std::int16_t>(103 + 2 * i); }
+inline std::int16_t ColumnCell(int i) {
+  return static_cast<std::int16_t>(103 + 2 * i);
+}
 
 // The playfield cell centred on (x, y), or 0.
 inline std::int16_t CellAt(const Game& g, int x, int y) {
@@ -99,7 +101,6 @@ inline void FillStoreRow(Game& g, int row) {
   g.stone_store.row_countdown[row] = 0;
 }
 
-
 inline int StartsOf(const Game& g, SoundId id) {
   int n = 0;
   for (int i = 0; i < g.sounds.started_sound_count; ++i)
@@ -111,7 +112,8 @@ inline int StartsOf(const Game& g, SoundId id) {
 inline bool Wrote(const Game& g, int x, int y, int font, const char* text) {
   for (int i = 0; i < g.text.text_call_count; ++i) {
     const TextCall& t = g.text.text_calls[i];
-    if (t.x == x && t.y == y && t.font == font && std::strcmp(t.text.c_str(), text) == 0) return true;
+    if (t.x == x && t.y == y && t.font == font && std::strcmp(t.text.c_str(), text) == 0)
+      return true;
   }
   return false;
 }

@@ -1,7 +1,8 @@
 // Stones fall one cell per tick in slot order and rest on what is below.
+#include "play/settle.h"
+
 #include <gtest/gtest.h>
 
-#include "play/settle.h"
 #include "play_fixture.h"
 
 namespace klumpix {

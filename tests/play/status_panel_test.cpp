@@ -79,7 +79,9 @@ TEST(StatusPanel, CountersAndStoreNumbersStandWhereThePlayerLooks) {
   EXPECT_TRUE(Wrote(*g, 650, 270, 6, "EXPLOD.:11"));
   EXPECT_TRUE(Wrote(*g, 650, 280, 6, "KILLS  :2"));
   EXPECT_TRUE(Wrote(*g, 650, 350, 6, "SPIEL FERTIG"));
-  EXPECT_TRUE(Wrote(*g, 650, 360, 6, "START DR\xDC" "CKEN"));
+  EXPECT_TRUE(Wrote(*g, 650, 360, 6,
+                    "START DR\xDC"
+                    "CKEN"));
   g->game_running = true;
   RunPlayScreen(*g);
   EXPECT_TRUE(Wrote(*g, 650, 350, 6, "SPIEL L\xC4UFT"));

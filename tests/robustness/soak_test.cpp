@@ -35,12 +35,12 @@ std::int64_t SoakTicks() {
 // What the hand got done, so a soak that only wandered shows up.
 struct SoakCounts {
   std::int64_t ticks = 0;
-  std::int64_t starts = 0;        // games started with START
+  std::int64_t starts = 0;  // games started with START
   std::int64_t rows_taken = 0;
   std::int64_t stones_placed = 0;
   std::int64_t games_over = 0;
   std::int64_t name_entries = 0;
-  std::int64_t quits = 0;         // JA pressed; the program starts again
+  std::int64_t quits = 0;  // JA pressed; the program starts again
   bool mode_seen[kModeNameEntry + 1] = {};
   bool type_seen[kGameTypes + 1] = {};
 };
@@ -48,8 +48,12 @@ struct SoakCounts {
 class Soak {
  public:
   Soak(const std::string& winners_path, const PictureSet* pictures, std::uint64_t seed)
-      : winners_(winners_path), pictures_(pictures), seed_(seed), g_(std::make_unique<Game>()),
-        frame_(std::make_unique<Frame>()), hand_(*g_, seed * 7919 + 1) {
+      : winners_(winners_path),
+        pictures_(pictures),
+        seed_(seed),
+        g_(std::make_unique<Game>()),
+        frame_(std::make_unique<Frame>()),
+        hand_(*g_, seed * 7919 + 1) {
     Start();
   }
 
@@ -65,7 +69,8 @@ class Soak {
       ++counts.ticks;
       if (tick < kStartUpTick) continue;
       const std::string broken = CheckInvariants(g);
-      if (!broken.empty()) return "tick " + std::to_string(tick) + " of run " + std::to_string(runs_) + ": " + broken;
+      if (!broken.empty())
+        return "tick " + std::to_string(tick) + " of run " + std::to_string(runs_) + ": " + broken;
       Count(before, g, counts);
       if (g.quit_requested) {
         ++counts.quits;
@@ -95,7 +100,8 @@ class Soak {
     if (g.stones_placed > before.stones) counts.stones_placed += g.stones_placed - before.stones;
     if (g.game_over && !before.over) ++counts.games_over;
     if (g.screen_mode == kModeNameEntry && before.mode != kModeNameEntry) ++counts.name_entries;
-    if (g.screen_mode >= kModePlay && g.screen_mode <= kModeNameEntry) counts.mode_seen[g.screen_mode] = true;
+    if (g.screen_mode >= kModePlay && g.screen_mode <= kModeNameEntry)
+      counts.mode_seen[g.screen_mode] = true;
   }
 
   // As the program starts: fresh state, the winners file, pictures if any.

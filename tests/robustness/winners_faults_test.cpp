@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "app/winners_file.h"
 #include "app/settings.h"
+#include "app/winners_file.h"
 #include "screens/winners.h"
 #include "shell/game.h"
 #include "support/temp_dir.h"

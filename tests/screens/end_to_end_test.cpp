@@ -13,9 +13,9 @@
 #include "app/headless.h"
 #include "app/options.h"
 #include "app/winners_file.h"
-#include "support/headless_dir.h"
 #include "screens/winners.h"
 #include "support/game_fixture.h"
+#include "support/headless_dir.h"
 
 namespace klumpix {
 namespace {
@@ -115,7 +115,8 @@ TEST_F(Session, APlayedGameEndsWithTheNameSavedInTheWinnersFile) {
 TEST_F(Session, ARecordingReplaysTheSameBesideAnyTableAndWritesNone) {
   auto low = testing::NewGame();
   for (int t = 1; t <= kGameTypes; ++t) {
-    for (int p = 1; p <= kPlaces; ++p) low->winner_name[t][p].Assign(p == 1 ? "A B#\xC4" : "NIEMAND");
+    for (int p = 1; p <= kPlaces; ++p)
+      low->winner_name[t][p].Assign(p == 1 ? "A B#\xC4" : "NIEMAND");
   }
   WinnersFile groar_dat("groar.dat");
   ASSERT_TRUE(SaveWinners(*low, groar_dat));

@@ -65,7 +65,8 @@ class GroarDat : public ::testing::Test {
 // The folder's entries but the lock that saves take beside groar.dat.
 long EntriesBeside(const std::string& dir) {
   long n = 0;
-  for (const auto& entry : fs::directory_iterator(dir)) n += entry.path().filename() != "groar.dat.lock";
+  for (const auto& entry : fs::directory_iterator(dir))
+    n += entry.path().filename() != "groar.dat.lock";
   return n;
 }
 
@@ -97,8 +98,7 @@ TEST_F(GroarDat, WrittenRecordsSitAtTheirOffsetsAndReadBackTheSame) {
     for (std::size_t i = 0; i < 48; ++i) EXPECT_EQ(b[(t - 1) * 128 + 80 + i], 0) << t;
   }
   EXPECT_EQ(b[9] | b[10] | b[11], 0);
-  EXPECT_EQ(EntriesBeside(dir_), 1)
-      << "a temporary file was left behind";
+  EXPECT_EQ(EntriesBeside(dir_), 1) << "a temporary file was left behind";
 
   // Scores read back as the seven-place column can show them: -5 as 0,
   // 0x12345678 as 9999999, the table around them intact.

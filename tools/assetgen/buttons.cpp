@@ -13,7 +13,8 @@ float RoundRectDistance(float x, float y, float x0, float y0, float x1, float y1
   float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
   float hx = (x1 - x0) / 2 - radius, hy = (y1 - y0) / 2 - radius;
   float qx = std::fabs(x - cx) - hx, qy = std::fabs(y - cy) - hy;
-  float outside = std::sqrt(std::max(qx, 0.0f) * std::max(qx, 0.0f) + std::max(qy, 0.0f) * std::max(qy, 0.0f));
+  float outside =
+      std::sqrt(std::max(qx, 0.0f) * std::max(qx, 0.0f) + std::max(qy, 0.0f) * std::max(qy, 0.0f));
   return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
 
@@ -43,7 +44,8 @@ void DrawButton(Canvas& c, int top, Color face, Look look) {
         col = lit > 0 ? Mix(col, {255, 255, 255}, Clamp01(lit * 1.4f) * 0.6f * k)
                       : col * (1 - Clamp01(-lit * 1.4f) * 0.7f * k);
       }
-      if (look == Look::kHover && depth >= 3.5f && depth < 5) col = Mix(col, {255, 255, 220}, 0.25f);
+      if (look == Look::kHover && depth >= 3.5f && depth < 5)
+        col = Mix(col, {255, 255, 220}, 0.25f);
       // Dark outline at the very edge.
       if (depth < 1.0f) col = col * 0.5f;
       c.Set(x, top + y, col, cov);

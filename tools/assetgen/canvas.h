@@ -13,12 +13,18 @@ struct Color {
   float r = 0, g = 0, b = 0;
 };
 
-inline Color operator*(Color c, float k) { return {c.r * k, c.g * k, c.b * k}; }
-inline Color operator+(Color a, Color b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
+inline Color operator*(Color c, float k) {
+  return {c.r * k, c.g * k, c.b * k};
+}
+inline Color operator+(Color a, Color b) {
+  return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
 inline Color Mix(Color a, Color b, float t) {
   return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-inline float Clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
+inline float Clamp01(float v) {
+  return std::clamp(v, 0.0f, 1.0f);
+}
 inline float Smooth(float e0, float e1, float x) {
   float t = Clamp01((x - e0) / (e1 - e0));
   return t * t * (3 - 2 * t);
@@ -85,6 +91,8 @@ inline float HexDistance(float x, float y, float cx, float cy, float rx, float r
 
 // Anti-aliased coverage of a pixel centre for a shape given by a distance
 // function measured in normalised units; `px` converts to pixels.
-inline float Coverage(float dist, float px) { return Clamp01(0.5f - dist * px); }
+inline float Coverage(float dist, float px) {
+  return Clamp01(0.5f - dist * px);
+}
 
 }  // namespace assetgen

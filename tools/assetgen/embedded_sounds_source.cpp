@@ -25,7 +25,8 @@ std::string EmbeddedSoundsSource(const std::vector<Sound>& sounds) {
   }
   out += "\nconst EmbeddedSound kEmbeddedSounds[" + std::to_string(sounds.size()) + "] = {\n";
   for (std::size_t n = 0; n < sounds.size(); ++n)
-    out += "    {\"" + sounds[n].name + "\", data" + std::to_string(n) + ", sizeof data" + std::to_string(n) + "},\n";
+    out += "    {\"" + sounds[n].name + "\", data" + std::to_string(n) + ", sizeof data" +
+           std::to_string(n) + "},\n";
   out += "};\n\n}  // namespace klumpix\n";
   return out;
 }

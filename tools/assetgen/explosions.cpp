@@ -22,12 +22,14 @@ struct Glow {
   void Add(float x, float y, Color c) {
     int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
     if (ix < 0 || iy < 0 || ix >= kCell || iy >= kCell) return;
-    light[static_cast<std::size_t>(iy) * kCell + ix] = light[static_cast<std::size_t>(iy) * kCell + ix] + c;
+    light[static_cast<std::size_t>(iy) * kCell + ix] =
+        light[static_cast<std::size_t>(iy) * kCell + ix] + c;
   }
 };
 
-void PaintBurst(Canvas& canvas, int column, int frame, Color base, const std::vector<Spark>& sparks) {
-  if (frame >= kFrames) return;  // the last frame is empty
+void PaintBurst(Canvas& canvas, int column, int frame, Color base,
+                const std::vector<Spark>& sparks) {
+  if (frame >= kFrames) return;                                   // the last frame is empty
   const float p = (frame - 1) / static_cast<float>(kFrames - 1);  // 0..1
   const float fade = std::pow(1 - p, 1.4f);
   const float c0 = kCell / 2.0f;
@@ -46,7 +48,8 @@ void PaintBurst(Canvas& canvas, int column, int frame, Color base, const std::ve
       float d = std::sqrt(dx * dx + dy * dy);
       Color add{};
       if (ball > 0 && d < ball_r) {
-        float mottle = 0.55f + 0.45f * HashNoise(x / 3 + frame, y / 3 - frame, 300u + static_cast<std::uint32_t>(column));
+        float mottle = 0.55f + 0.45f * HashNoise(x / 3 + frame, y / 3 - frame,
+                                                 300u + static_cast<std::uint32_t>(column));
         float core = std::pow(1 - d / ball_r, 0.6f);
         Color fire = Mix(base, hot, Clamp01(core * 1.4f - p));
         add = add + fire * (ball * core * mottle * 1.6f);
@@ -101,7 +104,8 @@ Sheet PaintExplosions() {
     Rng rng(1000u + static_cast<std::uint32_t>(column) * 7919u);
     std::vector<Spark> sparks(40);
     for (Spark& s : sparks) s = {rng.Unit() * 6.2831853f, 0.45f + 0.55f * rng.Unit(), rng.Unit()};
-    for (int frame = 1; frame <= kFrames; ++frame) PaintBurst(canvas, column, frame, pal[column - 1].base, sparks);
+    for (int frame = 1; frame <= kFrames; ++frame)
+      PaintBurst(canvas, column, frame, pal[column - 1].base, sparks);
   }
   return SheetFor(klumpix::kPicExplosions, ToImage(canvas, Key::kBlack));
 }

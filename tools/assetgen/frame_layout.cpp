@@ -25,10 +25,12 @@ void Plate(Canvas& c, Rect r, Color base, int bevel) {
   for (int y = r.y0; y < r.y1; ++y) {
     for (int x = r.x0; x < r.x1; ++x) {
       Color col = Brushed(x, y, base);
-      int from_left = x - r.x0, from_top = y - r.y0, from_right = r.x1 - 1 - x, from_bottom = r.y1 - 1 - y;
+      int from_left = x - r.x0, from_top = y - r.y0, from_right = r.x1 - 1 - x,
+          from_bottom = r.y1 - 1 - y;
       int edge = std::min({from_left, from_top, from_right, from_bottom});
       if (edge < bevel) {
-        bool lit = (from_left == edge || from_top == edge) && !(from_right == edge || from_bottom == edge);
+        bool lit =
+            (from_left == edge || from_top == edge) && !(from_right == edge || from_bottom == edge);
         float k = 1 - static_cast<float>(edge) / bevel;
         col = lit ? Mix(col, {230, 235, 245}, 0.55f * k) : col * (1 - 0.6f * k);
       }
@@ -41,13 +43,15 @@ void Plate(Canvas& c, Rect r, Color base, int bevel) {
 void Inset(Canvas& c, Rect r, Color floor, int lip) {
   for (int y = r.y0; y < r.y1; ++y) {
     for (int x = r.x0; x < r.x1; ++x) {
-      int from_left = x - r.x0, from_top = y - r.y0, from_right = r.x1 - 1 - x, from_bottom = r.y1 - 1 - y;
+      int from_left = x - r.x0, from_top = y - r.y0, from_right = r.x1 - 1 - x,
+          from_bottom = r.y1 - 1 - y;
       int edge = std::min({from_left, from_top, from_right, from_bottom});
       Color col = floor * (1 + 0.04f * HashNoise(x, y, 17));
       // A faint glow rising from the bottom of the recess.
       col = col * (1 + 0.25f * static_cast<float>(y - r.y0) / std::max(1, r.y1 - r.y0));
       if (edge < lip) {
-        bool shaded = (from_left == edge || from_top == edge) && !(from_right == edge || from_bottom == edge);
+        bool shaded =
+            (from_left == edge || from_top == edge) && !(from_right == edge || from_bottom == edge);
         col = shaded ? Color{12, 14, 18} : Mix(kSteel, {200, 205, 215}, 0.45f);
       }
       c.Set(x, y, col);
@@ -61,25 +65,30 @@ void Rivet(Canvas& c, int cx, int cy) {
       float d = std::sqrt(static_cast<float>(x * x + y * y));
       if (d > 3.2f) continue;
       float lit = -(x + y) / 4.5f;
-      Color col = Mix(kSteel, lit > 0 ? Color{235, 240, 250} : Color{20, 22, 28}, std::min(1.0f, std::fabs(lit)) * 0.8f);
+      Color col = Mix(kSteel, lit > 0 ? Color{235, 240, 250} : Color{20, 22, 28},
+                      std::min(1.0f, std::fabs(lit)) * 0.8f);
       c.Set(cx + x, cy + y, col);
     }
   }
 }
 
-void Socket(Canvas& c, int cx, int cy) { Inset(c, {cx - 35, cy - 27, cx + 35, cy + 27}, {34, 38, 48}, 2); }
+void Socket(Canvas& c, int cx, int cy) {
+  Inset(c, {cx - 35, cy - 27, cx + 35, cy + 27}, {34, 38, 48}, 2);
+}
 
 // The sloped lip around the playfield window, as if it were sunk into the frame.
 void WindowLip(Canvas& c, Rect win, int width) {
   for (int i = 0; i < width; ++i) {
     float k = 0.35f + 0.5f * static_cast<float>(i) / width;
     for (int x = win.x0 - width + i; x < win.x1 + width - i; ++x) {
-      c.Set(x, win.y0 - width + i, Brushed(x, i, kSteel) * (1 - k * 0.8f));   // top: in shadow
-      c.Set(x, win.y1 + width - 1 - i, Mix(kSteel, {220, 225, 235}, 0.2f + 0.3f * k));  // bottom: lit
+      c.Set(x, win.y0 - width + i, Brushed(x, i, kSteel) * (1 - k * 0.8f));  // top: in shadow
+      c.Set(x, win.y1 + width - 1 - i,
+            Mix(kSteel, {220, 225, 235}, 0.2f + 0.3f * k));  // bottom: lit
     }
     for (int y = win.y0 - width + i; y < win.y1 + width - i; ++y) {
       c.Set(win.x0 - width + i, y, Brushed(i, y, kSteel) * (1 - k * 0.7f));  // left: shadow
-      c.Set(win.x1 + width - 1 - i, y, Mix(kSteel, {220, 225, 235}, 0.15f + 0.3f * k));  // right: lit
+      c.Set(win.x1 + width - 1 - i, y,
+            Mix(kSteel, {220, 225, 235}, 0.15f + 0.3f * k));  // right: lit
     }
   }
 }
@@ -114,8 +123,8 @@ Sheet PaintFrameLayout() {
   WindowLip(c, {100, 60, 590, 540}, 6);
 
   // Button sockets on the bars and the left column.
-  const int kButtons[][2] = {{54, 52}, {54, 546}, {153, 27}, {253, 27}, {350, 27}, {450, 27},
-                             {552, 27}, {51, 200}, {51, 299}, {52, 398}};
+  const int kButtons[][2] = {{54, 52},  {54, 546}, {153, 27}, {253, 27}, {350, 27},
+                             {450, 27}, {552, 27}, {51, 200}, {51, 299}, {52, 398}};
   for (const auto& b : kButtons) Socket(c, b[0], b[1]);
 
   // Right column: game-type menu, status panel, winners table; title plate below.
@@ -129,8 +138,8 @@ Sheet PaintFrameLayout() {
     c.Set(612, y, {34, 38, 46});
     c.Set(613, y, {140, 150, 165});
   }
-  const int kRivets[][2] = {{8, 8}, {791, 8}, {8, 591}, {791, 591}, {612, 64}, {612, 535},
-                            {78, 120}, {78, 480}, {22, 120}, {22, 480}, {200, 570}, {400, 570}};
+  const int kRivets[][2] = {{8, 8},    {791, 8},  {8, 591},  {791, 591}, {612, 64},  {612, 535},
+                            {78, 120}, {78, 480}, {22, 120}, {22, 480},  {200, 570}, {400, 570}};
   for (const auto& r : kRivets) Rivet(c, r[0], r[1]);
 
   ConfirmBox(c);

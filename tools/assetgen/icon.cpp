@@ -43,8 +43,11 @@ std::vector<Rgba8> PaintIcon(int size) {
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       const Pixel& p = c.At(x, y);
-      auto byte = [](float v) { return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 255.0f))); };
-      out[static_cast<std::size_t>(y) * size + x] = {byte(p.c.r), byte(p.c.g), byte(p.c.b), byte(p.a * 255)};
+      auto byte = [](float v) {
+        return static_cast<std::uint8_t>(std::lround(std::clamp(v, 0.0f, 255.0f)));
+      };
+      out[static_cast<std::size_t>(y) * size + x] = {byte(p.c.r), byte(p.c.g), byte(p.c.b),
+                                                     byte(p.a * 255)};
     }
   }
   return out;

@@ -12,7 +12,8 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: assetgen --res DIR --sounds-cpp FILE [--icons DIR --icon-name NAME]\n");
+  std::fprintf(stderr,
+               "usage: assetgen --res DIR --sounds-cpp FILE [--icons DIR --icon-name NAME]\n");
   return 2;
 }
 

@@ -56,7 +56,8 @@ std::vector<unsigned char> EncodePng(int width, int height, const std::vector<Rg
     z.U8(last ? 1 : 0);
     z.U16(static_cast<unsigned>(len));
     z.U16(static_cast<unsigned>(~len & 0xFFFF));
-    z.data.insert(z.data.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + len));
+    z.data.insert(z.data.end(), raw.begin() + static_cast<long>(pos),
+                  raw.begin() + static_cast<long>(pos + len));
     pos += len;
   } while (pos < raw.size());
   z.U32Be(Adler32(raw.data(), raw.size()));

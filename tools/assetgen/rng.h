@@ -26,8 +26,8 @@ class Rng {
 
 // Stateless hash noise for patterns that must not depend on drawing order.
 inline float HashNoise(int x, int y, std::uint32_t seed) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u +
-                    seed * 2246822519u;
+  std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u +
+                    static_cast<std::uint32_t>(y) * 668265263u + seed * 2246822519u;
   h = (h ^ (h >> 13)) * 1274126177u;
   h ^= h >> 16;
   return static_cast<float>(h & 0xFFFFFF) / 16777216.0f;
