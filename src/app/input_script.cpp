@@ -17,23 +17,29 @@ constexpr std::int32_t kLastReachableTick = std::numeric_limits<std::int32_t>::m
 // Scripts are a few lines a tick; a larger file is not a script.
 constexpr std::size_t kScriptFileLimit = 256u << 20;
 
+// `text` with every byte that `keep` refuses written as \xHH.
+template <typename Keep>
+std::string Escaped(const std::string& text, Keep keep) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (keep(byte)) {
+      out += c;
+    } else {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    }
+  }
+  return out;
+}
+
 // A word as an error message quotes it: a byte that would not show, or would
 // show as something else (a control character, anything beyond ASCII such as
 // an editor's invisible mark), as \xHH.
 std::string Shown(const std::string& word) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string shown;
-  for (const char c : word) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) {
-      shown += c;
-    } else {
-      shown += "\\x";
-      shown += kHex[byte >> 4];
-      shown += kHex[byte & 0xF];
-    }
-  }
-  return shown;
+  return Escaped(word, [](unsigned char byte) { return byte >= 0x20 && byte < 0x7F; });
 }
 
 // A coordinate may lie off the picture (a pointer outside the window) but
@@ -77,19 +83,9 @@ const char* ButtonName(MouseButton button) {
 // A name as a `winner` line writes it: letters, digits, '-' and '.' as they
 // are, every other byte as \xHH, so that it stays one word.
 std::string NameWord(const std::string& name) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string word;
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.') {
-      word += c;
-    } else {
-      word += "\\x";
-      word += kHex[byte >> 4];
-      word += kHex[byte & 0xF];
-    }
-  }
-  return word;
+  return Escaped(name, [](unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+  });
 }
 
 int HexDigit(char c) {
