@@ -58,7 +58,7 @@ enum class Value { kNone, kFile, kSeed, kTicks, kLanguage };
 
 // One option: what it takes on the command line and on the page, and whether
 // the desktop allows it only with --headless. kAbsent: not an option there.
-struct OptionSpec {
+struct OptionRow {
   const char* name;
   Value command_line;
   Value page;
@@ -67,7 +67,7 @@ struct OptionSpec {
 
 constexpr Value kAbsent = static_cast<Value>(-1);
 
-constexpr OptionSpec kOptionTable[] = {
+constexpr OptionRow kOptionTable[] = {
     {"--window", Value::kNone, kAbsent, false},
     {"--headless", Value::kNone, kAbsent, false},
     {"--check", Value::kNone, kAbsent, true},
@@ -83,9 +83,9 @@ constexpr OptionSpec kOptionTable[] = {
     {"--language", Value::kLanguage, Value::kLanguage, false},
 };
 
-const OptionSpec* FindOption(const std::string& name) {
-  for (const OptionSpec& spec : kOptionTable) {
-    if (name == spec.name) return &spec;
+const OptionRow* FindOption(const std::string& name) {
+  for (const OptionRow& row : kOptionTable) {
+    if (name == row.name) return &row;
   }
   return nullptr;
 }
@@ -170,14 +170,14 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
   const char* headless_only = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const OptionSpec* spec = FindOption(arg);
-    const Value kind = spec == nullptr ? kAbsent : page ? spec->page : spec->command_line;
+    const OptionRow* row = FindOption(arg);
+    const Value kind = row == nullptr ? kAbsent : page ? row->page : row->command_line;
     if (kind == kAbsent) {
       error =
           page ? "unknown page option '" + arg + "'" : "unknown option '" + arg + "' (try --help)";
       return false;
     }
-    if (!page && spec->needs_headless) headless_only = spec->name;
+    if (!page && row->needs_headless) headless_only = row->name;
     if (kind == Value::kNone) {
       SetFlag(arg, options);
       continue;
