@@ -40,15 +40,8 @@ void Driver::RunTick() {
 }
 
 double Driver::Pump(double now_ms, bool paused) {
-  if (paused || !g_.timer_enabled || next_due_ms_ < 0) {
-    next_due_ms_ = now_ms;
-    if (paused || !g_.timer_enabled) return now_ms + kTickPeriodMs;
-  }
-  if (now_ms < next_due_ms_) return next_due_ms_;
-  RunTick();
-  next_due_ms_ += kTickPeriodMs;
-  if (now_ms > next_due_ms_) next_due_ms_ = now_ms;
-  return next_due_ms_;
+  if (pace_.Due(now_ms, paused || !g_.timer_enabled)) RunTick();
+  return pace_.NextDue();
 }
 
 }  // namespace klumpix

@@ -8,6 +8,7 @@
 
 #include "app/event_feed.h"
 #include "app/input_script.h"
+#include "app/tick_pace.h"
 
 namespace klumpix {
 
@@ -16,9 +17,6 @@ struct Game;
 struct PictureSet;
 class SoundSink;
 class WinnersStorage;
-
-// One timer tick every 33 ms.
-constexpr double kTickPeriodMs = 33;
 
 // What a platform gives the loop. Each method has a default that does
 // nothing, as a run without a window or sound wants it.
@@ -69,7 +67,7 @@ class Driver {
   std::optional<EventFeed> feed_;
   std::vector<InputEvent>* recording_ = nullptr;
   std::int32_t stop_tick_ = -1;
-  double next_due_ms_ = -1;
+  TickPace pace_;
   int status_ = -1;
 };
 

@@ -16,13 +16,17 @@ void DeliverInputEvent(Game& g, const InputEvent& event);
 // coming tick is delivered before it runs.
 class EventFeed {
  public:
-  explicit EventFeed(const std::vector<InputEvent>& events) : events_(events) {}
+  // Starts at the event with index `next`: 0, or where a snapshot left off.
+  explicit EventFeed(const std::vector<InputEvent>& events, std::size_t next = 0)
+      : events_(events), next_(next) {}
 
   // Delivers the events due before the tick with g.tick_count; each one is
   // also appended to `delivered` when that is given (for --record).
   void DeliverDue(Game& g, std::vector<InputEvent>* delivered);
 
   bool Done() const { return next_ == events_.size(); }
+  // The index of the next event to deliver.
+  std::size_t Next() const { return next_; }
 
  private:
   const std::vector<InputEvent>& events_;

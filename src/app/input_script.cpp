@@ -132,7 +132,7 @@ bool ParseEventWords(const std::vector<std::string>& words, InputEvent& event,
                      std::string& message) {
   std::uint64_t tick = 0;
   if (!ParseDecimal(words[0], std::numeric_limits<std::uint64_t>::max(), tick)) {
-    message = "expected a tick number, 'seed', 'version', 'start' or 'winner', not '" +
+    message = "expected a tick number, 'seed', 'version', 'start', 'winner' or 'from', not '" +
               Shown(words[0]) + "'";
     return false;
   }
@@ -218,6 +218,20 @@ bool ParseInputScript(std::string_view text, const std::string& file_name, Input
         script.version = words[1];
         continue;
       }
+    } else if (words[0] == "from") {
+      std::uint64_t tick = 0;
+      if (!script.events.empty()) {
+        message = "the from line must come before the first event";
+      } else if (script.from_tick > 0) {
+        message = "a second from line";
+      } else if (words.size() != 2 || !ParseDecimal(words[1], kLastReachableTick, tick) ||
+                 tick == 0) {
+        message =
+            "expected 'from TICK' with TICK a tick from 1 to " + std::to_string(kLastReachableTick);
+      } else {
+        script.from_tick = static_cast<std::int32_t>(tick);
+        continue;
+      }
     } else if (words[0] == "winner") {
       WinnerEntry entry;
       if (!script.events.empty()) {
@@ -297,7 +311,7 @@ std::string FormatEventLine(const InputEvent& e) {
 
 std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
                               const std::vector<InputEvent>& events,
-                              const std::vector<WinnerEntry>& winners) {
+                              const std::vector<WinnerEntry>& winners, std::int32_t from_tick) {
   std::string out = "seed " + std::to_string(seed) + "\nversion " KLUMPIX_VERSION "\n" +
                     FormatStartLine(start) + "\n";
   for (const WinnerEntry& w : winners) {
@@ -313,6 +327,7 @@ std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
     }
     out += '\n';
   }
+  if (from_tick > 0) out += "from " + std::to_string(from_tick) + "\n";
   for (const InputEvent& e : events) out += FormatEventLine(e);
   return out;
 }

@@ -32,6 +32,7 @@ struct InputScript {
   StartValues start = kDefaultStartValues;  // the `start` line's settings
   bool has_winners = false;
   std::vector<WinnerEntry> winners;  // the `winner` lines: the table the game started with
+  std::int32_t from_tick = 0;        // the `from` line: where watching begins (a kept game)
   std::vector<InputEvent> events;    // in file order; stamps never decrease
 };
 
@@ -49,11 +50,12 @@ bool LoadInputScript(const std::string& path, InputScript& script, std::string& 
 std::string FormatEventLine(const InputEvent& event);
 
 // The script text of `events` with the header lines first: the seed, this
-// program's version, the start values and, when given, the winners table;
-// ParseInputScript reads it back to the same seed, start values, table and
-// events.
+// program's version, the start values and, when given, the winners table and
+// the tick watching begins at; ParseInputScript reads it back to the same
+// seed, start values, table, tick and events.
 std::string FormatInputScript(std::uint64_t seed, const StartValues& start,
                               const std::vector<InputEvent>& events,
-                              const std::vector<WinnerEntry>& winners = {});
+                              const std::vector<WinnerEntry>& winners = {},
+                              std::int32_t from_tick = 0);
 
 }  // namespace klumpix

@@ -14,6 +14,9 @@ const char* UsageText() {
          "                     the seed, settings and winners table it started with\n"
          "  --input FILE       feed the input events of a script; one that carries a\n"
          "                     winners table plays on it and writes no file\n"
+         "  --watch FILE       watch a recording: Space pauses, Right steps, + and -\n"
+         "                     change the speed, Home and End jump, a click on the bar\n"
+         "                     seeks; nothing of the player's is written\n"
          "  --headless         no window, no audio: run ticks as fast as possible\n"
          "  --ticks N          headless: run N ticks (default: up to the script's last\n"
          "                     event, at least through the start-up tick)\n"
@@ -76,6 +79,7 @@ constexpr OptionRow kOptionTable[] = {
     {"--seed", Value::kSeed, Value::kSeed, false},
     {"--record", Value::kFile, Value::kNone, false},
     {"--input", Value::kFile, kAbsent, false},
+    {"--watch", Value::kFile, kAbsent, false},
     {"--ticks", Value::kTicks, Value::kTicks, true},
     {"--state", Value::kFile, kAbsent, true},
     {"--trace", Value::kFile, kAbsent, true},
@@ -102,6 +106,7 @@ void SetFlag(const std::string& name, Options& o) {
 std::string* FileOf(const std::string& name, Options& o) {
   if (name == "--record") return &o.record_path;
   if (name == "--input") return &o.input_path;
+  if (name == "--watch") return &o.watch_path;
   if (name == "--state") return &o.state_path;
   if (name == "--trace") return &o.trace_path;
   return &o.screenshot_path;
@@ -187,6 +192,11 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
       return false;
     }
     if (!SetValue(arg, kind, argv[++i], options, error)) return false;
+  }
+  if (!options.watch_path.empty() &&
+      (options.headless || options.record || !options.input_path.empty())) {
+    error = "--watch plays a recording in the window: not with --headless, --record or --input";
+    return false;
   }
   return NeedsHeadless(options, headless_only, error);
 }

@@ -23,6 +23,7 @@ struct Options {
   Language language = Language::kGerman;
   std::string record_path;
   std::string input_path;
+  std::string watch_path;  // --watch: a recording to watch in the window
   std::string state_path;
   std::string trace_path;
   std::string screenshot_path;

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/best_games.h"
 #include "app/driver.h"
 #include "app/input_script.h"
 #include "app/options.h"
@@ -18,10 +19,13 @@
 #include "app/run_winners.h"
 #include "app/settings.h"
 #include "app/start_up.h"
+#include "app/watched_game.h"
 #include "platform/audio.h"
 #include "platform/input.h"
 #include "platform/tick_log.h"
 #include "platform/video.h"
+#include "platform/watch_window.h"
+#include "screens/menu_bar.h"
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "shell/game.h"
@@ -69,17 +73,6 @@ void SaveAtEnd(const Options& options, RecordingStream& stream, const RunWinners
   }
 }
 
-// F11 and Alt+Enter switch between full screen and the window; Esc leaves
-// full screen. Keys never reach the game, which is played with the mouse.
-void HandleDisplayKey(const SDL_KeyboardEvent& key, Video& video) {
-  if (key.repeat != 0) return;
-  const SDL_Keycode code = key.keysym.sym;
-  const bool alt_enter =
-      (code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
-  if (code == SDLK_F11 || alt_enter) video.SetFullScreen(!video.FullScreen());
-  if (code == SDLK_ESCAPE) video.SetFullScreen(false);
-}
-
 // Where this run keeps its files, shortened for the info page.
 void ShowFilePlaces(Game& g, const std::string& winners_path, const std::string& settings_path) {
   constexpr std::size_t kWidth = 34;  // with the leading " ," as wide as the longest line
@@ -104,16 +97,23 @@ struct SdlSession {
 class WindowPlatform : public RunPlatform {
  public:
   WindowPlatform(Video& video, PictureSet& pictures, RecordingStream& stream,
-                 const std::vector<InputEvent>& recording)
-      : video_(video), pictures_(pictures), stream_(stream), recording_(recording) {}
+                 const std::vector<InputEvent>& recording, FirstPlaceNotice& first_place,
+                 BestGameKeeper* best_games)
+      : video_(video),
+        pictures_(pictures),
+        stream_(stream),
+        recording_(recording),
+        first_place_(first_place),
+        best_games_(best_games) {}
 
   void BeforeTick() override { tick_log_.Tick(); }
   bool WantsPicture(bool) override { return true; }
   void Present(const Frame& frame) override { video_.Present(frame.screen); }
   SoundSink* Sound() override { return &sound_; }
 
-  int AfterTick(Game& g, std::int32_t) override {
+  int AfterTick(Game& g, std::int32_t tick) override {
     tick_log_.Presented(g.tick_count);
+    if (best_games_ != nullptr) best_games_->AfterTick(g, tick, first_place_, recording_);
     // The recording is flushed once a second and when a game ends.
     const Uint64 now = SDL_GetTicks64();
     if (now - flushed_ms_ >= kFlushMs || (g.game_over && !game_over_) || g.quit_requested) {
@@ -140,6 +140,8 @@ class WindowPlatform : public RunPlatform {
   PictureSet& pictures_;
   RecordingStream& stream_;
   const std::vector<InputEvent>& recording_;
+  FirstPlaceNotice& first_place_;
+  BestGameKeeper* best_games_;
   Uint64 flushed_ms_ = 0;
   bool game_over_ = false;
   MixerSoundSink sound_;
@@ -148,9 +150,66 @@ class WindowPlatform : public RunPlatform {
   bool sound_opened_ = false;
 };
 
+// A left button released over the first place's name of the table the
+// menu shows, while no game is in progress.
+bool ClickOnFirstWinner(const SDL_Event& event, const Game& g) {
+  return event.type == SDL_MOUSEBUTTONUP && event.button.button == SDL_BUTTON_LEFT &&
+         g.screen_mode == kModePlay && TypeMenuOpen(g) && !g.confirm_open &&
+         FirstWinnerNameBox().Contains(event.button.x, event.button.y);
+}
+
+// Watches a recording; false after saying why it cannot be.
+bool OpenWatchedGame(const InputScript& script, const std::string& name, WatchedGame& watched) {
+  std::string error;
+  if (watched.Open(script, error)) return true;
+  std::fprintf(stderr, "klumpix: %s: %s\n", name.c_str(), error.c_str());
+  return false;
+}
+
+WatchEnd WatchBestGame(std::int32_t type, Video& video, const PictureSet& pictures,
+                       SoundSink* sound) {
+  InputScript script;
+  if (!LoadBestGame("", type, script)) return WatchEnd::kClosed;
+  auto watched = std::make_unique<WatchedGame>();
+  if (!OpenWatchedGame(script, BestGamePath("", type), *watched)) return WatchEnd::kClosed;
+  return WatchInWindow(video, pictures, sound, *watched, hang_up);
+}
+
+// --watch: a recording in the window, and nothing of the player's written.
+int RunWatch(const Options& options) {
+  InputScript script;
+  std::string error;
+  auto watched = std::make_unique<WatchedGame>();
+  if (!LoadInputScript(options.watch_path, script, error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return 2;
+  }
+  if (!OpenWatchedGame(script, options.watch_path, *watched)) return 2;
+  const Settings settings = LoadSettings(SettingsPath());
+  SdlSession sdl;
+  if (!sdl.ok) {
+    std::fprintf(stderr, "klumpix: cannot start SDL: %s\n", SDL_GetError());
+    return 1;
+  }
+  Video video;
+  if (!video.Open(options.window || !settings.full_screen, settings.window_width,
+                  settings.window_height, error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return 1;
+  }
+  auto pictures = std::make_unique<PictureSet>();
+  if (!LoadGamePictures(*pictures)) return 1;
+  MixerSoundSink sound;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) sound.Open();
+  std::signal(SIGHUP, OnHangUp);
+  WatchInWindow(video, *pictures, &sound, *watched, hang_up);
+  return 0;
+}
+
 }  // namespace
 
 int RunInteractive(const Options& options) {
+  if (!options.watch_path.empty()) return RunWatch(options);
   InputScript script;
   auto g = std::make_unique<Game>();
   auto frame = std::make_unique<Frame>();
@@ -187,17 +246,23 @@ int RunInteractive(const Options& options) {
     return 1;
   }
 
+  // Every event of the session is kept, for --record and for the best games.
   std::vector<InputEvent> recording;
-  std::vector<InputEvent>* kept = options.record ? &recording : nullptr;
   stream_at_exit = &stream;
   events_at_exit = &recording;
   std::atexit(FlushAtExit);
   std::signal(SIGHUP, OnHangUp);
-  Input input(kept);
+  Input input(&recording);
   input.SyncModifiers();
-  WindowPlatform platform(video, *pictures, stream, recording);
-  Driver driver(*g, *frame, *pictures, *winners.storage, platform);
-  driver.FeedScript(script.events, kept);
+  FirstPlaceNotice first_place(*winners.storage, *g);
+  // A run on a recording's own table is not the player's: it keeps nothing.
+  std::unique_ptr<BestGameKeeper> best_games;
+  if (!winners.from_script) {
+    best_games = std::make_unique<BestGameKeeper>("", g->seed, g->start_values, winners.at_start);
+  }
+  WindowPlatform platform(video, *pictures, stream, recording, first_place, best_games.get());
+  Driver driver(*g, *frame, *pictures, first_place, platform);
+  driver.FeedScript(script.events, &recording);
 
   // The timer runs only while the window has the input focus.
   bool focused = (SDL_GetWindowFlags(video.Window()) & SDL_WINDOW_INPUT_FOCUS) != 0;
@@ -206,7 +271,8 @@ int RunInteractive(const Options& options) {
     bool closed = false;
     while (SDL_PollEvent(&event)) {
       if (event.type == SDL_QUIT) closed = true;  // the window's close button, or SIGTERM
-      if (event.type == SDL_KEYDOWN) HandleDisplayKey(event.key, video);
+      // Keys never reach the game, which is played with the mouse.
+      if (event.type == SDL_KEYDOWN) video.HandleDisplayKey(event.key);
       if (event.type == SDL_WINDOWEVENT) {
         switch (event.window.event) {
           case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -226,6 +292,14 @@ int RunInteractive(const Options& options) {
         continue;
       }
       input.Handle(event, *g);
+      if (best_games != nullptr && ClickOnFirstWinner(event, *g)) {
+        // The click reached the game as any other; the watched game is shown
+        // meanwhile, and the player's game stands still until it closes.
+        if (WatchBestGame(g->game_type, video, *pictures, platform.Sound()) == WatchEnd::kQuit) {
+          closed = true;
+        }
+        video.Present(frame->screen);
+      }
     }
     if (closed || hang_up != 0) break;
 

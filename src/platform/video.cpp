@@ -95,6 +95,15 @@ void Video::WindowedSize(int& width, int& height) {
   height = windowed_height_;
 }
 
+void Video::HandleDisplayKey(const SDL_KeyboardEvent& key) {
+  if (key.repeat != 0) return;
+  const SDL_Keycode code = key.keysym.sym;
+  const bool alt_enter =
+      (code == SDLK_RETURN || code == SDLK_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
+  if (code == SDLK_F11 || alt_enter) SetFullScreen(!FullScreen());
+  if (code == SDLK_ESCAPE) SetFullScreen(false);
+}
+
 void Video::SetFullScreen(bool full_screen) {
   if (full_screen == FullScreen()) return;
   int width = 0;

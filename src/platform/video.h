@@ -5,6 +5,7 @@
 
 #include "core/surface.h"
 
+struct SDL_KeyboardEvent;
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -24,6 +25,9 @@ class Video {
   // Switches between full screen and the window, which keeps its last size.
   void SetFullScreen(bool full_screen);
   bool FullScreen() const;
+  // F11 and Alt+Enter switch between full screen and the window; Esc leaves
+  // full screen.
+  void HandleDisplayKey(const SDL_KeyboardEvent& key);
   // The size the window has, or had before it went full screen.
   void WindowedSize(int& width, int& height);
   // Shows `screen`, scaled to the window with its aspect kept.

@@ -102,16 +102,20 @@ void RunTypeMenu(Game& g) {
   }
 }
 
+// Where the table's lines stand: place p at y = kWinnersTop + 10 * p.
+constexpr std::int16_t kWinnersTop = 465;
+constexpr std::int16_t kWinnersNameX = 660;
+
 void WriteWinnersTable(Game& g) {
   WriteText(g, 665, 446, kFontPlain, 0, InLanguage(g, kWinnersHeading));
   for (int p = 1; p <= kPlaces; ++p) {
-    const auto y = static_cast<std::int16_t>(465 + 10 * p);
+    const auto y = static_cast<std::int16_t>(kWinnersTop + 10 * p);
     const std::int16_t font = p == 1 ? kFontGreen : kFontDark;
     ShortText place;
     place.AppendNumber(p);
     place.Append('.');
     WriteText(g, 646, y, font, 0, place.c_str());
-    WriteText(g, 660, y, font, 0, g.winner_name[g.game_type][p].c_str());
+    WriteText(g, kWinnersNameX, y, font, 0, g.winner_name[g.game_type][p].c_str());
     ShortText score;
     if (FormatSevenPlaceScore(g.winner_score[g.game_type][p], score)) {
       WriteText(g, 700, y, font, 0, score.c_str());
@@ -125,6 +129,13 @@ HitBox MenuEntryBox(int type) {
   const MenuEntry& e = kMenuEntries[type];
   const int top = 65 + 10 * type;
   return {e.hit_left, top, e.hit_right, top + 10, (e.hit_left + e.hit_right) / 2, top + 5};
+}
+
+HitBox FirstWinnerNameBox() {
+  // Eight letters of the small font, the first one advance right of the x.
+  const int left = kWinnersNameX + 8;
+  const int top = kWinnersTop + 10;
+  return {left - 2, top - 2, left + 8 * 8 + 2, top + 9, left + 4 * 8, top + 3};
 }
 
 bool TypeMenuOpen(const Game& g) {

@@ -111,4 +111,21 @@ void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
   }
 }
 
+void DrawTextNow(Surface& screen, const PictureSet& pictures, int x, int y, Font font,
+                 const char* text) {
+  const FontInfo info = InfoOf(font);
+  if (info.sheet == 0 || info.large_map) return;
+  const Picture& sheet = pictures.sheets[info.sheet];
+  if (sheet.pixels.empty()) return;
+  for (int k = 1; text[k - 1] != '\0'; ++k) {
+    const std::int16_t glyph = SmallFontGlyph(static_cast<unsigned char>(text[k - 1]));
+    if (glyph <= 0) continue;
+    const int column = (glyph - 1) % kGlyphsPerSheetRow;
+    const int row = (glyph - 1) / kGlyphsPerSheetRow;
+    const Rect src{column * info.cell, row * info.cell, column * info.cell + info.cell,
+                   row * info.cell + info.cell};
+    CopyRect(screen, x + k * info.advance, y, sheet, src, true);
+  }
+}
+
 }  // namespace klumpix

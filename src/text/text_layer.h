@@ -7,6 +7,7 @@ namespace klumpix {
 struct Frame;
 struct Game;
 struct PictureSet;
+struct Surface;
 
 // The fonts by number: three small ones (green, dark, plain) and three large
 // ones (large, bright, huge).
@@ -25,5 +26,9 @@ void WriteText(Game& g, std::int16_t x, std::int16_t y, std::int16_t font, std::
                const char* text);
 void ClearTextLayer(Game& g);
 void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame);
+// Draws a text straight onto `screen`, laid out as WriteText lays it out; for
+// what the platform shows over the game's picture. Small fonts only.
+void DrawTextNow(Surface& screen, const PictureSet& pictures, int x, int y, Font font,
+                 const char* text);
 
 }  // namespace klumpix

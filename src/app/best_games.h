@@ -1,0 +1,71 @@
+#pragma once
+// The best game of each board: when a played game takes its board's first
+// place, the session's recording up to that game's end is kept in best/
+// beside the winners table, one file a game type, to be watched from the
+// winners table later.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/input_script.h"
+#include "shell/winners_storage.h"
+
+namespace klumpix {
+
+struct Game;
+
+// best/typeT.txt under `folder` ("" for the working folder).
+std::string BestGamePath(const std::string& folder, std::int32_t type);
+
+// Writes the kept game of `type` (made atomically, like the winners table);
+// false after a line on stderr.
+bool KeepBestGame(const std::string& folder, std::int32_t type, const std::string& script_text);
+
+// Reads the kept game of `type`: a regular file of bounded size that parses
+// as a script. False when there is none; a damaged one also says so on stderr.
+bool LoadBestGame(const std::string& folder, std::int32_t type, InputScript& script);
+
+// A winners table that notices when a save puts the game just played in its
+// board's first place; everything else it hands to the table it wraps.
+class FirstPlaceNotice : public WinnersStorage {
+ public:
+  FirstPlaceNotice(WinnersStorage& table, const Game& g) : table_(table), g_(g) {}
+  std::size_t Load(unsigned char* bytes, std::size_t capacity) override {
+    return table_.Load(bytes, capacity);
+  }
+  SaveOutcome Save(unsigned char* table, std::size_t size) override;
+  // The game type whose first place a save made since the last call, or 0.
+  std::int32_t TakeFirstPlace();
+
+ private:
+  WinnersStorage& table_;
+  const Game& g_;
+  std::int32_t first_place_type_ = 0;
+};
+
+// What the session has to know to keep its best games: how it started, and
+// the tick at which the game now played began.
+class BestGameKeeper {
+ public:
+  BestGameKeeper(std::string folder, std::uint64_t seed, const StartValues& start,
+                 std::vector<WinnerEntry> winners_at_start)
+      : folder_(std::move(folder)),
+        seed_(seed),
+        start_(start),
+        winners_at_start_(std::move(winners_at_start)) {}
+
+  // After each tick: `tick` is the tick_count it ran with, `events` every
+  // event of the session so far.
+  void AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotice& notice,
+                 const std::vector<InputEvent>& events);
+
+ private:
+  std::string folder_;
+  std::uint64_t seed_;
+  StartValues start_;
+  std::vector<WinnerEntry> winners_at_start_;
+  bool was_running_ = false;
+  std::int32_t game_began_ = 0;
+};
+
+}  // namespace klumpix
