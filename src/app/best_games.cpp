@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/file_io.h"
+#include "screens/menu_bar.h"
 #include "shell/game.h"
 
 namespace klumpix {
@@ -71,14 +72,20 @@ std::int32_t FirstPlaceNotice::TakeFirstPlace() {
   return type;
 }
 
-void BestGameKeeper::AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotice& notice,
-                               const std::vector<InputEvent>& events) {
+bool OnFirstWinnerName(const Game& g, int x, int y) {
+  return g.screen_mode == kModePlay && TypeMenuOpen(g) && !g.confirm_open &&
+         FirstWinnerNameBox().Contains(x, y);
+}
+
+bool BestGameKeeper::AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotice& notice,
+                               const std::vector<InputEvent>& events, std::int32_t& type,
+                               std::string& recording) {
   if (g.game_running && !was_running_) game_began_ = tick;
   was_running_ = g.game_running;
-  const std::int32_t type = notice.TakeFirstPlace();
-  if (type == 0) return;
-  KeepBestGame(folder_, type,
-               FormatInputScript(seed_, start_, events, winners_at_start_, game_began_));
+  type = notice.TakeFirstPlace();
+  if (type == 0) return false;
+  recording = FormatInputScript(seed_, start_, events, winners_at_start_, game_began_);
+  return true;
 }
 
 }  // namespace klumpix

@@ -25,6 +25,11 @@ bool KeepBestGame(const std::string& folder, std::int32_t type, const std::strin
 // as a script. False when there is none; a damaged one also says so on stderr.
 bool LoadBestGame(const std::string& folder, std::int32_t type, InputScript& script);
 
+// A left click at (x, y) in the picture lands on the first place's name of
+// the table the menu shows, while no game is in progress: it asks to watch
+// that board's kept game.
+bool OnFirstWinnerName(const Game& g, int x, int y);
+
 // A winners table that notices when a save puts the game just played in its
 // board's first place; everything else it hands to the table it wraps.
 class FirstPlaceNotice : public WinnersStorage {
@@ -47,20 +52,17 @@ class FirstPlaceNotice : public WinnersStorage {
 // the tick at which the game now played began.
 class BestGameKeeper {
  public:
-  BestGameKeeper(std::string folder, std::uint64_t seed, const StartValues& start,
+  BestGameKeeper(std::uint64_t seed, const StartValues& start,
                  std::vector<WinnerEntry> winners_at_start)
-      : folder_(std::move(folder)),
-        seed_(seed),
-        start_(start),
-        winners_at_start_(std::move(winners_at_start)) {}
+      : seed_(seed), start_(start), winners_at_start_(std::move(winners_at_start)) {}
 
   // After each tick: `tick` is the tick_count it ran with, `events` every
-  // event of the session so far.
-  void AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotice& notice,
-                 const std::vector<InputEvent>& events);
+  // event of the session so far. When the tick put a game in its board's
+  // first place, true with the type and the recording to keep for it.
+  bool AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotice& notice,
+                 const std::vector<InputEvent>& events, std::int32_t& type, std::string& recording);
 
  private:
-  std::string folder_;
   std::uint64_t seed_;
   StartValues start_;
   std::vector<WinnerEntry> winners_at_start_;

@@ -25,7 +25,6 @@
 #include "platform/tick_log.h"
 #include "platform/video.h"
 #include "platform/watch_window.h"
-#include "screens/menu_bar.h"
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "shell/game.h"
@@ -113,7 +112,12 @@ class WindowPlatform : public RunPlatform {
 
   int AfterTick(Game& g, std::int32_t tick) override {
     tick_log_.Presented(g.tick_count);
-    if (best_games_ != nullptr) best_games_->AfterTick(g, tick, first_place_, recording_);
+    std::int32_t type = 0;
+    std::string best;
+    if (best_games_ != nullptr &&
+        best_games_->AfterTick(g, tick, first_place_, recording_, type, best)) {
+      KeepBestGame("", type, best);
+    }
     // The recording is flushed once a second and when a game ends.
     const Uint64 now = SDL_GetTicks64();
     if (now - flushed_ms_ >= kFlushMs || (g.game_over && !game_over_) || g.quit_requested) {
@@ -154,8 +158,7 @@ class WindowPlatform : public RunPlatform {
 // menu shows, while no game is in progress.
 bool ClickOnFirstWinner(const SDL_Event& event, const Game& g) {
   return event.type == SDL_MOUSEBUTTONUP && event.button.button == SDL_BUTTON_LEFT &&
-         g.screen_mode == kModePlay && TypeMenuOpen(g) && !g.confirm_open &&
-         FirstWinnerNameBox().Contains(event.button.x, event.button.y);
+         OnFirstWinnerName(g, event.button.x, event.button.y);
 }
 
 // Watches a recording; false after saying why it cannot be.
@@ -258,7 +261,8 @@ int RunInteractive(const Options& options) {
   // A run on a recording's own table is not the player's: it keeps nothing.
   std::unique_ptr<BestGameKeeper> best_games;
   if (!winners.from_script) {
-    best_games = std::make_unique<BestGameKeeper>("", g->seed, g->start_values, winners.at_start);
+    best_games = std::make_unique<BestGameKeeper>(g->seed, g->start_values, winners.at_start);
+    g->files.best_games_kept = true;
   }
   WindowPlatform platform(video, *pictures, stream, recording, first_place, best_games.get());
   Driver driver(*g, *frame, *pictures, first_place, platform);

@@ -64,6 +64,19 @@ constexpr PageLine kBrowserInfoLines[] = {
     {400, kFontLarge, {" ,ALLE VOM SPIEL SELBST ERZEUGT", " ,ALL MADE BY THE GAME ITSELF"}},
 };
 
+// Where the best games are kept, a click on the first place watches one.
+constexpr PageLine kDesktopWatchLine{
+    360, kFontLarge, {" ,ANSEHEN: 1. PLATZ ANKLICKEN", " ,WATCH: CLICK THE 1ST PLACE"}};
+constexpr PageLine kBrowserWatchLines[] = {
+    {420, kFontBright, {"-ANSEHEN", "-WATCHING"}},
+    {440, kFontLarge, {" ,1. PLATZ ANKLICKEN: SEIN SPIEL", " ,CLICK THE 1ST PLACE: ITS GAME"}},
+    {460,
+     kFontLarge,
+     {" ,AUFNAHME \xd6"
+      "FFNEN: KNOPF UNTEN",
+      " ,OPEN A RECORDING: BUTTON BELOW"}},
+};
+
 // The places the start-up names in words rather than as a path (see
 // ResetGame and the desktop's start-up); a path stands as it is.
 constexpr Words kPlaceWords[] = {
@@ -93,9 +106,14 @@ void RunInfoScreen(Game& g) {
   AddCornerLights(g, 40, 40, 660, 560, 1.5);
   if (g.files.kept_in_browser) {
     WritePage(g, kInfoLeft, kBrowserInfoLines);
+    if (g.files.best_games_kept) WritePage(g, kInfoLeft, kBrowserWatchLines);
     return;
   }
-  WritePage(g, kInfoLeft, kInfoLines);
+  for (const PageLine& line : kInfoLines) {
+    const bool watch = g.files.best_games_kept && line.y == kDesktopWatchLine.y;
+    const PageLine& shown = watch ? kDesktopWatchLine : line;
+    WriteText(g, kInfoLeft, shown.y, shown.font, 0, InLanguage(g, shown.text));
+  }
   WritePlace(g, 220, g.files.info_winners_place);
   WritePlace(g, 240, g.files.info_settings_place);
 }

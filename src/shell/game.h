@@ -164,6 +164,7 @@ struct GameFiles {
   FixedText<56> info_winners_place;
   FixedText<56> info_settings_place;
   bool kept_in_browser;  // the page's files: the info page speaks to a browser player
+  bool best_games_kept;  // a click on the first place watches its game (window and page)
 };
 
 struct Game {
