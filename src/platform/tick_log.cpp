@@ -51,4 +51,8 @@ void TickLog::Presented(int ticks_run) {
                MicrosecondsOf<std::chrono::system_clock>());
 }
 
+void TickLog::Watched(int tick, int speed, bool paused) {
+  if (file_ != nullptr) std::fprintf(file_, "watch %d %d %d\n", tick, speed, paused ? 1 : 0);
+}
+
 }  // namespace klumpix

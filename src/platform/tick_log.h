@@ -6,6 +6,8 @@
 //   MONO_US                         each tick, as its timer callback starts
 //   first_picture MONO_US WALL_US   once, when the start-up tick's picture
 //                                   (the first that is not black) is shown
+//   watch TICK SPEED PAUSED         each picture of a watched recording: the
+//                                   tick_count shown, the speed, 1 if paused
 //
 // MONO_US is the monotonic clock in microseconds; WALL_US is the wall clock in
 // microseconds since 1970, so a script can tell how long after its launch the
@@ -24,6 +26,8 @@ class TickLog {
   void Tick();
   // After each present; `ticks_run` is the game's tick_count after the tick.
   void Presented(int ticks_run);
+  // After each picture of a watched recording.
+  void Watched(int tick, int speed, bool paused);
 
  private:
   std::FILE* file_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "app/tick_pace.h"
 #include "app/watch_controls.h"
+#include "platform/tick_log.h"
 #include "platform/video.h"
 #include "shell/frame.h"
 
@@ -50,6 +51,7 @@ WatchEnd WatchInWindow(Video& video, const PictureSet& pictures, SoundSink* soun
   auto frame = std::make_unique<Frame>();
   WatchControls controls(watched);
   TickPace pace;
+  TickLog log;
   while (stop == 0) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -83,6 +85,7 @@ WatchEnd WatchInWindow(Video& video, const PictureSet& pictures, SoundSink* soun
     if (controls.NeedsPicture()) {
       controls.Draw(pictures, *frame);
       video.Present(frame->screen);
+      log.Watched(watched.Now(), controls.Speed(), controls.Paused());
     }
     const double wait = pace.NextDue() - static_cast<double>(SDL_GetTicks64());
     if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
