@@ -16,6 +16,10 @@ if(KLUMPIX_XVFB AND KLUMPIX_XDOTOOL AND KLUMPIX_XWM)
   add_test(NAME real_window
     COMMAND ${CMAKE_SOURCE_DIR}/tools/window_test.sh $<TARGET_FILE:klumpix> ${KLUMPIX_RES_DIR})
   set_tests_properties(real_window PROPERTIES TIMEOUT 90 SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)
+  add_test(NAME watch_window
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/watch_window_test.sh $<TARGET_FILE:klumpix> ${KLUMPIX_RES_DIR}
+            ${CMAKE_SOURCE_DIR}/tests/replay)
+  set_tests_properties(watch_window PROPERTIES TIMEOUT 90 SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)
 else()
   message(STATUS "klumpix: real_window test skipped: needs Xvfb, xdotool and "
                  "matchbox-window-manager (make setup installs them)")
