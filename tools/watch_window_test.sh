@@ -5,6 +5,7 @@
 # one a headless run to that tick draws) and closed at its end; then a kept
 # best game watched by a click on the first place's name, and the player's
 # game going on afterwards. The player's table and settings stay untouched.
+# Last, a game whose X server goes away keeps its recording and settings.
 #
 # usage: watch_window_test.sh KLUMPIX_EXECUTABLE RES_DIR REPLAY_DIR
 set -euo pipefail
@@ -106,3 +107,18 @@ xs_wait_for 10 bash -c '! kill -0 "$0" 2>/dev/null' "$GAME_PID" || xs_fail "JA d
 AFTER=$(cd "$WORK" && md5sum groar.dat)
 [ "$AFTER" = "$(head -n 1 <<<"$BEFORE")" ] || xs_fail "watching changed groar.dat"
 echo "PASS: the player's winners table is as it was"
+
+# The X server going away ends the game as closing it does: the recording
+# is whole and the settings are kept (the sound turned down below).
+xs_start_game --seed 6 --record lost.txt
+xs_wait_for 10 xs_shows_picture || xs_fail "the last window stayed black"
+xs_press 450 27 3  # SOUND, right button: quieter
+xs_wait_ticks 3 5
+kill "${XS_PIDS[0]}"  # Xvfb
+status=0
+wait "$GAME_PID" || status=$?
+[ "$status" != 0 ] || xs_fail "the game went on without its X server"
+grep -q "^[0-9]* up right$" "$WORK/lost.txt" || xs_fail "the lost X server cut the recording short"
+grep -qx "volume 29900" "$WORK/config/klumpix/settings" ||
+  xs_fail "the lost X server lost the settings: $(tr '\n' '|' <"$WORK/config/klumpix/settings")"
+echo "PASS: a lost X server ended the game (status $status) with its recording and settings kept"

@@ -45,31 +45,40 @@ void OnHangUp(int) {
   hang_up = 1;
 }
 
-// The recording and its events, for the last flush when the program is ended
-// from outside the loop (the X connection lost: Xlib exits at once).
-RecordingStream* stream_at_exit = nullptr;
-const std::vector<InputEvent>* events_at_exit = nullptr;
-void FlushAtExit() {
-  if (stream_at_exit != nullptr) stream_at_exit->Flush(*events_at_exit);
-}
-
 // Everything a run leaves behind when it ends, however it ends: the
 // recording and the player's settings. A run that plays a recording's own
 // table keeps no settings either: it is watching, not playing.
-void SaveAtEnd(const Options& options, RecordingStream& stream, const RunWinners& winners,
-               const Game& g, const std::vector<InputEvent>& recording,
-               const std::string& settings_path, const Settings& settings, Video& video) {
-  stream.Flush(recording);
-  if (winners.from_script) return;
-  Settings now = CurrentSettings(g, settings);
+struct RunEnd {
+  const Options& options;
+  RecordingStream& stream;
+  const RunWinners& winners;
+  const Game& g;
+  const std::vector<InputEvent>& recording;
+  const std::string& settings_path;
+  const Settings& settings;
+  Video& video;
+};
+
+void SaveAtEnd(const RunEnd& end) {
+  end.stream.Flush(end.recording);
+  if (end.winners.from_script) return;
+  Settings now = CurrentSettings(end.g, end.settings);
   // A window asked for on the command line changes nothing of the kept choice.
-  if (!options.window) now.full_screen = video.FullScreen();
-  video.WindowedSize(now.window_width, now.window_height);
-  if (now == settings) return;  // nothing to keep that is not kept already
+  // Both are SDL's own record of the window: no word with the X server.
+  if (!end.options.window) now.full_screen = end.video.FullScreen();
+  end.video.WindowedSize(now.window_width, now.window_height);
+  if (now == end.settings) return;  // nothing to keep that is not kept already
   std::string error;
-  if (!SaveSettings(settings_path, now, error)) {
+  if (!SaveSettings(end.settings_path, now, error)) {
     std::fprintf(stderr, "klumpix: settings not kept: %s\n", error.c_str());
   }
+}
+
+// The end of the run for a program ended from outside the loop: a lost X
+// connection makes Xlib exit at once, and the run still ends as any other.
+const RunEnd* end_at_exit = nullptr;
+void SaveAtExit() {
+  if (end_at_exit != nullptr) SaveAtEnd(*end_at_exit);
 }
 
 // Where this run keeps its files, shortened for the info page.
@@ -251,9 +260,9 @@ int RunInteractive(const Options& options) {
 
   // Every event of the session is kept, for --record and for the best games.
   std::vector<InputEvent> recording;
-  stream_at_exit = &stream;
-  events_at_exit = &recording;
-  std::atexit(FlushAtExit);
+  const RunEnd end{options, stream, winners, *g, recording, settings_path, settings, video};
+  end_at_exit = &end;
+  std::atexit(SaveAtExit);
   std::signal(SIGHUP, OnHangUp);
   Input input(&recording);
   input.SyncModifiers();
@@ -314,12 +323,12 @@ int RunInteractive(const Options& options) {
     const double wait = paused ? kIdleWaitMs : next_due - static_cast<double>(SDL_GetTicks64());
     if (wait > 0) SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
   }
-  stream_at_exit = nullptr;
+  end_at_exit = nullptr;
   if (driver.ExitStatus() > 0) {
     stream.Flush(recording);  // what was played so far still replays
     return driver.ExitStatus();
   }
-  SaveAtEnd(options, stream, winners, *g, recording, settings_path, settings, video);
+  SaveAtEnd(end);
   return 0;
 }
 
