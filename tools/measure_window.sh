@@ -6,6 +6,7 @@
 # usage: measure_window.sh [KLUMPIX_EXECUTABLE [RES_DIR]]
 #   SECONDS_MEASURED   how long to watch the play screen (default 30)
 #   XS_SCREEN          the virtual screen, e.g. 1920x1080x24 (default 800x600x24)
+#   XS_FULL_SCREEN=1   full screen, as the game starts by default, not a window
 #   SDL_RENDER_DRIVER  and other SDL variables are passed on to the game
 set -euo pipefail
 
@@ -22,6 +23,8 @@ ln -s "$RES_DIR" "$WORK/res"
 
 xs_start_x
 export KLUMPIX_TICK_LOG="$WORK/ticks.log"
+# No kept settings: the game's own (full screen) unless told to open a window.
+export XDG_CONFIG_HOME="$WORK/config"
 xs_start_game --seed 1
 xs_wait_for 10 xs_shows_picture || xs_fail "the window stayed black"
 xs_press 51 200  # START

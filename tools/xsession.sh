@@ -57,12 +57,14 @@ xs_find_window() {
   [ -n "$GAME_WINDOW" ] && xwininfo -id "$GAME_WINDOW" | grep -q "IsViewable"
 }
 
-# Starts the game in a window with the given arguments, waits for its window
-# and gives it the focus.
+# Starts the game in a window with the given arguments (full screen with
+# XS_FULL_SCREEN=1), waits for its window and gives it the focus.
 xs_start_game() {
+  local window=--window
+  [ -z "${XS_FULL_SCREEN:-}" ] || window=
   # The launch time in microseconds (wall clock), for the time to the first picture.
   (cd "$WORK" && echo "${EPOCHREALTIME/./}" >launch_time &&
-    exec env SDL_AUDIODRIVER=dummy "$KLUMPIX" --window "$@") \
+    exec env SDL_AUDIODRIVER=dummy "$KLUMPIX" $window "$@") \
     >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   XS_PIDS+=("$GAME_PID")

@@ -283,6 +283,7 @@ int RunInteractive(const Options& options) {
     SDL_Event event;
     bool closed = false;
     while (SDL_PollEvent(&event)) {
+      video.ToPicture(event);
       if (event.type == SDL_QUIT) closed = true;  // the window's close button, or SIGTERM
       // Keys never reach the game, which is played with the mouse.
       if (event.type == SDL_KEYDOWN) video.HandleDisplayKey(event.key);

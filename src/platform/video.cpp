@@ -2,47 +2,21 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/window_size.h"
 
 namespace klumpix {
 
-namespace {
-
-// Up to this many window pixels (an opening window, or a full screen of up to
-// 1200 x 900) SDL's own software renderer scales and
-// presents the picture for less CPU than a GL context costs to keep, and it
-// spares the GL driver's start-up time and memory. Larger windows scale
-// better on the GL renderer, even on a GL that the CPU rasterises.
-constexpr int kSoftwareUpToPixels = kScreenWidth * kScreenHeight * 9 / 4;  // 1.5 x 1.5
-
-// Presenting straight to the window (MIT-SHM on X11), not through a GL
-// texture: only then is the software renderer free of GL.
-SDL_Renderer* CreateSoftwareRenderer(SDL_Window* window) {
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-}
-
-bool WantsSoftware(SDL_Window* window) {
-  if (SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr) return false;  // the user chose
-  int width = 0;
-  int height = 0;
-  SDL_GetWindowSize(window, &width, &height);
-  return width * height <= kSoftwareUpToPixels;
-}
-
-}  // namespace
-
 Video::~Video() {
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
 
 bool Video::Open(bool windowed, int width, int height, std::string& error) {
-  // Nearest-pixel scaling keeps the pixel art crisp at any window size.
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+  // The window's own pixels (MIT-SHM on X11), not a renderer's: we scale
+  // the picture ourselves and hand over only what changed.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
   // The window opens centred on the first display; without its bounds only
   // the smallest size applies.
@@ -57,32 +31,44 @@ bool Video::Open(bool windowed, int width, int height, std::string& error) {
     error = std::string("cannot open the window: ") + SDL_GetError();
     return false;
   }
-  if (!MakeRenderer(error)) return false;
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderPresent(renderer_);
+  if (!TakeWindowPixels(error)) return false;
+  Redraw();
   return true;
 }
 
-// The renderer is chosen once, for the size the window opens with: SDL
-// would recreate the window to switch to GL later.
-bool Video::MakeRenderer(std::string& error) {
-  if (WantsSoftware(window_)) renderer_ = CreateSoftwareRenderer(window_);
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) {
+// The window's pixels, taken afresh whenever its size changes; everything
+// is drawn again into them.
+bool Video::TakeWindowPixels(std::string& error) {
+  pixels_ = SDL_GetWindowSurface(window_);
+  if (pixels_ == nullptr) {
     error = std::string("cannot draw into the window: ") + SDL_GetError();
     return false;
   }
-  // With a logical size SDL letterboxes the picture and maps mouse positions
-  // back to picture pixels for us.
-  SDL_RenderSetLogicalSize(renderer_, kScreenWidth, kScreenHeight);
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                               kScreenWidth, kScreenHeight);
-  if (texture_ == nullptr) {
-    error = std::string("cannot make the picture texture: ") + SDL_GetError();
-    return false;
-  }
+  // Our pixels are 0x00RRGGBB; a window of another layout gets them converted.
+  direct_ = pixels_->format->format == SDL_PIXELFORMAT_RGB888 ||
+            pixels_->format->format == SDL_PIXELFORMAT_ARGB8888;
+  if (!direct_) converted_.resize(static_cast<std::size_t>(pixels_->w) * pixels_->h);
+  scaler_.Resize(pixels_->w, pixels_->h);
   return true;
+}
+
+void Video::ToPicture(SDL_Event& event) const {
+  // Pointer positions come in window points, the pixels may be finer.
+  int points_w = 0, points_h = 0;
+  SDL_GetWindowSize(window_, &points_w, &points_h);
+  const auto map = [&](Sint32& x, Sint32& y) {
+    if (pixels_ == nullptr || points_w <= 0 || points_h <= 0) return;
+    const int px = static_cast<int>(static_cast<std::int64_t>(x) * pixels_->w / points_w);
+    const int py = static_cast<int>(static_cast<std::int64_t>(y) * pixels_->h / points_h);
+    int picture_x = 0, picture_y = 0;
+    klumpix::ToPicture(scaler_.box(), px, py, picture_x, picture_y);
+    x = picture_x;
+    y = picture_y;
+  };
+  if (event.type == SDL_MOUSEMOTION) map(event.motion.x, event.motion.y);
+  if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) {
+    map(event.button.x, event.button.y);
+  }
 }
 
 bool Video::FullScreen() const {
@@ -115,14 +101,48 @@ void Video::SetFullScreen(bool full_screen) {
 }
 
 void Video::Present(const Surface& screen) {
-  SDL_UpdateTexture(texture_, nullptr, screen.pixels, kScreenWidth * sizeof(std::uint16_t));
-  Redraw();
+  *shown_ = screen;
+  has_picture_ = true;
+  Show(false);
 }
 
 void Video::Redraw() {
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-  SDL_RenderPresent(renderer_);
+  Show(true);
+}
+
+void Video::Show(bool all) {
+  int width = 0, height = 0;
+  SDL_GetWindowSizeInPixels(window_, &width, &height);
+  if (pixels_ == nullptr || width != pixels_->w || height != pixels_->h ||
+      SDL_GetWindowSurface(window_) != pixels_) {
+    std::string error;
+    if (!TakeWindowPixels(error)) return;  // tried again at the next picture
+  } else if (all) {
+    SDL_UpdateWindowSurface(window_);
+    return;
+  }
+  if (!has_picture_) FillSurface(*shown_, 0);
+  if (SDL_MUSTLOCK(pixels_)) SDL_LockSurface(pixels_);
+  auto* out = direct_ ? static_cast<std::uint32_t*>(pixels_->pixels) : converted_.data();
+  const int pitch = direct_ ? pixels_->pitch / 4 : pixels_->w;
+  const std::vector<WindowRect>& changed = scaler_.Scale(*shown_, out, pitch);
+  rects_.clear();
+  for (const WindowRect& r : changed) {
+    const SDL_Rect rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (!direct_) {
+      SDL_ConvertPixels(rect.w, rect.h, SDL_PIXELFORMAT_RGB888,
+                        converted_.data() + static_cast<std::ptrdiff_t>(rect.y) * pitch + rect.x,
+                        pitch * 4, pixels_->format->format,
+                        static_cast<Uint8*>(pixels_->pixels) + rect.y * pixels_->pitch +
+                            rect.x * pixels_->format->BytesPerPixel,
+                        pixels_->pitch);
+    }
+    rects_.push_back(rect);
+  }
+  if (SDL_MUSTLOCK(pixels_)) SDL_UnlockSurface(pixels_);
+  if (!rects_.empty()) {
+    SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
+  }
 }
 
 }  // namespace klumpix

@@ -1,14 +1,18 @@
 #pragma once
 // The window and the presenting of the game's 800 x 600 picture.
 // Called by main_loop only.
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "app/letterbox.h"
 #include "core/surface.h"
 
 struct SDL_KeyboardEvent;
+struct SDL_Rect;
+struct SDL_Surface;
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+union SDL_Event;
 
 namespace klumpix {
 
@@ -30,22 +34,32 @@ class Video {
   void HandleDisplayKey(const SDL_KeyboardEvent& key);
   // The size the window has, or had before it went full screen.
   void WindowedSize(int& width, int& height);
-  // Shows `screen`, scaled to the window with its aspect kept.
+  // Shows `screen`, scaled to the window with its aspect kept; only what
+  // changed since the last picture goes to the window.
   void Present(const Surface& screen);
-  // Shows the last presented picture again (after the window was uncovered).
+  // Shows the last presented picture again (after the window was uncovered
+  // or changed its size).
   void Redraw();
+  // Turns a pointer event's window position into the picture's pixel under
+  // it, as the game and the watch controls read positions.
+  void ToPicture(SDL_Event& event) const;
 
   SDL_Window* Window() const { return window_; }
 
  private:
+  bool TakeWindowPixels(std::string& error);
+  void Show(bool all);
+
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
+  SDL_Surface* pixels_ = nullptr;         // the window's, owned by SDL
+  bool direct_ = true;                    // the window's pixels are 0x00RRGGBB
+  std::vector<std::uint32_t> converted_;  // else ours, converted into theirs
+  PictureScaler scaler_;
+  std::unique_ptr<Surface> shown_ = std::make_unique<Surface>();  // the last picture
+  bool has_picture_ = false;
+  std::vector<SDL_Rect> rects_;
   int windowed_width_ = 0;
   int windowed_height_ = 0;
-
-  // Software for small windows, SDL's best renderer for large ones.
-  bool MakeRenderer(std::string& error);
 };
 
 }  // namespace klumpix

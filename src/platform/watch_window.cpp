@@ -55,6 +55,7 @@ WatchEnd WatchInWindow(Video& video, const PictureSet& pictures, SoundSink* soun
   while (stop == 0) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+      video.ToPicture(event);
       switch (event.type) {
         case SDL_QUIT:
           return WatchEnd::kQuit;
