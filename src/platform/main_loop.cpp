@@ -170,6 +170,23 @@ bool ClickOnFirstWinner(const SDL_Event& event, const Game& g) {
          OnFirstWinnerName(g, event.button.x, event.button.y);
 }
 
+// The window as the settings keep it, or as the command line asks; false
+// after saying why not.
+bool OpenWindow(const Options& options, const Settings& settings, const SdlSession& sdl,
+                Video& video) {
+  if (!sdl.ok) {
+    std::fprintf(stderr, "klumpix: cannot start SDL: %s\n", SDL_GetError());
+    return false;
+  }
+  std::string error;
+  if (video.Open(options.window || !settings.full_screen, settings.window_width,
+                 settings.window_height, error)) {
+    return true;
+  }
+  std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+  return false;
+}
+
 // Watches a recording; false after saying why it cannot be.
 bool OpenWatchedGame(const InputScript& script, const std::string& name, WatchedGame& watched) {
   std::string error;
@@ -199,16 +216,8 @@ int RunWatch(const Options& options) {
   if (!OpenWatchedGame(script, options.watch_path, *watched)) return 2;
   const Settings settings = LoadSettings(SettingsPath());
   SdlSession sdl;
-  if (!sdl.ok) {
-    std::fprintf(stderr, "klumpix: cannot start SDL: %s\n", SDL_GetError());
-    return 1;
-  }
   Video video;
-  if (!video.Open(options.window || !settings.full_screen, settings.window_width,
-                  settings.window_height, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 1;
-  }
+  if (!OpenWindow(options, settings, sdl, video)) return 1;
   auto pictures = std::make_unique<PictureSet>();
   if (!LoadGamePictures(*pictures)) return 1;
   MixerSoundSink sound;
@@ -245,18 +254,9 @@ int RunInteractive(const Options& options) {
     }
   }
 
-  std::string error;
   SdlSession sdl;
-  if (!sdl.ok) {
-    std::fprintf(stderr, "klumpix: cannot start SDL: %s\n", SDL_GetError());
-    return 1;
-  }
   Video video;
-  if (!video.Open(options.window || !settings.full_screen, settings.window_width,
-                  settings.window_height, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 1;
-  }
+  if (!OpenWindow(options, settings, sdl, video)) return 1;
 
   // Every event of the session is kept, for --record and for the best games.
   std::vector<InputEvent> recording;
