@@ -79,9 +79,14 @@ tick_of_line() {
 }
 
 failures=0
-# Compares what both sides left for `script`; prints a disagreement.
+# Compares what both sides left for `script`; prints a disagreement and
+# returns 1. A script the native game itself cannot play is one too: two
+# runs that fail alike prove nothing.
 compare() {
   local script=$1 differ=()
+  if [ "$(cat "$work/native/status")" != 0 ] || [ ! -s "$work/native/trace.json" ]; then
+    differ+=("native-run-failed")
+  fi
   for f in "${outputs[@]}"; do
     local a=$work/native/$f b=$work/wasm/$f
     if [ -e "$a" ] || [ -e "$b" ]; then
@@ -109,13 +114,14 @@ compare() {
     echo "  the traces agree on every tick"
   fi
   case " ${differ[*]} " in
-    *" status "* | *" stdout "* | *" stderr "*)
+    *" status "* | *" stdout "* | *" stderr "* | *" native-run-failed "*)
       for side in native wasm; do
         echo "  $side run: exit status $(cat "$work/$side/status"), printed:" \
           "$(cat "$work/$side/stdout" "$work/$side/stderr" | head -c 300)"
       done
       ;;
   esac
+  return 1
 }
 
 # Both sides at once: one core each.
@@ -131,7 +137,7 @@ start=$(date +%s)
 if [ -n "$replays" ]; then
   for script in "$replays"/*.txt; do
     [ "$(basename "$script")" = expected.txt ] && continue
-    play_both "$(realpath "$script")"
+    play_both "$(realpath "$script")" || true
     played=$((played + 1))
     ticks=$((ticks + $(cat "$work/native/trace.json" 2>/dev/null | wc -l)))
   done
@@ -142,10 +148,13 @@ for seed in $(seq 1 "$hand_count"); do
     exit 1
   fi
   script=$work/scripts/hand_$seed.txt
-  play_both "$script" --ticks "$hand_ticks"
+  if play_both "$script" --ticks "$hand_ticks"; then
+    rm -f "$script"
+  else
+    echo "  (made by: $hand_scripts DIR 1 $hand_ticks $seed)"
+  fi
   played=$((played + 1))
   ticks=$((ticks + $(cat "$work/native/trace.json" 2>/dev/null | wc -l)))
-  rm -f "$script"  # a disagreeing one was kept beside its outputs
 done
 
 echo "agree: $played scripts, $ticks ticks traced, $failures disagreeing, $(($(date +%s) - start)) s"

@@ -1,22 +1,19 @@
 // Writes input scripts of the soak's restless hand: each one the game the
-// hand plays from its seed, through the same loop a headless run takes, so
-// that `klumpix --headless --input SCRIPT` plays that game again.
+// hand plays from its seed, so that `klumpix --headless --input SCRIPT`
+// plays that game again.
 // usage: klumpix_hand_scripts DIR COUNT TICKS [FIRST_SEED]
 //   writes DIR/hand_SEED.txt for COUNT seeds from FIRST_SEED (default 1),
-//   each at most TICKS ticks long (less when the hand quits the game).
+//   each TICKS ticks long.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/driver.h"
 #include "app/input_script.h"
 #include "app/options.h"
 #include "app/start_up.h"
 #include "core/file_io.h"
-#include "shell/assets.h"
-#include "shell/frame.h"
 #include "shell/game.h"
 #include "shell/winners_storage.h"
 #include "support/restless_hand.h"
@@ -25,36 +22,33 @@
 namespace klumpix {
 namespace {
 
-// The hand acts where a script's events are delivered: just before a tick.
-// Nothing is drawn; the state does not depend on the picture.
-class HandPlatform : public RunPlatform {
- public:
-  HandPlatform(Game& g, std::uint64_t seed, std::vector<InputEvent>& played)
-      : g_(g), hand_(g, seed * 7919 + 1, &played) {}
-
-  void BeforeTick() override {
-    if (g_.tick_count >= kStartUpTick) hand_.Act();
-  }
-  bool WantsPicture(bool) override { return false; }
-
- private:
-  Game& g_;
-  testing::RestlessHand hand_;
-};
-
-// The hand's game from `seed`: its script text. The game starts on the
-// starter winners table, as a run does where there is no groar.dat.
+// The hand's game from `seed` as script text: the hand acts where a
+// script's events are delivered, just before a tick. Nothing is drawn; the
+// state does not depend on the picture. The game starts on the starter
+// winners table, as a run does where there is no groar.dat.
+//
+// A quit would end the run early: when the hand says JA to leaving, that
+// tick is played again as if the hand had done nothing, so every script
+// runs its full length.
 std::string HandScript(std::uint64_t seed, std::int32_t ticks) {
   auto g = std::make_unique<Game>();
-  auto frame = std::make_unique<Frame>();
-  auto pictures = std::make_unique<PictureSet>();
+  auto before = std::make_unique<Game>();
   WinnersInMemory winners;
   StartGame(*g, seed, kDefaultStartValues);
   std::vector<InputEvent> played;
-  HandPlatform platform(*g, seed, played);
-  Driver driver(*g, *frame, *pictures, winners, platform);
-  driver.StopAt(ticks);
-  while (!driver.Ended()) driver.RunTick();
+  testing::RestlessHand hand(*g, seed * 7919 + 1, &played);
+  while (g->tick_count < ticks) {
+    const bool may_quit = g->confirm_open;
+    const std::size_t events_before = played.size();
+    if (may_quit) *before = *g;
+    if (g->tick_count >= kStartUpTick) hand.Act();
+    DXTimer1Timer(*g, winners);
+    if (!g->quit_requested) continue;
+    if (!may_quit) break;
+    *g = *before;
+    played.resize(events_before);
+    DXTimer1Timer(*g, winners);
+  }
   return FormatInputScript(seed, kDefaultStartValues, played);
 }
 
