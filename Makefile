@@ -11,6 +11,10 @@ FUZZ_TARGETS = fuzz_winners fuzz_bmp fuzz_input_script fuzz_settings
 # Saves of groar.dat killed at random moments by `make kill-saves` (CI runs 200).
 KILL_TRIALS ?= 1000
 ARGS ?=
+# Games of the restless hand that `make web-agree` plays natively and as
+# WebAssembly, and their length in ticks.
+AGREE_SCRIPTS ?= 500
+AGREE_TICKS ?= 20000
 # Runs of each benchmark per side in `make bench-compare`, and which benchmarks.
 BENCH_REPETITIONS ?= 3
 BENCH_FILTER ?= .
@@ -21,8 +25,8 @@ SETUP = bash tools/setup.sh
 # Our own builds stop on any warning; a packager's build (plain cmake) does not.
 WERROR = -DKLUMPIX_WERROR=ON
 
-.PHONY: setup setup-test setup-gtest setup-web configure build run test web web-serve web-bench asan-test \
-	bench bench-compare soak kill-saves replay-record fuzz compilers deb deb-check clean
+.PHONY: setup setup-test setup-gtest setup-web configure build run test web web-serve web-bench \
+	web-agree asan-test bench bench-compare soak kill-saves replay-record fuzz compilers deb deb-check clean
 
 # Each target installs what it needs (tools/setup.sh names the groups): `make run`
 # only what builds the game.
@@ -73,6 +77,13 @@ web-bench: web
 	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) --target klumpix_busy_ticks
 	./$(BUILD)/klumpix_busy_ticks
 	node $(WEB_BUILD)/klumpix_busy_ticks.js
+
+# Native and WebAssembly play the same games of the restless hand, each
+# output byte for byte the same: AGREE_SCRIPTS games of AGREE_TICKS ticks.
+web-agree: setup-gtest web
+	@cmake --build $(BUILD) --target klumpix_hand_scripts
+	KLUMPIX_NO_SKIPS=1 bash tests/web/agree.sh node $(WEB_BUILD)/klumpix_node.js $(BUILD)/klumpix \
+	  $(BUILD)/res $(BUILD)/klumpix_hand_scripts --hand $(AGREE_SCRIPTS) $(AGREE_TICKS)
 
 asan-test:
 	@$(SETUP) build test

@@ -6,7 +6,8 @@
 # usage: measure_window.sh [KLUMPIX_EXECUTABLE [RES_DIR]]
 #   SECONDS_MEASURED   how long to watch the play screen (default 30)
 #   XS_SCREEN          the virtual screen, e.g. 1920x1080x24 (default 800x600x24)
-#   XS_FULL_SCREEN=1   full screen, as the game starts by default, not a window
+#   XS_FULL_SCREEN=1   the game as it starts by default, covering the screen,
+#                      instead of in an 800 x 600 window
 #   SDL_RENDER_DRIVER  and other SDL variables are passed on to the game
 set -euo pipefail
 
@@ -21,10 +22,10 @@ source "$HERE/xsession.sh"
 trap 'xs_cleanup; rm -rf "$WORK"' EXIT
 ln -s "$RES_DIR" "$WORK/res"
 
+# The game's own start values, not a settings file of whoever measures.
+export XDG_CONFIG_HOME="$WORK/config"
 xs_start_x
 export KLUMPIX_TICK_LOG="$WORK/ticks.log"
-# No kept settings: the game's own (full screen) unless told to open a window.
-export XDG_CONFIG_HOME="$WORK/config"
 xs_start_game --seed 1
 xs_wait_for 10 xs_shows_picture || xs_fail "the window stayed black"
 xs_press 51 200  # START
@@ -39,7 +40,7 @@ after_ticks=$(xs_ticks)
 peak_kib=$(awk '/VmHWM/ { print $2 }' "/proc/$GAME_PID/status")
 xs_has_focus || xs_fail "the window lost the focus while measured"
 
-echo "window ${XS_WIDTH}x${XS_HEIGHT}, screen ${XS_SCREEN:-800x600x24}," \
+echo "$([ -n "${XS_FULL_SCREEN:-}" ] && echo "full screen" || echo window) ${XS_WIDTH}x${XS_HEIGHT}, screen ${XS_SCREEN:-800x600x24}," \
   "SDL_RENDER_DRIVER=${SDL_RENDER_DRIVER:-SDL decides}, $MEASURED s on the play screen"
 awk -v c=$((after_cpu - before_cpu)) -v hz="$(getconf CLK_TCK)" -v s="$MEASURED" \
   'BEGIN { printf "cpu use:           %.1f %% of one core\n", 100 * c / hz / s }'

@@ -57,18 +57,31 @@ xs_find_window() {
   [ -n "$GAME_WINDOW" ] && xwininfo -id "$GAME_WINDOW" | grep -q "IsViewable"
 }
 
-# Starts the game in a window with the given arguments (full screen with
-# XS_FULL_SCREEN=1), waits for its window and gives it the focus.
+# Whether the game's window, looked up afresh, is as wide as the screen.
+xs_covers_screen() {
+  local root
+  root=$(xwininfo -root | awk '/Width:/ {print $2}')
+  xs_find_window && [ "$(xwininfo -id "$GAME_WINDOW" | awk '/Width:/ {print $2}')" = "$root" ]
+}
+
+# Starts the game in a window with the given arguments, waits for its window
+# and gives it the focus. XS_FULL_SCREEN=1 leaves out --window: the game
+# then covers the screen, as it does by default.
 xs_start_game() {
-  local window=--window
-  [ -z "${XS_FULL_SCREEN:-}" ] || window=
+  local mode=(--window)
+  [ -n "${XS_FULL_SCREEN:-}" ] && mode=()
   # The launch time in microseconds (wall clock), for the time to the first picture.
   (cd "$WORK" && echo "${EPOCHREALTIME/./}" >launch_time &&
-    exec env SDL_AUDIODRIVER=dummy "$KLUMPIX" $window "$@") \
+    exec env SDL_AUDIODRIVER=dummy "$KLUMPIX" "${mode[@]}" "$@") \
     >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   XS_PIDS+=("$GAME_PID")
   xs_wait_for 15 xs_find_window || xs_fail "the game opened no window (see $WORK/game.log)"
+  if [ -n "${XS_FULL_SCREEN:-}" ]; then
+    # The first window shown full screen is replaced by another moments later.
+    xs_wait_for 15 xs_covers_screen && sleep 1 && xs_wait_for 5 xs_covers_screen ||
+      xs_fail "the game did not cover the screen"
+  fi
   xs_focus_game
   XS_GEOMETRY=$(xwininfo -id "$GAME_WINDOW")
   XS_WIDTH=$(awk '/Width:/ {print $2}' <<<"$XS_GEOMETRY")
@@ -129,8 +142,12 @@ xs_wait_ticks() {
 }
 
 # The mean brightness (0..1) of the window's picture as it is shown now.
+# Full screen, the game's first window is replaced by another, and import
+# waits forever on a window that is gone: the window is looked up afresh,
+# and a look that takes too long counts as none.
 xs_window_brightness() {
-  import -window "$GAME_WINDOW" "$WORK/peek.png" 2>/dev/null &&
+  xs_find_window || return 1
+  timeout 5 import -window "$GAME_WINDOW" "$WORK/peek.png" 2>/dev/null &&
     convert "$WORK/peek.png" -colorspace Gray -format "%[fx:mean]" info:
 }
 

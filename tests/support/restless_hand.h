@@ -1,11 +1,15 @@
 #pragma once
-// A restless player for the bot and the soak: presses, holds, clicks and wanders with
+// A restless player for the bot, the soak and the scripts that hold the
+// WebAssembly build to the native one: presses, holds, clicks and wanders with
 // both buttons all over the screen, but leans towards what moves a game on
 // (START, full store rows, drop fields, letters and ENTER on the name entry),
 // so that games really get played, lost and entered into the winners table.
 #include <cstdint>
 #include <random>
+#include <vector>
 
+#include "app/event_feed.h"
+#include "app/input_script.h"
 #include "core/surface.h"
 #include "shell/game.h"
 #include "shell/mouse.h"
@@ -28,7 +32,10 @@ inline constexpr bool kSanitized = false;
 
 class RestlessHand {
  public:
-  RestlessHand(Game& g, std::uint64_t seed) : g_(g), dice_(seed) {}
+  // Every event the hand delivers is also appended to `played` when given,
+  // stamped with the tick it comes before: an input script of its game.
+  RestlessHand(Game& g, std::uint64_t seed, std::vector<InputEvent>* played = nullptr)
+      : g_(g), dice_(seed), played_(played) {}
 
   // What the hand does before the next tick.
   void Act() {
@@ -52,7 +59,7 @@ class RestlessHand {
     if (!Aim() || Roll(8) == 0) return;  // only passing by
     const int b = Roll(100);
     button_ = b < 85 ? MouseButton::kLeft : (b < 95 ? MouseButton::kRight : MouseButton::kMiddle);
-    DXDraw1MouseDown(g_, button_, Roll(10) == 0);
+    Deliver({.kind = InputKind::kDown, .button = button_, .ctrl = Roll(10) == 0});
     held_ = true;
     hold_left_ = Roll(5) == 0 ? Roll(15) : Roll(3);
   }
@@ -60,13 +67,19 @@ class RestlessHand {
  private:
   int Roll(int n) { return static_cast<int>(dice_() % static_cast<std::uint64_t>(n)); }
 
-  void Move(int x, int y) { DXDraw1MouseMove(g_, x, y); }
+  void Move(int x, int y) { Deliver({.kind = InputKind::kMove, .x = x, .y = y}); }
+
+  void Deliver(InputEvent event) {
+    event.tick = g_.tick_count;
+    DeliverInputEvent(g_, event);
+    if (played_ != nullptr) played_->push_back(event);
+  }
 
   // A left release is mostly a click too, raised before the release as the
   // window's event feed raises it.
   void Release() {
-    if (button_ == MouseButton::kLeft && Roll(4) != 0) DXDraw1Click(g_);
-    DXDraw1MouseUp(g_, button_);
+    if (button_ == MouseButton::kLeft && Roll(4) != 0) Deliver({.kind = InputKind::kClick});
+    Deliver({.kind = InputKind::kUp, .button = button_});
     held_ = false;
   }
 
@@ -151,6 +164,7 @@ class RestlessHand {
   bool held_ = false;
   int hold_left_ = 0;
   int rest_ = 0;
+  std::vector<InputEvent>* played_;
 };
 
 }  // namespace klumpix::testing
