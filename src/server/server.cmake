@@ -1,0 +1,33 @@
+# klumpix-server: the world's winners table, built when cpp-httplib and
+# SQLite are installed (tools/setup.sh installs them); PostgreSQL through
+# libpqxx when that is installed too.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+  pkg_check_modules(KLUMPIX_HTTPLIB IMPORTED_TARGET cpp-httplib)
+  pkg_check_modules(KLUMPIX_SQLITE IMPORTED_TARGET sqlite3)
+  pkg_check_modules(KLUMPIX_CRYPTO IMPORTED_TARGET libcrypto)
+  pkg_check_modules(KLUMPIX_PQXX IMPORTED_TARGET libpqxx)
+endif()
+if(NOT (KLUMPIX_HTTPLIB_FOUND AND KLUMPIX_SQLITE_FOUND AND KLUMPIX_CRYPTO_FOUND))
+  message(STATUS "klumpix: klumpix-server not built: cpp-httplib or SQLite is missing")
+  return()
+endif()
+
+file(GLOB KLUMPIX_SERVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/server/*.cpp)
+list(FILTER KLUMPIX_SERVER_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
+if(NOT KLUMPIX_PQXX_FOUND)
+  message(STATUS "klumpix: klumpix-server without PostgreSQL: libpqxx is missing")
+  list(FILTER KLUMPIX_SERVER_SOURCES EXCLUDE REGEX ".*/postgresql_store\\.cpp$")
+endif()
+find_package(Threads REQUIRED)
+add_library(klumpix_server STATIC ${KLUMPIX_SERVER_SOURCES})
+klumpix_layer_headers(klumpix_server server PUBLIC)
+target_link_libraries(klumpix_server PUBLIC klumpix_app PkgConfig::KLUMPIX_HTTPLIB
+                      PkgConfig::KLUMPIX_SQLITE PkgConfig::KLUMPIX_CRYPTO Threads::Threads)
+if(KLUMPIX_PQXX_FOUND)
+  target_link_libraries(klumpix_server PUBLIC PkgConfig::KLUMPIX_PQXX)
+  target_compile_definitions(klumpix_server PRIVATE KLUMPIX_WITH_POSTGRESQL=1)
+endif()
+add_executable(klumpix-server ${CMAKE_SOURCE_DIR}/src/server/main.cpp)
+target_link_libraries(klumpix-server PRIVATE klumpix_server)
+set(KLUMPIX_SERVER_BUILT ON)
