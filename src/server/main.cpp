@@ -62,7 +62,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "klumpix-server: %s: not a folder\n", options.site.c_str());
     return 1;
   }
-  if (!http.bind_to_port(options.host, options.port)) {
+  // Port 0 takes any free port; the line below names the one taken.
+  const int port = options.port == 0
+                       ? http.bind_to_any_port(options.host)
+                       : (http.bind_to_port(options.host, options.port) ? options.port : -1);
+  if (port < 0) {
     std::fprintf(stderr, "klumpix-server: cannot listen on %s:%d\n", options.host.c_str(),
                  options.port);
     return 1;
@@ -70,7 +74,7 @@ int main(int argc, char** argv) {
   running_server = &http;
   signal(SIGTERM, Stop);
   signal(SIGINT, Stop);
-  std::printf("klumpix-server: listening on %s:%d\n", options.host.c_str(), options.port);
+  std::printf("klumpix-server: listening on %s:%d\n", options.host.c_str(), port);
   std::fflush(stdout);
   http.listen_after_bind();
   running_server = nullptr;

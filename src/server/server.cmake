@@ -26,7 +26,7 @@ target_link_libraries(klumpix_server PUBLIC klumpix_app PkgConfig::KLUMPIX_HTTPL
                       PkgConfig::KLUMPIX_SQLITE PkgConfig::KLUMPIX_CRYPTO Threads::Threads)
 if(KLUMPIX_PQXX_FOUND)
   target_link_libraries(klumpix_server PUBLIC PkgConfig::KLUMPIX_PQXX)
-  target_compile_definitions(klumpix_server PRIVATE KLUMPIX_WITH_POSTGRESQL=1)
+  target_compile_definitions(klumpix_server PUBLIC KLUMPIX_WITH_POSTGRESQL=1)
 endif()
 add_executable(klumpix-server ${CMAKE_SOURCE_DIR}/src/server/main.cpp)
 target_link_libraries(klumpix-server PRIVATE klumpix_server)

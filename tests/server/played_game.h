@@ -55,18 +55,17 @@ class RecordingHand {
     Tick(2);
   }
 
-  // Takes full store rows onto drop fields until `drops` sets are down and
-  // something is scored, then ends the game with ENDE.
-  void PlayAndEnd(int drops) {
+  // Takes full store rows onto drop fields until the score reaches
+  // `min_score` or the store is full, then ends the game with ENDE.
+  void PlayAndEnd(std::int32_t min_score) {
     Press(51, 200);  // START
-    for (int guard = 0; guard < 20000 && (drops > 0 || g_->score == 0); ++guard) {
+    for (int guard = 0; guard < 20000 && g_->score < min_score; ++guard) {
       if (g_->game_over) break;
       if (g_->stone_store.carried[1] == 0) {
         const int row = FullRow();
         row > 0 ? Press(30 * row + 120, 150) : Tick();
       } else if (const int field = DropField(); field > 0) {
         Press(g_->obj.x[field], g_->obj.y[field]);
-        --drops;
       } else {
         Tick();
       }
@@ -102,14 +101,16 @@ class RecordingHand {
     return 0;
   }
 
-  int DropField() const {
+  // The lit fields include taken ones: each try takes the next of them.
+  int DropField() {
+    std::vector<int> fields;
     for (int s = 1; s <= kSlotCount; ++s) {
       if (IsPlayfieldCell(*g_, s) &&
           (g_->obj.variant[s] == kFieldLit || g_->obj.variant[s] == kFieldDrop)) {
-        return s;
+        fields.push_back(s);
       }
     }
-    return 0;
+    return fields.empty() ? 0 : fields[tries_++ % fields.size()];
   }
 
   std::unique_ptr<Game> g_ = std::make_unique<Game>();
@@ -118,13 +119,14 @@ class RecordingHand {
   std::uint64_t seed_ = 0;
   std::vector<WinnerEntry> table_;
   std::vector<InputEvent> events_;
+  std::size_t tries_ = 0;
 };
 
 // One whole game: played, ended, and entered under `name`.
 inline PlayedGame PlayGame(std::uint64_t seed, std::int32_t type, const std::string& name,
-                           int drops = 4) {
+                           std::int32_t min_score = 1) {
   RecordingHand hand(seed, type);
-  hand.PlayAndEnd(drops);
+  hand.PlayAndEnd(min_score);
   const std::int32_t score = hand.game().score;
   hand.EnterName(name);
   PlayedGame played = hand.Finish(name);

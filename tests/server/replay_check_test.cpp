@@ -50,10 +50,10 @@ TEST(ReplayCheck, APlayedGameProvesItsTypeScoreAndName) {
 
 TEST(ReplayCheck, TheLastConfirmedGameIsTheOneProven) {
   testing::RecordingHand hand(99, 3);
-  hand.PlayAndEnd(2);
+  hand.PlayAndEnd(1);
   const std::int32_t first = hand.game().score;
   hand.EnterName("EVA");
-  hand.PlayAndEnd(6);
+  hand.PlayAndEnd(20);
   const std::int32_t second = hand.game().score;
   hand.EnterName("BOB");
   const std::string recording = hand.Finish("BOB").recording;
