@@ -168,7 +168,8 @@ TEST_P(WorldApi, ForgedGamesAreRefusedAndNoneIsKept) {
   EXPECT_EQ(client_->Get("/api/scores?type=5")->body, "{\"type\": 5, \"scores\": []}\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Databases, WorldApi, ::testing::Values("sqlite", "postgresql"));
+INSTANTIATE_TEST_SUITE_P(Databases, WorldApi, ::testing::Values("sqlite", "postgresql"),
+                         [](const auto& info) { return info.param; });
 
 class WorldServer : public ::testing::Test {
  protected:
