@@ -39,6 +39,17 @@ class RecordingHand {
     while (g_->tick_count <= kStartUpTick) Tick();
   }
 
+  // A second hand that goes on from where this one is, the game copied.
+  RecordingHand(const RecordingHand& other)
+      : g_(std::make_unique<Game>(*other.g_)),
+        storage_(other.storage_),
+        start_(other.start_),
+        seed_(other.seed_),
+        table_(other.table_),
+        events_(other.events_),
+        tries_(other.tries_) {}
+  RecordingHand& operator=(const RecordingHand&) = delete;
+
   Game& game() { return *g_; }
 
   void Tick(int n = 1) {
