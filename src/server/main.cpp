@@ -52,11 +52,16 @@ int main(int argc, char** argv) {
   RateLimit limit(options.per_minute);
 
   httplib::Server http;
-  // Every submission that waits for a replay holds one of these threads;
-  // more of them than replays can wait leaves some for everything else.
-  const std::size_t http_threads = threads + queue + 8;
+  // A connection holds a thread while it is kept alive, and every
+  // submission that waits for a replay holds one: more threads than replays
+  // can wait leaves plenty for everything else.
+  const std::size_t http_threads = threads + queue + 64;
   http.new_task_queue = [http_threads] { return new httplib::ThreadPool(http_threads); };
   http.set_payload_max_length(options.limits.max_bytes);
+  // The library's listen queue is short (5): a busy client that had to
+  // connect anew every few requests would now and then wait a second for
+  // its connection to be taken.
+  http.set_keep_alive_max_count(1000);
   InstallWorldApi(http, options, *store, pool, limit);
   if (!options.site.empty() && !http.set_mount_point("/", options.site)) {
     std::fprintf(stderr, "klumpix-server: %s: not a folder\n", options.site.c_str());

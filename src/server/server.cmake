@@ -31,3 +31,6 @@ endif()
 add_executable(klumpix-server ${CMAKE_SOURCE_DIR}/src/server/main.cpp)
 target_link_libraries(klumpix-server PRIVATE klumpix_server)
 set(KLUMPIX_SERVER_BUILT ON)
+
+install(TARGETS klumpix-server RUNTIME DESTINATION sbin)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/klumpix-server.8 DESTINATION share/man/man8)

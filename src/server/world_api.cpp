@@ -94,7 +94,10 @@ class Api {
       return Refuse(res, 400, "the game type is 1 to " + std::to_string(kGameTypes));
     }
     auto verdict = pool_.Check(std::move(submission.recording), claim);
-    if (!verdict) return Refuse(res, 503, "the server is busy; try again later");
+    if (!verdict) {
+      res.set_header("Retry-After", "1");
+      return Refuse(res, 503, "the server is busy; try again later");
+    }
     const ReplayVerdict checked = verdict->get();
     if (!checked.proven) return Refuse(res, 422, checked.reason);
     const AddResult added = store_.Add(
