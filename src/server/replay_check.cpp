@@ -63,8 +63,7 @@ const char* AcceptedVersion() {
   return KLUMPIX_VERSION;
 }
 
-ReplayVerdict CheckRecording(std::string_view recording, const Claim& claim,
-                             const ReplayLimits& limits) {
+ReplayVerdict ReplayRecording(std::string_view recording, const ReplayLimits& limits) {
   if (recording.size() > limits.max_bytes) {
     return Refused("the recording is larger than " + std::to_string(limits.max_bytes) + " bytes");
   }
@@ -104,21 +103,30 @@ ReplayVerdict CheckRecording(std::string_view recording, const Claim& claim,
   }
   const std::int32_t ticks = g->tick_count;
   if (!last.seen) return Refused("the recording confirms no name entry", ticks);
-  if (last.type != claim.type) {
-    return Refused("the recorded game is of type " + std::to_string(last.type), ticks);
-  }
-  if (last.score != claim.score) {
-    return Refused("the recorded game scored " + std::to_string(last.score), ticks);
-  }
-  if (last.name != claim.name) return Refused("the recorded name is " + last.name, ticks);
   ReplayVerdict verdict;
   verdict.proven = true;
   verdict.ticks = ticks;
+  verdict.game = {last.name, last.type, last.score};
   std::vector<InputEvent> played;
   for (const InputEvent& event : script.events) {
     if (event.tick <= last.tick) played.push_back(event);
   }
   verdict.proof = FormatInputScript(script.seed, start, played, winners.at_start);
+  return verdict;
+}
+
+ReplayVerdict CheckRecording(std::string_view recording, const Claim& claim,
+                             const ReplayLimits& limits) {
+  ReplayVerdict verdict = ReplayRecording(recording, limits);
+  if (!verdict.proven) return verdict;
+  const Claim& game = verdict.game;
+  if (game.type != claim.type) {
+    return Refused("the recorded game is of type " + std::to_string(game.type), verdict.ticks);
+  }
+  if (game.score != claim.score) {
+    return Refused("the recorded game scored " + std::to_string(game.score), verdict.ticks);
+  }
+  if (game.name != claim.name) return Refused("the recorded name is " + game.name, verdict.ticks);
   return verdict;
 }
 

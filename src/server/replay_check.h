@@ -25,6 +25,7 @@ struct ReplayVerdict {
   bool proven = false;
   std::string reason;      // why not, in a sentence a player can read
   std::int32_t ticks = 0;  // replayed
+  Claim game;              // the game the recording proves
   // What is kept of a proven recording: its header lines and the events
   // through the tick that confirmed the name, written the one way this
   // program writes scripts. The same game sent twice, with comments, other
@@ -44,6 +45,10 @@ struct ReplayVerdict {
 // file.
 ReplayVerdict CheckRecording(std::string_view recording, const Claim& claim,
                              const ReplayLimits& limits);
+
+// The game a recording proves, whatever is claimed: `proven` with `game`
+// and `proof` filled in, or the reason why it proves none.
+ReplayVerdict ReplayRecording(std::string_view recording, const ReplayLimits& limits);
 
 // The version a recording must name: this program's.
 const char* AcceptedVersion();

@@ -3,6 +3,8 @@
 // started one): proven games are kept once, forged ones never.
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -206,6 +208,35 @@ TEST_F(WorldServer, ServesThePageBesideTheApi) {
   ASSERT_TRUE(page);
   EXPECT_EQ(page->body, "<title>klumpix</title>");
   EXPECT_EQ(page->get_header_value("Cache-Control"), "");
+}
+
+// The game's own --submit finds the game a recording proves and sends it.
+TEST_F(WorldServer, TheGameSendsAKeptGameFromTheCommandLine) {
+  const std::string game = std::string(KLUMPIX_TEST_BINARY_DIR) + "/klumpix";
+  if (access(game.c_str(), X_OK) != 0) GTEST_SKIP() << "the game is not built here";
+  ASSERT_TRUE(server_.Start({"--db", "sqlite:" + folder_.str() + "/w.db"}));
+  const std::string file = folder_.str() + "/best.txt";
+  {
+    std::ofstream out(file);
+    out << Anna().recording;
+  }
+  const std::string command = game + " --submit " + file +
+                              " --server http://127.0.0.1:" + std::to_string(server_.port()) +
+                              " 2>&1";
+  auto run = [&](std::string& said) {
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) said += buffer;
+    return WEXITSTATUS(pclose(pipe));
+  };
+  std::string first, second;
+  EXPECT_EQ(run(first), 0) << first;
+  EXPECT_EQ(first.rfind("klumpix: ANNA, type 5, " + std::to_string(Anna().score) +
+                            " points: {\"accepted\": true, \"place\": 1",
+                        0),
+            0u)
+      << first;
+  EXPECT_EQ(run(second), 1) << "sent once only: " << second;
 }
 
 }  // namespace
