@@ -127,7 +127,7 @@ try {
   await firstPicture(page);
   if (!new URL(page.url()).searchParams.has('record')) throw new Error(`not recording: ${page.url()}`);
   const entered = await playAndEnter(page, 'WORLD');
-  await page.waitForFunction(() => document.querySelector('#world p').textContent.startsWith('Sent'),
+  await page.waitForFunction(() => !['', 'Sending …'].includes(document.querySelector('#world p').textContent),
                              kWait);
   const answer = await page.$eval('#world p', (p) => p.textContent);
   if (answer !== 'Sent: place 1 in the world.') throw new Error(`the page says "${answer}"`);
