@@ -26,7 +26,8 @@ SETUP = bash tools/setup.sh
 WERROR = -DKLUMPIX_WERROR=ON
 
 .PHONY: setup setup-test setup-gtest setup-web configure build run test web web-serve web-bench \
-	web-agree asan-test bench bench-compare soak kill-saves replay-record fuzz compilers deb deb-check clean
+	web-agree asan-test bench bench-compare world-load soak kill-saves replay-record fuzz compilers deb \
+	deb-check clean
 
 # Each target installs what it needs (tools/setup.sh names the groups): `make run`
 # only what builds the game.
@@ -132,6 +133,11 @@ bench-compare: setup-gtest build
 	@test -n "$(BASE)" || { echo "bench-compare: name the base, BASE=<commit>"; exit 1; }
 	@bash tools/bench_compare.sh $(BASE) $(abspath $(BUILD))/klumpix_bench build-bench-base \
 	  $(BENCH_REPETITIONS) '$(BENCH_FILTER)'
+
+# The world table under load: 50 clients, 30 s, over SQLite and PostgreSQL.
+world-load: setup-test build
+	@cmake --build $(BUILD) --target klumpix_world_load
+	bash tools/world_load.sh $(BUILD) 50 30
 
 # After a change meant to alter the game: records the fingerprints of the
 # sessions in tests/replay anew (the whole outputs, every line of them and

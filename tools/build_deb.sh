@@ -26,8 +26,9 @@ echo "deb: building klumpix $version"
 (cd "$src" && DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -b -us -uc) \
   >"$work/build.log" 2>&1 || { tail -n 60 "$work/build.log"; exit 1; }
 mkdir -p "$out"
-rm -f "$out"/klumpix_*.deb "$out"/klumpix-dbgsym_*.deb
-cp "$work"/klumpix_"$version"_*.deb "$out"/
-cp "$work"/klumpix-dbgsym_"$version"_*.deb "$out"/ 2>/dev/null || true
+rm -f "$out"/klumpix_*.deb "$out"/klumpix-dbgsym_*.deb "$out"/klumpix-server*.deb
+cp "$work"/klumpix_"$version"_*.deb "$work"/klumpix-server_"$version"_*.deb "$out"/
+cp "$work"/klumpix-dbgsym_"$version"_*.deb "$work"/klumpix-server-dbgsym_"$version"_*.deb \
+  "$out"/ 2>/dev/null || true
 cp "$work/build.log" "$out/build.log"
 echo "deb: $(ls "$out"/klumpix_"$version"_*.deb)"

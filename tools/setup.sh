@@ -8,8 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 declare -A group=(
-  [build]="cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev"
-  [test]="libgtest-dev libgmock-dev libbenchmark-dev imagemagick xvfb xdotool x11-utils
+  [build]="cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev
+         libcpp-httplib-dev libsqlite3-dev libpqxx-dev"
+  [test]="libgtest-dev libgmock-dev libbenchmark-dev imagemagick xvfb xdotool x11-utils postgresql
           matchbox-window-manager"
   [fuzz]="clang libclang-rt-14-dev"
   [compilers]="clang"

@@ -85,4 +85,31 @@ SCRIPT
   fail "the launcher did not run the game"
 grep -q "K" "$data/groar.dat" || fail "the winner was not saved in $data/groar.dat"
 [ ! -e "$WORK/elsewhere/groar.dat" ] || fail "groar.dat was written in the caller's folder"
-echo "PASS: the Debian package ($(basename "$deb"))"
+
+# The server's package: lintian, its unit runs it as its own user, and the
+# unpacked server keeps a table in a new SQLite file and answers on loopback.
+server_deb=$(ls "$DEB_DIR"/klumpix-server_*_*.deb)
+lintian --fail-on error,warning "$server_deb" >"$WORK/lintian-server.log" 2>&1 ||
+  fail "lintian klumpix-server: $(cat "$WORK/lintian-server.log")"
+SERVER_ROOT="$WORK/server-root"
+dpkg-deb -x "$server_deb" "$SERVER_ROOT"
+unit="$SERVER_ROOT/lib/systemd/system/klumpix-server.service"
+grep -qx "DynamicUser=yes" "$unit" || fail "the service does not run as its own user"
+grep -q "^ExecStart=/usr/sbin/klumpix-server " "$unit" || fail "the service does not start the server"
+"$SERVER_ROOT/usr/sbin/klumpix-server" --version | grep -qx "klumpix-server $(dpkg-deb -f "$deb" Version)" ||
+  fail "the server's version is not the package's"
+"$SERVER_ROOT/usr/sbin/klumpix-server" --db "sqlite:$WORK/world.db" --listen 127.0.0.1:0 \
+  >"$WORK/server.out" &
+server=$!
+for _ in $(seq 50); do
+  grep -q "listening on" "$WORK/server.out" && break
+  sleep 0.1
+done
+port=$(sed -n 's/.*listening on 127.0.0.1:\([0-9]*\)$/\1/p' "$WORK/server.out")
+answer=$(exec 3<>"/dev/tcp/127.0.0.1/$port" &&
+  printf 'GET /api/scores?type=3 HTTP/1.0\r\n\r\n' >&3 && tail -n 1 <&3)
+kill "$server"
+wait "$server" || true
+[ "$answer" = '{"type": 3, "scores": []}' ] || fail "the packaged server answered: $answer"
+[ -s "$WORK/world.db" ] || fail "the packaged server made no table"
+echo "PASS: the Debian packages ($(basename "$deb"), $(basename "$server_deb"))"

@@ -1,0 +1,57 @@
+#include "server/world_submit.h"
+
+#include <httplib.h>
+
+#include <cstdio>
+
+#include "app/json_text.h"
+#include "core/file_io.h"
+#include "server/replay_check.h"
+
+namespace klumpix::server {
+
+namespace {
+
+// The request's JSON: the recording is plain text, every byte of it kept.
+std::string SubmissionJson(const Claim& game, const std::string& recording) {
+  std::string body = "{\"name\": ";
+  AppendJsonText(body, game.name);
+  body += ", \"type\": " + std::to_string(game.type) +
+          ", \"score\": " + std::to_string(game.score) + ", \"recording\": ";
+  AppendJsonText(body, recording);
+  return body + "}";
+}
+
+}  // namespace
+
+int SubmitRecording(const std::string& path, const std::string& server) {
+  const ReplayLimits limits;
+  std::string recording, error;
+  if (!ReadRegularFile(path.c_str(), limits.max_bytes, recording, error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return 2;
+  }
+  const ReplayVerdict verdict = ReplayRecording(recording, limits);
+  if (!verdict.proven) {
+    std::fprintf(stderr, "klumpix: %s: %s\n", path.c_str(), verdict.reason.c_str());
+    return 2;
+  }
+  httplib::Client client(server);
+  if (!client.is_valid()) {
+    std::fprintf(stderr, "klumpix: --server needs http://HOST[:PORT] or https://...\n");
+    return 2;
+  }
+  client.set_read_timeout(60);
+  const httplib::Result res =
+      client.Post("/api/scores", SubmissionJson(verdict.game, recording), "application/json");
+  if (!res) {
+    std::fprintf(stderr, "klumpix: %s: %s\n", server.c_str(),
+                 httplib::to_string(res.error()).c_str());
+    return 1;
+  }
+  std::printf("klumpix: %s, type %d, %d points: %s", verdict.game.name.c_str(), verdict.game.type,
+              verdict.game.score, res->body.c_str());
+  return res->status == 201 ? 0 : 1;
+}
+
+}  // namespace klumpix::server

@@ -1,0 +1,160 @@
+// The world table on the page, served by a real klumpix-server: the panel
+// shows beside the picture, a player who says yes to sending plays a game,
+// enters a name, finds it first in the world table, and its recording (the
+// "watch" link) replays natively to that very entry.
+// usage: node world_test.mjs SITE_DIR KLUMPIX_SERVER KLUMPIX_EXECUTABLE CHROMIUM
+// Every wait is on a condition of the game or the page, never on the clock.
+import {execFileSync, spawn} from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [site, klumpixServer, klumpix, chromium] = process.argv.slice(2);
+const kWait = {timeout: 120000, polling: 50};
+const kSlotEnde = 6;
+const kSlotStart = 12;
+const kSlotEnter = 14;
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'klumpix-world-'));
+
+// The server on a free port of 127.0.0.1, serving the page beside its API.
+function startServer() {
+  const server = spawn(klumpixServer, ['--db', `sqlite:${scratch}/world.db`, '--site', site,
+                                       '--listen', '127.0.0.1:0'], {stdio: ['ignore', 'pipe', 'inherit']});
+  return new Promise((resolve, reject) => {
+    let said = '';
+    server.stdout.on('data', (chunk) => {
+      said += chunk;
+      const port = /listening on 127\.0\.0\.1:(\d+)/.exec(said);
+      if (port) resolve({server, port: Number(port[1])});
+    });
+    server.on('exit', (code) => reject(new Error(`klumpix-server ended with ${code}: ${said}`)));
+  });
+}
+
+async function state(page) {
+  return JSON.parse(await page.evaluate(() => window.klumpix.state()));
+}
+
+async function waitForState(page, what, test) {
+  const deadline = Date.now() + kWait.timeout;
+  for (;;) {
+    const s = await state(page);
+    if (test(s)) return s;
+    if (Date.now() > deadline) throw new Error(`still waiting at tick ${s.tick_count} until ${what}`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
+async function mouseAt(page, x, y) {
+  const box = await (await page.$('canvas')).boundingBox();
+  await page.mouse.move(box.x + (x + 0.5) * box.width / 800, box.y + (y + 0.5) * box.height / 600);
+}
+
+function objectAt(s, slot) {
+  return s.objects.find((o) => o.slot === slot);
+}
+
+// Holds the left button over (x, y) until `test` holds, then lets go and
+// waits a tick, which sees the release's click where the pointer is.
+async function holdUntil(page, x, y, what, test) {
+  await mouseAt(page, x, y);
+  await page.mouse.down();
+  const s = await waitForState(page, what, test);
+  await page.mouse.up();
+  const released = await page.evaluate(() => window.klumpix.tickCount());
+  await waitForState(page, `${what}, and a tick after the release`, (t) => t.tick_count > released);
+  return s;
+}
+
+async function firstPicture(page) {
+  await page.waitForFunction(() => window.klumpix && window.klumpix.firstPictureMs !== null, kWait);
+}
+
+// START, one row set down, ENDE, the name spelt, ENTER.
+async function playAndEnter(page, name) {
+  let s = await state(page);
+  const start = objectAt(s, kSlotStart);
+  await holdUntil(page, start.x, start.y, 'the game started', (t) => t.game_running);
+  s = await waitForState(page, 'a store row filled', (t) => t.store.some((row) => row[1] > 0));
+  const row = s.store.find((r) => r[1] > 0);
+  const middle = objectAt(s, row[1]);
+  await holdUntil(page, middle.x, middle.y, 'the row was taken', (t) => t.carried[0] > 0);
+  const drop = s.objects.find((o) => o.kind === 4 && o.image === 1 && o.tag === 1 &&
+                                     (o.variant === 8 || o.variant === 7));
+  await holdUntil(page, drop.x, drop.y, 'the stones were set down', (t) => t.carried[0] === 0);
+  const ende = objectAt(await state(page), kSlotEnde);
+  s = await holdUntil(page, ende.x, ende.y, 'the name entry', (t) => t.screen_mode === 4);
+  for (let i = 0; i < name.length; ++i) {
+    await mouseAt(page, 105 + 20 * (name.charCodeAt(i) - 65), 370);
+    await page.mouse.down();
+    await page.mouse.up();
+    await waitForState(page, `letter ${i + 1}`, (t) => t.entry_name_length === i + 1);
+    // Two presses within the double-click time would be one double click.
+    await new Promise((resolve) => setTimeout(resolve, 600));
+  }
+  const enter = objectAt(await state(page), kSlotEnter);
+  await holdUntil(page, enter.x, enter.y, 'the save', (t) => t.screen_mode === 1);
+  return s;
+}
+
+const {server, port} = await startServer();
+const browser = await puppeteer.launch({
+  executablePath: chromium,
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+         '--disable-component-update', '--disable-sync', `--user-data-dir=${path.join(scratch, 'profile')}`],
+});
+let failed = false;
+try {
+  const page = await browser.newPage();
+  page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
+  await page.setViewport({width: 1000, height: 800});
+  await page.goto(`http://127.0.0.1:${port}/`);
+  await firstPicture(page);
+  // A winners table of nothing but zeros, so that any score enters it.
+  await page.evaluate(() => {
+    const table = new Uint8Array(8 * 5 * 16);
+    for (let i = 0; i < table.length; i += 16) table[i] = 1, table[i + 1] = 0x2d;
+    localStorage.setItem('klumpix/groar.dat', btoa(String.fromCharCode(...table)));
+  });
+  await page.waitForSelector('#world:not([hidden])', kWait);
+  const empty = await page.$eval('#world tbody', (t) => t.textContent);
+  if (empty !== 'no games yet') throw new Error(`a new world table shows "${empty}"`);
+
+  // Saying yes starts the page once more, recording.
+  await Promise.all([page.waitForNavigation(), page.click('#world input')]);
+  await firstPicture(page);
+  if (!new URL(page.url()).searchParams.has('record')) throw new Error(`not recording: ${page.url()}`);
+  const entered = await playAndEnter(page, 'WORLD');
+  await page.waitForFunction(() => !['', 'Sending …'].includes(document.querySelector('#world p').textContent),
+                             kWait);
+  const answer = await page.$eval('#world p', (p) => p.textContent);
+  if (answer !== 'Sent: place 1 in the world.') throw new Error(`the page says "${answer}"`);
+  await page.waitForFunction(() => document.querySelector('#world tbody').textContent.includes('WORLD'),
+                             kWait);
+  const first = await page.$eval('#world tbody tr', (row) => [...row.cells].map((c) => c.textContent));
+  if (first[0] !== '1.' || first[1] !== 'WORLD' || first[2] !== String(entered.score)) {
+    throw new Error(`the world table's first row is ${first.join(' ')}`);
+  }
+
+  // Watching: the kept recording replays natively to that entry.
+  const href = await page.$eval('#world tbody a', (a) => a.href);
+  const recording = await (await fetch(href)).text();
+  fs.writeFileSync(path.join(scratch, 'world.txt'), recording);
+  execFileSync(klumpix, ['--headless', '--input', path.join(scratch, 'world.txt'),
+                         '--state', path.join(scratch, 'world.json')]);
+  const replayed = JSON.parse(fs.readFileSync(path.join(scratch, 'world.json'), 'utf8'));
+  const names = replayed.winner_name[entered.game_type - 1];
+  if (names[0] !== 'WORLD') throw new Error(`the watched recording ends with ${names.join(', ')}`);
+  console.log(`world: WORLD sent from the page, first in the world table with ${entered.score}, ` +
+              'its recording replayed natively');
+} catch (error) {
+  console.error(`FAILED: ${error.message}`);
+  failed = true;
+} finally {
+  await browser.close();
+  server.kill('SIGTERM');
+  fs.rmSync(scratch, {recursive: true, force: true});
+}
+process.exit(failed ? 1 : 0);
