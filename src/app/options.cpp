@@ -17,6 +17,9 @@ const char* UsageText() {
          "  --watch FILE       watch a recording: Space pauses, Right steps, + and -\n"
          "                     change the speed, Home and End jump, a click on the bar\n"
          "                     seeks; nothing of the player's is written\n"
+         "  --submit FILE --server URL\n"
+         "                     send the game a recording proves (a kept best game) to\n"
+         "                     the world winners table at URL\n"
          "  --headless         no window, no audio: run ticks as fast as possible\n"
          "  --ticks N          headless: run N ticks (default: up to the script's last\n"
          "                     event, at least through the start-up tick)\n"
@@ -57,7 +60,7 @@ bool ParseDecimal(const std::string& text, std::uint64_t max, std::uint64_t& val
 namespace {
 
 // What follows an option's name.
-enum class Value { kNone, kFile, kSeed, kTicks, kLanguage };
+enum class Value { kNone, kFile, kAddress, kSeed, kTicks, kLanguage };
 
 // One option: what it takes on the command line and on the page, and whether
 // the desktop allows it only with --headless. kAbsent: not an option there.
@@ -80,6 +83,8 @@ constexpr OptionRow kOptionTable[] = {
     {"--record", Value::kFile, Value::kNone, false},
     {"--input", Value::kFile, kAbsent, false},
     {"--watch", Value::kFile, kAbsent, false},
+    {"--submit", Value::kFile, kAbsent, false},
+    {"--server", Value::kAddress, kAbsent, false},
     {"--ticks", Value::kTicks, Value::kTicks, true},
     {"--state", Value::kFile, kAbsent, true},
     {"--trace", Value::kFile, kAbsent, true},
@@ -107,6 +112,8 @@ std::string* FileOf(const std::string& name, Options& o) {
   if (name == "--record") return &o.record_path;
   if (name == "--input") return &o.input_path;
   if (name == "--watch") return &o.watch_path;
+  if (name == "--submit") return &o.submit_path;
+  if (name == "--server") return &o.server_url;
   if (name == "--state") return &o.state_path;
   if (name == "--trace") return &o.trace_path;
   return &o.screenshot_path;
@@ -118,8 +125,9 @@ bool SetValue(const std::string& name, Value kind, const std::string& value, Opt
   std::uint64_t n = 0;
   switch (kind) {
     case Value::kFile:
+    case Value::kAddress:
       if (value.empty()) {
-        error = name + " needs a file name";
+        error = name + (kind == Value::kFile ? " needs a file name" : " needs an address");
         return false;
       }
       *FileOf(name, o) = value;
@@ -192,6 +200,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
       return false;
     }
     if (!SetValue(arg, kind, argv[++i], options, error)) return false;
+  }
+  if (options.submit_path.empty() != options.server_url.empty()) {
+    error = "--submit FILE and --server URL go together";
+    return false;
   }
   if (!options.watch_path.empty() &&
       (options.headless || options.record || !options.input_path.empty())) {

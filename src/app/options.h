@@ -23,7 +23,9 @@ struct Options {
   Language language = Language::kGerman;
   std::string record_path;
   std::string input_path;
-  std::string watch_path;  // --watch: a recording to watch in the window
+  std::string watch_path;   // --watch: a recording to watch in the window
+  std::string submit_path;  // --submit: a recording to send to the world table
+  std::string server_url;   // --server: that table's address
   std::string state_path;
   std::string trace_path;
   std::string screenshot_path;

@@ -10,16 +10,6 @@
 #endif
 
 int main(int argc, char** argv) {
-#if KLUMPIX_WITH_SUBMIT
-  // Sending a game to a world table plays nothing: it has a line of its own.
-  if (argc >= 2 && std::string(argv[1]) == "--submit") {
-    if (argc != 5 || std::string(argv[3]) != "--server") {
-      std::fprintf(stderr, "usage: klumpix --submit FILE --server URL\n");
-      return 2;
-    }
-    return klumpix::server::SubmitRecording(argv[2], argv[4]);
-  }
-#endif
   klumpix::Options options;
   std::string error;
   if (!klumpix::ParseOptions(argc, argv, options, error)) {
@@ -33,6 +23,15 @@ int main(int argc, char** argv) {
   if (options.version) {
     std::fputs(klumpix::VersionText(), stdout);
     return 0;
+  }
+  if (!options.submit_path.empty()) {
+    // Sending a game to a world table plays nothing.
+#if KLUMPIX_WITH_SUBMIT
+    return klumpix::server::SubmitRecording(options.submit_path, options.server_url);
+#else
+    std::fprintf(stderr, "klumpix: this build cannot send games (built without cpp-httplib)\n");
+    return 2;
+#endif
   }
   if (options.headless) return klumpix::RunHeadless(options);
   return klumpix::RunInteractive(options);
