@@ -63,7 +63,14 @@ SaveOutcome FirstPlaceNotice::Save(unsigned char* table, std::size_t size) {
   if (outcome != SaveOutcome::kFailed && g_.entry.winner_place == 1) {
     first_place_type_ = g_.game_type;
   }
+  if (outcome != SaveOutcome::kFailed && g_.entry.winner_place >= 1) entry_confirmed_ = true;
   return outcome;
+}
+
+bool FirstPlaceNotice::TakeConfirmedEntry() {
+  const bool confirmed = entry_confirmed_;
+  entry_confirmed_ = false;
+  return confirmed;
 }
 
 std::int32_t FirstPlaceNotice::TakeFirstPlace() {
@@ -84,8 +91,12 @@ bool BestGameKeeper::AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotic
   was_running_ = g.game_running;
   type = notice.TakeFirstPlace();
   if (type == 0) return false;
-  recording = FormatInputScript(seed_, start_, events, winners_at_start_, game_began_);
+  recording = Recording(events);
   return true;
+}
+
+std::string BestGameKeeper::Recording(const std::vector<InputEvent>& events) const {
+  return FormatInputScript(seed_, start_, events, winners_at_start_, game_began_);
 }
 
 }  // namespace klumpix

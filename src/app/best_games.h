@@ -41,11 +41,14 @@ class FirstPlaceNotice : public WinnersStorage {
   SaveOutcome Save(unsigned char* table, std::size_t size) override;
   // The game type whose first place a save made since the last call, or 0.
   std::int32_t TakeFirstPlace();
+  // Whether a save confirmed a name entry, at any place, since the last call.
+  bool TakeConfirmedEntry();
 
  private:
   WinnersStorage& table_;
   const Game& g_;
   std::int32_t first_place_type_ = 0;
+  bool entry_confirmed_ = false;
 };
 
 // What the session has to know to keep its best games: how it started, and
@@ -61,6 +64,8 @@ class BestGameKeeper {
   // first place, true with the type and the recording to keep for it.
   bool AfterTick(const Game& g, std::int32_t tick, FirstPlaceNotice& notice,
                  const std::vector<InputEvent>& events, std::int32_t& type, std::string& recording);
+  // The session's recording so far, watched from the game now played.
+  std::string Recording(const std::vector<InputEvent>& events) const;
 
  private:
   std::uint64_t seed_;

@@ -66,6 +66,9 @@ void ApplySettingsLine(const std::vector<std::string>& w, Settings& s) {
     if (key == "light") ParseLight(w[1], s.start.light_level);
     if (key == "type") ParseType(w[1], s.start.game_type);
     if (key == "fullscreen") ParseOnOff(w[1], s.full_screen);
+    if (key == "world" && (w[1].starts_with("http://") || w[1].starts_with("https://"))) {
+      s.world = w[1];
+    }
     Language language = Language::kGerman;
     if (key == "language" && ParseLanguageCode(w[1], language)) {
       s.language = language;
@@ -99,6 +102,7 @@ std::string FormatSettings(const Settings& s) {
   out += std::string("fullscreen ") + (s.full_screen ? "on" : "off") + "\n";
   out += "window " + std::to_string(s.window_width) + " " + std::to_string(s.window_height) + "\n";
   if (s.language) out += std::string("language ") + LanguageCode(*s.language) + "\n";
+  if (!s.world.empty()) out += "world " + s.world + "\n";
   return out;
 }
 

@@ -20,6 +20,9 @@ struct Settings {
   bool full_screen = true;
   int window_width = kScreenWidth;
   int window_height = kScreenHeight;
+  // The file's `world URL` line: the world winners table a confirmed name
+  // entry sends its game to (http:// or https://); empty for none.
+  std::string world;
 
   bool operator==(const Settings&) const = default;
 };

@@ -34,5 +34,10 @@ int main(int argc, char** argv) {
 #endif
   }
   if (options.headless) return klumpix::RunHeadless(options);
-  return klumpix::RunInteractive(options);
+#if KLUMPIX_WITH_SUBMIT
+  klumpix::server::WorldSender sender;
+  return klumpix::RunInteractive(options, &sender);
+#else
+  return klumpix::RunInteractive(options, nullptr);
+#endif
 }

@@ -13,6 +13,7 @@
 
 #include "app/best_games.h"
 #include "app/driver.h"
+#include "app/game_sender.h"
 #include "app/input_script.h"
 #include "app/options.h"
 #include "app/recording_stream.h"
@@ -106,13 +107,15 @@ class WindowPlatform : public RunPlatform {
  public:
   WindowPlatform(Video& video, PictureSet& pictures, RecordingStream& stream,
                  const std::vector<InputEvent>& recording, FirstPlaceNotice& first_place,
-                 BestGameKeeper* best_games)
+                 BestGameKeeper* best_games, GameSender* sender, std::string world)
       : video_(video),
         pictures_(pictures),
         stream_(stream),
         recording_(recording),
         first_place_(first_place),
-        best_games_(best_games) {}
+        best_games_(best_games),
+        sender_(world.empty() ? nullptr : sender),
+        world_(std::move(world)) {}
 
   void BeforeTick() override { tick_log_.Tick(); }
   bool WantsPicture(bool) override { return true; }
@@ -126,6 +129,9 @@ class WindowPlatform : public RunPlatform {
     if (best_games_ != nullptr &&
         best_games_->AfterTick(g, tick, first_place_, recording_, type, best)) {
       KeepBestGame("", type, best);
+    }
+    if (sender_ != nullptr && best_games_ != nullptr && first_place_.TakeConfirmedEntry()) {
+      sender_->Send(best_games_->Recording(recording_), world_);
     }
     // The recording is flushed once a second and when a game ends.
     const Uint64 now = SDL_GetTicks64();
@@ -155,6 +161,8 @@ class WindowPlatform : public RunPlatform {
   const std::vector<InputEvent>& recording_;
   FirstPlaceNotice& first_place_;
   BestGameKeeper* best_games_;
+  GameSender* sender_;
+  std::string world_;
   Uint64 flushed_ms_ = 0;
   bool game_over_ = false;
   MixerSoundSink sound_;
@@ -229,7 +237,7 @@ int RunWatch(const Options& options) {
 
 }  // namespace
 
-int RunInteractive(const Options& options) {
+int RunInteractive(const Options& options, GameSender* sender) {
   if (!options.watch_path.empty()) return RunWatch(options);
   InputScript script;
   auto g = std::make_unique<Game>();
@@ -273,7 +281,8 @@ int RunInteractive(const Options& options) {
     best_games = std::make_unique<BestGameKeeper>(g->seed, g->start_values, winners.at_start);
     g->files.best_games_kept = true;
   }
-  WindowPlatform platform(video, *pictures, stream, recording, first_place, best_games.get());
+  WindowPlatform platform(video, *pictures, stream, recording, first_place, best_games.get(),
+                          sender, settings.world);
   Driver driver(*g, *frame, *pictures, first_place, platform);
   driver.FeedScript(script.events, &recording);
 

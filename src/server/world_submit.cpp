@@ -25,15 +25,19 @@ std::string SubmissionJson(const Claim& game, const std::string& recording) {
 }  // namespace
 
 int SubmitRecording(const std::string& path, const std::string& server) {
-  const ReplayLimits limits;
   std::string recording, error;
-  if (!ReadRegularFile(path.c_str(), limits.max_bytes, recording, error)) {
+  if (!ReadRegularFile(path.c_str(), ReplayLimits{}.max_bytes, recording, error)) {
     std::fprintf(stderr, "klumpix: %s\n", error.c_str());
     return 2;
   }
-  const ReplayVerdict verdict = ReplayRecording(recording, limits);
+  return SubmitRecordingText(recording, path, server);
+}
+
+int SubmitRecordingText(const std::string& recording, const std::string& source,
+                        const std::string& server) {
+  const ReplayVerdict verdict = ReplayRecording(recording, ReplayLimits{});
   if (!verdict.proven) {
-    std::fprintf(stderr, "klumpix: %s: %s\n", path.c_str(), verdict.reason.c_str());
+    std::fprintf(stderr, "klumpix: %s: %s\n", source.c_str(), verdict.reason.c_str());
     return 2;
   }
   httplib::Client client(server);
@@ -41,6 +45,7 @@ int SubmitRecording(const std::string& path, const std::string& server) {
     std::fprintf(stderr, "klumpix: --server needs http://HOST[:PORT] or https://...\n");
     return 2;
   }
+  client.set_connection_timeout(10);
   client.set_read_timeout(60);
   const httplib::Result res =
       client.Post("/api/scores", SubmissionJson(verdict.game, recording), "application/json");
@@ -52,6 +57,15 @@ int SubmitRecording(const std::string& path, const std::string& server) {
   std::printf("klumpix: %s, type %d, %d points: %s", verdict.game.name.c_str(), verdict.game.type,
               verdict.game.score, res->body.c_str());
   return res->status == 201 ? 0 : 1;
+}
+
+WorldSender::~WorldSender() {
+  for (std::thread& t : sending_) t.join();
+}
+
+void WorldSender::Send(const std::string& recording, const std::string& server) {
+  sending_.emplace_back(
+      [recording, server] { SubmitRecordingText(recording, "this game", server); });
 }
 
 }  // namespace klumpix::server

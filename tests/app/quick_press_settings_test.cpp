@@ -63,6 +63,7 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
       "fullscreen maybe\n"
       "window 1024\n"  // malformed
       "colour blue\n"  // unknown
+      "world ftp://example.org\n"
       "\x01\xff garbage\n");
   EXPECT_FALSE(odd.start.sound_on);
   EXPECT_EQ(odd.start.sound_volume, kDefaultStartValues.sound_volume);
@@ -70,6 +71,7 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
   EXPECT_EQ(odd.start.game_type, kDefaultStartValues.game_type);
   EXPECT_TRUE(odd.full_screen);
   EXPECT_EQ(odd.window_width, 800);
+  EXPECT_EQ(odd.world, "");
 
   Settings kept;
   kept.start = {false, 10000, 50000, 8, Language::kEnglish};
@@ -77,12 +79,14 @@ TEST(SettingsFile, BadValuesFallBackKeyByKeyAndGoodOnesSurviveARoundTrip) {
   kept.full_screen = false;
   kept.window_width = 1280;
   kept.window_height = 720;
+  kept.world = "https://klumpix.example.org/";
   testing::TempDir dir;
   const std::string path = (dir.path() / "config/klumpix/settings").string();
   std::string error;
   ASSERT_TRUE(SaveSettings(path, kept, error)) << error;
   const Settings read = LoadSettings(path);
   EXPECT_EQ(FormatSettings(read), FormatSettings(kept));
+  EXPECT_EQ(read.world, kept.world);
   EXPECT_EQ(read.start.language, Language::kEnglish) << "the file's language over the locale's";
 
   // Neither a missing file nor a folder in its place stops the game.
