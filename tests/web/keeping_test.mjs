@@ -1,0 +1,101 @@
+// Games the page keeps and watches:
+//  1. a game in progress goes on after a reload at the same tick and state,
+//     and the session the page stored replays natively to that state;
+//  2. a native recording opened through the file chooser watches to the
+//     state the native game ends in, while the player's game stands still; a
+//     file that is no recording is named beside the button.
+// Used by browser_test.mjs, which passes its helpers.
+import {execFileSync} from 'node:child_process';
+import fs from 'node:fs';
+import path from 'node:path';
+import {fileURLToPath} from 'node:url';
+
+const kReplayDir = path.join(path.dirname(fileURLToPath(import.meta.url)), '..', 'replay');
+
+// The native game's state dump at tick_count `ticks` of `script`, run in a
+// folder of its own so no winners table of ours is read or written.
+function nativeState(klumpix, scratch, name, script, ticks) {
+  const dir = fs.mkdtempSync(path.join(scratch, `${name}-`));
+  fs.writeFileSync(path.join(dir, 'input.txt'), script);
+  execFileSync(klumpix, ['--headless', '--input', 'input.txt', '--ticks', String(ticks),
+                         '--state', 'state.json'], {cwd: dir});
+  return fs.readFileSync(path.join(dir, 'state.json'), 'utf8');
+}
+
+function expectSameState(got, want, what) {
+  if (got === want) return;
+  const a = JSON.parse(got);
+  const b = JSON.parse(want);
+  const differing = Object.keys(b).filter((k) => JSON.stringify(a[k]) !== JSON.stringify(b[k]));
+  throw new Error(`${what}: the states differ in ${differing.join(', ')}`);
+}
+
+export async function gameGoesOnAfterAReload(browser, server, helpers) {
+  const {openPage, startAndSetDownARow, kWait, klumpix, scratch} = helpers;
+  const context = await browser.createBrowserContext();
+  const page = await openPage(context, server, '');
+  const placed = await startAndSetDownARow(page, false);
+  // Another page in front: this one loses the focus and its game stands still.
+  const front = await context.newPage();
+  await front.bringToFront();
+  await page.waitForFunction(async () => {
+    const stored = await window.klumpix.storedSession();
+    return stored !== undefined && stored.tick === window.klumpix.tickCount();
+  }, kWait);
+  const before = await page.evaluate(() => window.klumpix.state());
+  const stored = await page.evaluate(() => window.klumpix.storedSession());
+
+  await page.reload();
+  // The stored game caught up with: a game in progress, at the tick it was left at.
+  await page.waitForFunction(() => window.klumpix && window.klumpix.running &&
+                                   window.klumpix.session() !== '', kWait);
+  expectSameState(await page.evaluate(() => window.klumpix.state()), before, 'after the reload');
+  await page.bringToFront();
+  await page.waitForFunction((t) => window.klumpix.tickCount() > t + 5, kWait, stored.tick);
+  expectSameState(nativeState(klumpix, scratch, 'session', stored.text, stored.tick), before,
+                  'the stored game replayed natively');
+  await context.close();
+  console.log(`reload: the game went on at tick ${stored.tick} with ${JSON.parse(before).stones_placed} ` +
+              `stones placed (${placed.stones_placed} set down); its recording replays natively`);
+}
+
+async function choose(page, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-recording')]);
+  await chooser.accept([file]);
+}
+
+export async function watchingARecording(browser, server, helpers) {
+  const {openPage, pagePoint, kWait, klumpix, scratch} = helpers;
+  const context = await browser.createBrowserContext();
+  const page = await openPage(context, server, '');
+
+  const bad = path.join(scratch, 'not-a-recording.txt');
+  fs.writeFileSync(bad, 'seed 1\nthis is no event\n');
+  await choose(page, bad);
+  await page.waitForFunction(() => !document.getElementById('recording-message').hidden, kWait);
+  const said = await page.$eval('#recording-message', (e) => e.textContent);
+  if (!said.startsWith('not-a-recording.txt:2:')) throw new Error(`for a bad file the page says '${said}'`);
+  if (await page.evaluate(() => window.klumpix.watching())) throw new Error('a bad file is watched');
+
+  const script = path.join(kReplayDir, 'name_entry.txt');
+  await choose(page, script);
+  await page.waitForFunction(() => window.klumpix.watching(), kWait);
+  const still = await page.evaluate(() => window.klumpix.tickCount());
+  await page.keyboard.press('End');
+  await page.waitForFunction(() => JSON.parse(window.klumpix.watchState()).tick_count > 0, kWait);
+  const watched = await page.evaluate(() => window.klumpix.watchState());
+  const end = JSON.parse(watched).tick_count;
+  expectSameState(watched, nativeState(klumpix, scratch, 'watched', fs.readFileSync(script), end),
+                  'the watched recording');
+  if (await page.evaluate(() => window.klumpix.tickCount()) !== still) {
+    throw new Error('the player\'s game went on while a recording was watched');
+  }
+  // "close", offered at the end.
+  const close = await pagePoint(page, 500, 300);
+  await page.mouse.click(close.x, close.y);
+  await page.waitForFunction(() => !window.klumpix.watching(), kWait);
+  await page.waitForFunction((t) => window.klumpix.tickCount() > t, kWait, still);
+  await context.close();
+  console.log(`watch: a bad file named; name_entry.txt watched to its end at tick ${end}, ` +
+              'state as native; closed, the game went on');
+}
