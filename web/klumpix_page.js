@@ -527,6 +527,9 @@
       paused: () => document.hidden || !document.hasFocus(),
       afterTick(firstPicture) {
         keepStoredFiles();
+        // A game just over is forgotten at once: a reload soon after must
+        // not bring it back.
+        if (keptSession && Module._klumpix_game_in_progress() === 0) keepSession(true);
         if (firstPicture) {
           showLanguage(api.language());
           api.firstPictureMs = performance.now();

@@ -125,16 +125,23 @@ EMSCRIPTEN_KEEPALIVE const char* klumpix_recording() {
   return s.text.c_str();
 }
 
+// Whether a reload would lose anything: a game started and not over, or
+// its name entry still open. Otherwise the table and the settings, kept as
+// files, are all there is.
+EMSCRIPTEN_KEEPALIVE int klumpix_game_in_progress() {
+  const Game& g = Session().game;
+  return (g.game_running && !g.game_over) || g.screen_mode == kModeNameEntry ? 1 : 0;
+}
+
 // The session as the page stores it, with every event so far, while a game
-// is in progress; empty when a reload would lose nothing (the table and the
-// settings are kept as files) and while a stored one is still caught up with.
+// is in progress; empty otherwise and while a stored one is still caught up
+// with.
 EMSCRIPTEN_KEEPALIVE const char* klumpix_session() {
   WebSession& s = Session();
-  const Game& g = s.game;
-  const bool in_progress = (g.game_running && !g.game_over) || g.screen_mode == kModeNameEntry;
-  s.text = in_progress && !s.replaying
-               ? FormatInputScript(g.seed, g.start_values, s.recording, s.winners.at_start)
-               : std::string();
+  s.text =
+      klumpix_game_in_progress() != 0 && !s.replaying
+          ? FormatInputScript(s.game.seed, s.game.start_values, s.recording, s.winners.at_start)
+          : std::string();
   return s.text.c_str();
 }
 
