@@ -36,6 +36,9 @@ bool LoadStoredSession(std::int32_t tick, InputScript& script, std::string& erro
   // another seed or table than the game it stored.
   if (!script.has_seed || !script.has_start || !script.has_winners) {
     error = "the stored game lacks its start";
+  } else if (script.version != KLUMPIX_VERSION) {
+    // Another version may play the same events to another game.
+    error = "the stored game was played with klumpix " + script.version;
   } else if (tick < 0 || tick > kMaxWatchTicks) {
     error = "the stored game's tick " + std::to_string(tick) + " is out of range";
   } else if (!script.events.empty() && script.events.back().tick > tick) {

@@ -1,6 +1,7 @@
 // Games the page keeps and watches:
 //  1. a game in progress goes on after a reload at the same tick and state,
-//     and the session the page stored replays natively to that state;
+//     and the session the page stored replays natively to that state; a
+//     damaged stored game is dropped with a message;
 //  2. a native recording opened through the file chooser watches to the
 //     state the native game ends in, while the player's game stands still; a
 //     file that is no recording is named beside the button.
@@ -31,7 +32,7 @@ function expectSameState(got, want, what) {
 }
 
 export async function gameGoesOnAfterAReload(browser, server, helpers) {
-  const {openPage, startAndSetDownARow, kWait, klumpix, scratch} = helpers;
+  const {openPage, startAndSetDownARow, state, kWait, klumpix, scratch} = helpers;
   const context = await browser.createBrowserContext();
   const page = await openPage(context, server, '');
   const placed = await startAndSetDownARow(page, false);
@@ -54,6 +55,21 @@ export async function gameGoesOnAfterAReload(browser, server, helpers) {
   await page.waitForFunction((t) => window.klumpix.tickCount() > t + 5, kWait, stored.tick);
   expectSameState(nativeState(klumpix, scratch, 'session', stored.text, stored.tick), before,
                   'the stored game replayed natively');
+
+  // A damaged stored game is dropped with a message, and a new game starts.
+  // The visit that damages it has a seed of its own, so it stores nothing.
+  await page.close();
+  const damaging = await openPage(context, server, '?seed=1');
+  await damaging.evaluate(async () => {
+    const kept = await window.klumpixOpenKeptGames();
+    await kept.put('session', 'seed 1\nno event here\n', 400);
+  });
+  await damaging.close();
+  const fresh = await openPage(context, server, '');
+  const said = await fresh.$eval('#status', (e) => e.textContent);
+  if (!said.includes('the stored game:2:') || (await state(fresh)).game_running) {
+    throw new Error(`after a damaged stored game the page says '${said}'`);
+  }
   await context.close();
   console.log(`reload: the game went on at tick ${stored.tick} with ${JSON.parse(before).stones_placed} ` +
               `stones placed (${placed.stones_placed} set down); its recording replays natively`);
