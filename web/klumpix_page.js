@@ -550,5 +550,11 @@
   const script = document.createElement('script');
   script.src = 'klumpix.js';
   script.onerror = () => showMessage('The game could not be loaded.');
-  openKeptGames().then(() => document.body.appendChild(script));
+  // The game starts once the stored session is known; without IndexedDB it
+  // starts as a page that keeps no games.
+  openKeptGames().catch(() => {
+    kept = null;
+    keepingSession = false;
+    stored = null;
+  }).then(() => document.body.appendChild(script));
 })();

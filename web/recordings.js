@@ -15,8 +15,11 @@
   const chooser = document.getElementById('recording-file');
   const message = document.getElementById('recording-message');
 
+  // The page's language as the page has chosen it, else the browser's first.
   function words() {
-    return kWords[document.documentElement.lang === 'de' ? 'de' : 'en'];
+    const chosen = document.documentElement.lang ||
+                   (navigator.languages && navigator.languages[0]) || navigator.language || '';
+    return kWords[chosen.toLowerCase().startsWith('de') ? 'de' : 'en'];
   }
 
   function say(text) {
