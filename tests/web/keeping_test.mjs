@@ -4,7 +4,7 @@
 //     damaged stored game is dropped with a message;
 //  2. a native recording opened through the file chooser watches to the
 //     state the native game ends in, while the player's game stands still; a
-//     file that is no recording is named beside the button.
+//     dropped file that is no recording is named beside the button.
 // Used by browser_test.mjs, which passes its helpers.
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -75,6 +75,15 @@ export async function gameGoesOnAfterAReload(browser, server, helpers) {
               `stones placed (${placed.stones_placed} set down); its recording replays natively`);
 }
 
+// A file of `text` dropped onto the page, as a browser hands it over.
+async function drop(page, name, text) {
+  await page.evaluate((n, t) => {
+    const data = new DataTransfer();
+    data.items.add(new File([t], n, {type: 'text/plain'}));
+    document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}));
+  }, name, text);
+}
+
 async function choose(page, file) {
   const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-recording')]);
   await chooser.accept([file]);
@@ -85,9 +94,7 @@ export async function watchingARecording(browser, server, helpers) {
   const context = await browser.createBrowserContext();
   const page = await openPage(context, server, '');
 
-  const bad = path.join(scratch, 'not-a-recording.txt');
-  fs.writeFileSync(bad, 'seed 1\nthis is no event\n');
-  await choose(page, bad);
+  await drop(page, 'not-a-recording.txt', 'seed 1\nthis is no event\n');
   await page.waitForFunction(() => !document.getElementById('recording-message').hidden, kWait);
   const said = await page.$eval('#recording-message', (e) => e.textContent);
   if (!said.startsWith('not-a-recording.txt:2:')) throw new Error(`for a bad file the page says '${said}'`);
@@ -112,6 +119,6 @@ export async function watchingARecording(browser, server, helpers) {
   await page.waitForFunction(() => !window.klumpix.watching(), kWait);
   await page.waitForFunction((t) => window.klumpix.tickCount() > t, kWait, still);
   await context.close();
-  console.log(`watch: a bad file named; name_entry.txt watched to its end at tick ${end}, ` +
+  console.log(`watch: a bad file dropped was named; name_entry.txt chosen and watched to its end at tick ${end}, ` +
               'state as native; closed, the game went on');
 }
