@@ -22,7 +22,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import {gameGoesOnAfterAReload, watchingARecording} from './keeping_test.mjs';
+import {gameGoesOnAfterAReload, keptGamesMakeRoom, watchingARecording} from './keeping_test.mjs';
 import {installChecks, phoneChecks} from './phone_test.mjs';
 
 const [site, klumpix, chromium] = process.argv.slice(2);
@@ -382,6 +382,7 @@ try {
                    startAndSetDownARow, klumpix, scratch};
   await gameGoesOnAfterAReload(browser, server, helpers);
   await watchingARecording(browser, server, helpers);
+  await keptGamesMakeRoom(browser, server, helpers);
   let taps = 0;
   taps += await phoneChecks(browser, server, helpers, {width: 844, height: 390}, 20);
   taps += await phoneChecks(browser, server, helpers, {width: 390, height: 844}, 21);

@@ -4,7 +4,8 @@
 //     damaged stored game is dropped with a message;
 //  2. a native recording opened through the file chooser watches to the
 //     state the native game ends in, while the player's game stands still; a
-//     dropped file that is no recording is named beside the button.
+//     dropped file that is no recording is named beside the button;
+//  3. kept games make room for a new one by dropping the oldest other.
 // Used by browser_test.mjs, which passes its helpers.
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -121,4 +122,33 @@ export async function watchingARecording(browser, server, helpers) {
   await context.close();
   console.log(`watch: a bad file dropped was named; name_entry.txt chosen and watched to its end at tick ${end}, ` +
               'state as native; closed, the game went on');
+}
+
+export async function keptGamesMakeRoom(browser, server, helpers) {
+  const {openPage} = helpers;
+  const context = await browser.createBrowserContext();
+  // A seed of its own: this visit stores no session beside what it keeps.
+  const page = await openPage(context, server, '?seed=1');
+  const left = await page.evaluate(async () => {
+    const kept = await window.klumpixOpenKeptGames();
+    for (const key of ['best1', 'session', 'best2']) {
+      await kept.put(key, key, 0);
+      await new Promise((resolve) => setTimeout(resolve, 5));  // each later than the one before
+    }
+    // The browser refuses the next write once, as when it is out of room.
+    const put = IDBObjectStore.prototype.put;
+    let refusals = 1;
+    IDBObjectStore.prototype.put = function (...args) {
+      if (refusals-- > 0) throw new DOMException('out of room', 'QuotaExceededError');
+      return put.apply(this, args);
+    };
+    await kept.put('best1', 'best1 anew', 0);  // itself the oldest: the next oldest goes
+    IDBObjectStore.prototype.put = put;
+    const keys = ['best1', 'session', 'best2'];
+    return Promise.all(keys.map(async (key) => [key, await kept.get(key)]));
+  });
+  const got = left.map(([key, record]) => `${key} ${record ? record.text : 'none'}`).join(', ');
+  if (got !== 'best1 best1 anew, session none, best2 best2') throw new Error(`after a refusal: ${got}`);
+  await context.close();
+  console.log('room: a refused write dropped the oldest kept game and was kept');
 }
