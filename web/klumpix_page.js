@@ -185,11 +185,18 @@
     }
   }
 
-  // Before main(): the stored session, where the module looks for it.
+  // Before main(): the stored session, where the module looks for it. The
+  // module loads meanwhile; main() waits until the session is known.
+  let keptGamesOpened = null;
   function layStoredSession() {
-    if (stored === null) return;
-    Module.FS.mkdir('/session');
-    Module.FS.writeFile('/session/running.txt', stored.text);
+    Module.addRunDependency('kept games');
+    keptGamesOpened.then(() => {
+      if (stored !== null) {
+        Module.FS.mkdir('/session');
+        Module.FS.writeFile('/session/running.txt', stored.text);
+      }
+      Module.removeRunDependency('kept games');
+    });
   }
 
   function dropStoredSession(why) {
@@ -550,11 +557,11 @@
   const script = document.createElement('script');
   script.src = 'klumpix.js';
   script.onerror = () => showMessage('The game could not be loaded.');
-  // The game starts once the stored session is known; without IndexedDB it
-  // starts as a page that keeps no games.
-  openKeptGames().catch(() => {
+  // Without IndexedDB the game starts as a page that keeps no games.
+  keptGamesOpened = openKeptGames().catch(() => {
     kept = null;
     keepingSession = false;
     stored = null;
-  }).then(() => document.body.appendChild(script));
+  });
+  document.body.appendChild(script);
 })();
