@@ -54,6 +54,10 @@ export async function gameGoesOnAfterAReload(browser, server, helpers) {
   expectSameState(await page.evaluate(() => window.klumpix.state()), before, 'after the reload');
   await page.bringToFront();
   await page.waitForFunction((t) => window.klumpix.tickCount() > t + 5, kWait, stored.tick);
+  // Live again, and the same session: its recording goes on from the stored one.
+  if (!(await page.evaluate(() => window.klumpix.session())).startsWith(stored.text)) {
+    throw new Error('after the reload the session\'s recording does not go on from the stored one');
+  }
   expectSameState(nativeState(klumpix, scratch, 'session', stored.text, stored.tick), before,
                   'the stored game replayed natively');
 
