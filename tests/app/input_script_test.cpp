@@ -111,7 +111,8 @@ TEST(InputScript, AWindowsEditorsScriptReadsAndInvisibleBytesAreShown) {
                        "3 click\n",
                        "w.txt", s, error));
   EXPECT_EQ(error,
-            "w.txt:2: expected a tick number, 'seed', 'version', 'start' or 'winner', not "
+            "w.txt:2: expected a tick number, 'seed', 'version', 'start', 'winner' or 'from', "
+            "not "
             "'\\xEF\\xBB\\xBF3'");
   EXPECT_FALSE(ParseInputScript("3 cl\xC2\xA0ick\n", "w.txt", s, error));
   EXPECT_NE(error.find("'cl\\xC2\\xA0ick'"), std::string::npos) << error;
