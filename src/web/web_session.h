@@ -41,7 +41,8 @@ struct WebSession {
   Settings kept_settings;     // as last written to the page's storage
   bool recording_on = false;  // ?record: klumpix.recording() hands it out
   // Every event of the session, kept for the page's stored session and its
-  // best games; grows in the pointer handlers, never in a tick.
+  // best games; grows in the pointer handlers, and as a stored session's
+  // events are delivered again while it is replayed.
   std::vector<InputEvent> recording;
   // A stored session going on: it is replayed up to its tick before the
   // game goes on live (web_resume.h).
