@@ -1,6 +1,7 @@
 // The page around the game module: the canvas, the pointer, Web Audio, the
-// files kept in the browser's storage, and the page's functions for tests and
-// bug reports (window.klumpix).
+// files kept in the browser's storage, the running game and the best games
+// kept in its IndexedDB (kept_games.js), watching a recording, and the page's
+// functions for tests and bug reports (window.klumpix).
 (function () {
   'use strict';
   const kWidth = 800;
@@ -11,15 +12,17 @@
   const kStorePrefix = 'klumpix/';
   const kStoredFiles = ['groar.dat', 'settings'];
 
+  const kKeepSessionMs = 500;   // the stored session is at most about this far behind
   const statusLine = document.getElementById('status');
   const againButton = document.getElementById('again');
   const canvas = document.getElementById('screen');
+  const below = document.getElementById('below');
   const context = canvas.getContext('2d', {alpha: false});
   let notice = '';  // a lasting note, shown once the game runs
 
   function fitCanvas() {
     const full = document.body.classList.contains('full');
-    const height = window.innerHeight - (full ? 0 : canvas.offsetTop);
+    const height = window.innerHeight - (full ? 0 : canvas.offsetTop + below.offsetHeight);
     const scale = Math.max(0, Math.min(window.innerWidth / kWidth, height / kHeight));
     canvas.style.width = Math.floor(kWidth * scale) + 'px';
     canvas.style.height = Math.floor(kHeight * scale) + 'px';
@@ -151,6 +154,107 @@
     if (refusal !== null || stored) writesRefused = refusal !== null;
   }
 
+  // --- the running game and the best games, kept in IndexedDB ---
+  let kept = null;             // the kept games, once opened (kept_games.js)
+  let stored = null;           // the session stored before this load: {text, tick}
+  let keepingSession = false;  // this visit stores its session as it goes
+  let keptSession = null;      // its tick and text as last stored ('' none, null not known)
+  let sessionWrite = null;     // the write under way
+
+  // A visit with ?seed, ?ticks or ?lang asks for a game of its own: it
+  // neither goes on with the stored session nor replaces it.
+  function ownGame() {
+    return ['seed', 'ticks', 'lang'].some((name) => query.has(name));
+  }
+
+  async function openKeptGames() {
+    kept = await window.klumpixOpenKeptGames();
+    if (kept === null || ownGame()) return;
+    keepingSession = true;
+    let record;
+    try {
+      record = await kept.get('session');
+    } catch (e) {
+      record = undefined;
+    }
+    if (record === undefined) return;
+    if (record !== null && typeof record.text === 'string' && Number.isInteger(record.tick)) {
+      stored = record;
+    } else {
+      dropStoredSession('klumpix: the stored game is damaged');
+    }
+  }
+
+  // Before main(): the stored session, where the module looks for it. The
+  // module loads meanwhile; main() waits until the session is known.
+  let keptGamesOpened = null;
+  function layStoredSession() {
+    Module.addRunDependency('kept games');
+    keptGamesOpened.then(() => {
+      if (stored !== null) {
+        Module.FS.mkdir('/session');
+        Module.FS.writeFile('/session/running.txt', stored.text);
+      }
+      Module.removeRunDependency('kept games');
+    });
+  }
+
+  function dropStoredSession(why) {
+    stored = null;
+    kept.remove('session').catch(() => {});
+    setNotice(why + '. A new game starts.');
+  }
+
+  // Stores the session when it changed; `force` also while a write is
+  // under way, as the page goes away. A quit session is forgotten instead.
+  function keepSession(force) {
+    if (!keepingSession || !api.running) return;
+    // Also when the stored game was quit before it was stored again: it
+    // would end at every load.
+    if (Module._klumpix_quit() !== 0) {
+      forgetSession();
+      return;
+    }
+    if (api.firstPictureMs === null || (sessionWrite !== null && !force)) return;
+    const tick = api.tickCount();
+    const text = api.session();  // '' while no game is in progress: nothing to keep
+    const now = text === '' ? '' : tick + '\n' + text;
+    if (now === keptSession) return;
+    const write = (now === '' ? kept.remove('session') : kept.put('session', text, tick))
+        .then(() => { keptSession = now; },
+              (e) => console.warn('klumpix: the game was not stored: ' + e.message));
+    sessionWrite = write;
+    write.finally(() => { if (sessionWrite === write) sessionWrite = null; });
+  }
+
+  // From now on nothing is stored, and the stored session is gone.
+  async function forgetSession() {
+    keepingSession = false;
+    if (kept !== null) await kept.remove('session').catch(() => {});
+  }
+
+  function keepBestGame(type, text) {
+    kept.put('best' + type, text, api.tickCount())
+        .catch((e) => console.warn('klumpix: the best game was not kept: ' + e.message));
+  }
+
+  async function watchKeptGame(type) {
+    let record;
+    try {
+      record = await kept.get('best' + type);
+    } catch (e) {
+      record = undefined;
+    }
+    if (!record || typeof record.text !== 'string') return;  // none kept for this board
+    const error = api.openRecording(new TextEncoder().encode(record.text), 'the kept game of board ' + type);
+    if (error !== '') console.warn('klumpix: kept game skipped: ' + error);
+  }
+
+  window.addEventListener('pagehide', () => keepSession(true));
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden) keepSession(true);
+  });
+
   // --- sound: decoded on the first press, when the browser allows audio ---
   const wavs = [];
   const buffers = [];
@@ -223,24 +327,45 @@
     }
   }
 
+  // A release reaches the game; a left click on the first place's name
+  // watches that board's kept game besides.
+  function release(button, ctrl, over) {
+    const type = Module._klumpix_pointer_up(button, ctrl ? 1 : 0, over ? 1 : 0);
+    if (type > 0) watchKeptGame(type);
+  }
+
+  // While a recording is watched a left press goes to its controls; the
+  // player's game sees nothing of the pointer, nor later the release of a
+  // button pressed meanwhile.
+  let watchHeld = 0;
+  function watchPress(p) {
+    startAudio();
+    Module._klumpix_watch_press(Math.floor(p.x), Math.floor(p.y));
+  }
+
   // Mouse and pen; touch has gestures of its own (touch.js).
   function onPointer(e) {
     if (!e.isPrimary || !api.running || e.pointerType === 'touch') return;
     const p = picturePoint(e);
-    moveTo(p);
     const buttons = e.type === 'pointercancel' ? 0 : e.buttons;
+    if (api.watching()) {
+      if ((buttons & 1) && !(held & 1)) watchPress(p);
+      held = watchHeld = buttons;
+      return;
+    }
+    moveTo(p);
     const ctrl = e.ctrlKey ? 1 : 0;
     for (const [bit, button] of kButtonBits) {
       if ((buttons & bit) && !(held & bit)) {
         startAudio();
         if (e.type === 'pointerdown') canvas.setPointerCapture(e.pointerId);
         Module._klumpix_pointer_down(button, clickCount(e, button, performance.now()), ctrl);
-      } else if (!(buttons & bit) && (held & bit)) {
-        const over = p.x >= 0 && p.x < kWidth && p.y >= 0 && p.y < kHeight;
-        Module._klumpix_pointer_up(button, ctrl, over ? 1 : 0);
+      } else if (!(buttons & bit) && (held & bit) && !(watchHeld & bit)) {
+        release(button, ctrl, p.x >= 0 && p.x < kWidth && p.y >= 0 && p.y < kHeight);
       }
     }
     held = buttons;
+    watchHeld &= buttons;
   }
 
   for (const type of ['pointerdown', 'pointermove', 'pointerup', 'pointercancel']) {
@@ -261,9 +386,11 @@
     }
   }
 
-  // Keeps the choice in the stored settings and starts the page anew in it;
-  // without storage the query carries it.
-  function chooseLanguage(language) {
+  // Keeps the choice in the stored settings and starts the page anew in it,
+  // with a new game: a stored one would go on in the language it began in.
+  // Without storage the query carries it.
+  async function chooseLanguage(language) {
+    await forgetSession();
     const url = new URL(window.location.href);
     url.searchParams.delete('lang');
     if (storage === null) {
@@ -290,6 +417,8 @@
 
   // Touch presses only left, right, or Ctrl + left; every tap is one press
   // of its own (clicks 1), so tapping letters in a row spells them all.
+  let touchWatchPoint = null;
+  let touchWatchHeld = false;
   window.klumpixTouch(canvas, {
     running: () => api.running && !canvas.hidden,
     hitAreas: () => api.hitAreas(),
@@ -298,14 +427,31 @@
       return {x: (clientX - r.left) * kWidth / r.width, y: (clientY - r.top) * kHeight / r.height};
     },
     cssPerPixel: () => canvas.getBoundingClientRect().width / kWidth,
-    tickCount: () => api.tickCount(),
-    move: (x, y) => moveTo({x, y}),
+    // The player's game stands still while a recording is watched: no
+    // gesture waits for its ticks then.
+    tickCount: () => (api.watching() ? Infinity : api.tickCount()),
+    move(x, y) {
+      if (api.watching()) {
+        touchWatchPoint = {x, y};
+      } else {
+        moveTo({x, y});
+      }
+    },
     press(button, ctrl) {
       startAudio();
+      if (api.watching()) {
+        if (button === 0 && touchWatchPoint !== null) watchPress(touchWatchPoint);
+        touchWatchHeld = true;
+        return;
+      }
       Module._klumpix_pointer_down(button, 1, ctrl ? 1 : 0);
     },
     release(button, ctrl, over) {
-      Module._klumpix_pointer_up(button, ctrl ? 1 : 0, over ? 1 : 0);
+      if (api.watching() || touchWatchHeld) {
+        touchWatchHeld = false;
+        return;
+      }
+      release(button, ctrl, over);
     },
   });
 
@@ -332,6 +478,26 @@
       }
       return areas;
     },
+    // The session as the page stores it, whether or not it records.
+    session: () => Module.UTF8ToString(Module._klumpix_session()),
+    // Resolves to the stored session {text, tick, saved}, or undefined.
+    storedSession: () => (kept === null ? Promise.resolve(undefined) : kept.get('session')),
+    watching: () => Module._klumpix_watching() !== 0,
+    // The watched game's state dump; '' while none is watched.
+    watchState: () => Module.UTF8ToString(Module._klumpix_watch_state()),
+    // Watches the recording in `bytes` (a Uint8Array), called `name` in what
+    // is said about it. Returns '' when it is shown, else why not.
+    openRecording(bytes, name) {
+      if (!api.running || api.firstPictureMs === null) return name + ': the game is not running yet';
+      if (messageShown) return name + ': the game has ended';
+      if (!Module.FS.analyzePath('/watch').exists) Module.FS.mkdir('/watch');
+      Module.FS.writeFile('/watch/recording', bytes);
+      const error = Module.ccall('klumpix_watch_open', 'string', ['string'], [name]);
+      Module.FS.unlink('/watch/recording');
+      return error;
+    },
+    // A watcher's key: 0 Space, 1 Right, 2 +, 3 -, 4 Home, 5 End.
+    watchKey: (key) => Module._klumpix_watch_key(key),
     // Offers the recording as a file, for a bug report.
     saveRecording() {
       const link = document.createElement('a');
@@ -351,10 +517,14 @@
 
   const Module = window.Module = {
     arguments: args,
-    preRun: [loadStoredFiles],
-    onRuntimeInitialized: () => { api.running = true; },
+    preRun: [loadStoredFiles, layStoredSession],
+    onRuntimeInitialized: () => {
+      api.running = true;
+      setInterval(() => keepSession(false), kKeepSessionMs);
+    },
     setStatus: (text) => {
-      if (api.firstPictureMs === null && !messageShown) showStatus(text || 'Starting …');
+      if (api.firstPictureMs !== null || messageShown) return;
+      showStatus(text || (stored !== null ? 'Restoring the game …' : 'Starting …'));
     },
     onAbort: () => showMessage('klumpix stopped with an error (see the console).'),
     klumpix: {
@@ -364,18 +534,34 @@
       paused: () => document.hidden || !document.hasFocus(),
       afterTick(firstPicture) {
         keepStoredFiles();
+        // A game just over is forgotten at once: a reload soon after must
+        // not bring it back.
+        if (keptSession && Module._klumpix_game_in_progress() === 0) keepSession(true);
         if (firstPicture) {
           showLanguage(api.language());
           api.firstPictureMs = performance.now();
           showStatus(notice);
         }
       },
-      showMessage,
+      showMessage(text) {
+        showMessage(text);
+        keepSession(true);
+      },
+      storedSessionTick: () => (stored === null ? -1 : stored.tick),
+      dropStoredSession,
+      keepsGames: () => kept !== null,
+      keepBestGame,
     },
   };
 
   const script = document.createElement('script');
   script.src = 'klumpix.js';
   script.onerror = () => showMessage('The game could not be loaded.');
+  // Without IndexedDB the game starts as a page that keeps no games.
+  keptGamesOpened = openKeptGames().catch(() => {
+    kept = null;
+    keepingSession = false;
+    stored = null;
+  });
   document.body.appendChild(script);
 })();

@@ -12,6 +12,12 @@ EM_JS(void, JsPlaySound, (int id, double volume, double left, double right),
 EM_JS(int, JsPaused, (), { return Module.klumpix.paused() ? 1 : 0; });
 EM_JS(void, JsAfterTick, (int first_picture), { Module.klumpix.afterTick(first_picture != 0); });
 EM_JS(void, JsShowMessage, (const char* text), { Module.klumpix.showMessage(UTF8ToString(text)); });
+EM_JS(int, JsStoredSessionTick, (), { return Module.klumpix.storedSessionTick(); });
+EM_JS(void, JsDropStoredSession, (const char* why),
+      { Module.klumpix.dropStoredSession(UTF8ToString(why)); });
+EM_JS(int, JsKeepsGames, (), { return Module.klumpix.keepsGames() ? 1 : 0; });
+EM_JS(void, JsKeepBestGame, (int type, const char* text),
+      { Module.klumpix.keepBestGame(type, UTF8ToString(text)); });
 
 namespace klumpix {
 
@@ -37,6 +43,22 @@ void PageAfterTick(bool first_picture) {
 
 void PageShowMessage(const char* text) {
   JsShowMessage(text);
+}
+
+std::int32_t PageStoredSessionTick() {
+  return JsStoredSessionTick();
+}
+
+void PageDropStoredSession(const char* why) {
+  JsDropStoredSession(why);
+}
+
+bool PageKeepsGames() {
+  return JsKeepsGames() != 0;
+}
+
+void PageKeepBestGame(std::int32_t type, const char* script_text) {
+  JsKeepBestGame(type, script_text);
 }
 
 }  // namespace klumpix

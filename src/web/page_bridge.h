@@ -18,5 +18,14 @@ bool PagePaused();
 void PageAfterTick(bool first_picture);
 // A plain message on the page instead of the game's picture.
 void PageShowMessage(const char* text);
+// The tick_count at which the page stored the session it laid at
+// kPageSessionPath before main() (web_resume.h), or -1.
+std::int32_t PageStoredSessionTick();
+// The stored session cannot go on: the page forgets it and says `why`.
+void PageDropStoredSession(const char* why);
+// Whether the page has a place for kept games (the browser's IndexedDB).
+bool PageKeepsGames();
+// Keeps the recording of the game that took the first place of board `type`.
+void PageKeepBestGame(std::int32_t type, const char* script_text);
 
 }  // namespace klumpix

@@ -1,5 +1,6 @@
 // The browser's entry: the game's start-up, then the shared loop driven from
 // the browser's animation frames.
+#include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "tick/tick.h"
 #include "web/page_bridge.h"
 #include "web/web_pictures.h"
+#include "web/web_resume.h"
 #include "web/web_session.h"
 
 namespace klumpix {
@@ -33,12 +35,14 @@ void KeepSettings(WebSession& s) {
 }
 
 // The page's share of the loop: the canvas, Web Audio, the stored files and
-// the pictures painted in the pauses between the first black ticks.
+// the pictures painted in the pauses between the first black ticks. While a
+// stored session is replayed nothing is shown, heard or stored: all of that
+// happened before the page was loaded again.
 class PagePlatform : public RunPlatform {
  public:
   explicit PagePlatform(WebSession& s) : s_(s) {}
 
-  bool WantsPicture(bool) override { return true; }
+  bool WantsPicture(bool) override { return !s_.replaying; }
 
   // Converts only the pixels that changed since the last picture, eight at a
   // time; the rest of `rgba` still holds them.
@@ -64,11 +68,10 @@ class PagePlatform : public RunPlatform {
     PagePresent(s_.rgba);
   }
 
-  SoundSink* Sound() override { return &s_.sound; }
+  SoundSink* Sound() override { return s_.replaying ? nullptr : &s_.sound; }
 
-  int AfterTick(Game& g, std::int32_t) override {
-    if (g.tick_count > kStartUpTick) KeepSettings(s_);
-    PageAfterTick(g.tick_count == kStartUpTick + 1);
+  int AfterTick(Game& g, std::int32_t tick) override {
+    KeepFirstPlaces(g, tick);
     if (s_.picture_step < kPictureSteps) {
       // Needed by the start-up tick: the last step follows the tick before it.
       if (!PaintPictureStep(s_.picture_step++, s_.pictures)) {
@@ -77,20 +80,74 @@ class PagePlatform : public RunPlatform {
       }
     }
     if (g.quit_requested) PageShowMessage("klumpix has ended. Reload the page to play again.");
+    if (s_.replaying) return -1;
+    if (g.tick_count > kStartUpTick) KeepSettings(s_);
+    const bool first_picture = g.tick_count > kStartUpTick && !s_.told_first_picture;
+    s_.told_first_picture = s_.told_first_picture || first_picture;
+    PageAfterTick(first_picture);
     return -1;
   }
 
  private:
+  // Follows every tick, the replayed ones too, so that a game that began
+  // before a reload is kept from its own start.
+  void KeepFirstPlaces(const Game& g, std::int32_t tick) {
+    if (!s_.best_games) return;
+    FirstPlaceNotice& notice = s_.replaying ? *s_.replay_first_place : *s_.first_place;
+    std::int32_t type = 0;
+    std::string text;
+    // A first place the replay comes by was kept when it was played.
+    if (s_.best_games->AfterTick(g, tick, notice, s_.recording, type, text) && !s_.replaying) {
+      PageKeepBestGame(type, text.c_str());
+    }
+  }
+
   WebSession& s_;
 };
 
+PagePlatform* platform = nullptr;
+bool frame_loop_running = false;
+
 EM_BOOL AnimationFrame(double now_ms, void*) {
   WebSession& s = Session();
+  if (s.watch.Active()) {
+    // The player's game stands still meanwhile; its picture comes back when
+    // the watching ends (page_api.cpp).
+    if (const Frame* frame = s.watch.Pump(now_ms, PagePaused(), &s.sound, s.pictures)) {
+      platform->Present(*frame);
+    }
+    return EM_TRUE;
+  }
   s.driver->Pump(now_ms, PagePaused());
-  return s.driver->Ended() ? EM_FALSE : EM_TRUE;
+  if (!s.driver->Ended()) return EM_TRUE;
+  frame_loop_running = false;
+  return EM_FALSE;
+}
+
+// The stored session is caught up with in slices between the browser's own
+// work, on timers rather than animation frames: a page loaded in the
+// background gets no frames, and its game is to be where it was all the same.
+void ReplaySlice(void*) {
+  WebSession& s = Session();
+  ContinueReplay(s, *platform);
+  if (s.replaying && !s.driver->Ended()) {
+    emscripten_set_timeout(ReplaySlice, 0, nullptr);
+  } else {
+    StartFrameLoop();
+  }
 }
 
 }  // namespace
+
+void StartFrameLoop() {
+  if (frame_loop_running) return;
+  frame_loop_running = true;
+  emscripten_request_animation_frame_loop(AnimationFrame, nullptr);
+}
+
+void PresentPlayersPicture() {
+  if (Session().presented_once) platform->Present(Session().frame);
+}
 
 }  // namespace klumpix
 
@@ -108,13 +165,36 @@ int main(int argc, char** argv) {
   s.kept_settings = LoadSettings(kPageSettingsPath);
   // ?lang= is this visit's language only: the kept settings' own stays.
   if (options.has_language) s.kept_settings.start.language = options.language;
-  StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
+  static PagePlatform page_platform(s);
+  platform = &page_platform;
+
+  // The page hands over a stored session only to a visit without ?seed,
+  // ?ticks or ?lang, which each ask for a game of their own.
+  InputScript stored;
+  const std::int32_t stored_tick = PageStoredSessionTick();
+  const bool resume = LoadStoredSession(stored_tick, stored, error);
+  if (!error.empty()) PageDropStoredSession(("klumpix: " + error).c_str());
+  if (resume) {
+    BeginReplay(s, std::move(stored), stored_tick, page_platform);
+  } else {
+    StartGame(s.game, ChooseSeed(options, InputScript{}), s.kept_settings.start);
+    s.winners = OpenRunWinners(InputScript{}, kPageWinnersPath);
+  }
   s.game.files.kept_in_browser = true;
+  s.first_place.emplace(*s.winners.storage, s.game);
+  if (PageKeepsGames()) {
+    s.best_games.emplace(s.game.seed, s.game.start_values, s.winners.at_start);
+    s.game.files.best_games_kept = true;
+  }
   s.sound.Open();
-  static PagePlatform platform(s);
-  s.winners = OpenRunWinners(InputScript{}, kPageWinnersPath);
-  s.driver.emplace(s.game, s.frame, s.pictures, *s.winners.storage, platform);
-  if (options.has_ticks) s.driver->StopAt(options.ticks);
-  if (!s.driver->Ended()) emscripten_request_animation_frame_loop(AnimationFrame, nullptr);
+  if (!resume) {
+    s.driver.emplace(s.game, s.frame, s.pictures, *s.first_place, page_platform);
+    if (options.has_ticks) s.driver->StopAt(options.ticks);
+  }
+  if (resume) {
+    ReplaySlice(nullptr);
+  } else {
+    StartFrameLoop();
+  }
   return 0;
 }

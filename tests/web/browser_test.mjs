@@ -3,6 +3,7 @@
 //     state and the same picture;
 //  2. a touch tap on START starts a game;
 //  3. a name entered after a game is in the winners column after a reload;
+//     its game is kept, and a click on the name watches it;
 //  4. with the storage full the kept table still shows, the page says new
 //     saves will not be kept, and says no more once the storage has room;
 //  5. a bad query names what is wrong with it instead of starting;
@@ -10,7 +11,9 @@
 //     language switch is remembered;
 //  7. on a phone, upright and sideways: taps near targets, a long press, a
 //     two-finger tap, the hint to turn it (phone_test.mjs);
-//  8. the page installs, plays offline, and ends cleanly (phone_test.mjs).
+//  8. the page installs, plays offline, and ends cleanly (phone_test.mjs);
+//  9. a game in progress goes on after a reload, and a native recording is
+//     watched on the page to the native end (keeping_test.mjs).
 // usage: node browser_test.mjs SITE_DIR KLUMPIX_EXECUTABLE CHROMIUM
 // Every wait is on a condition of the game, never on the clock.
 import {execFileSync} from 'node:child_process';
@@ -19,6 +22,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import {gameGoesOnAfterAReload, keptGamesMakeRoom, watchingARecording} from './keeping_test.mjs';
 import {installChecks, phoneChecks} from './phone_test.mjs';
 
 const [site, klumpix, chromium] = process.argv.slice(2);
@@ -75,6 +79,7 @@ function objectAt(s, slot) {
   return s.objects.find((o) => o.slot === slot);
 }
 
+// A page in `browser`, or in a context of its own when given one.
 async function openPage(browser, server, query, languages = null) {
   const page = await browser.newPage();
   page.on('pageerror', (error) => console.error(`page error: ${error.message}`));
@@ -177,14 +182,17 @@ async function playedGameReplaysNatively(browser, server) {
 }
 
 async function touchTapStartsAGame(browser, server) {
-  const page = await openPage(browser, server, '');
+  // A context of its own: the game it leaves running would go on at the
+  // next test's first load.
+  const context = await browser.createBrowserContext();
+  const page = await openPage(context, server, '');
   await page.setViewport({width: 1000, height: 800, hasTouch: true, isMobile: true});
   await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
   const start = objectAt(await state(page), kSlotStart);
   const p = await pagePoint(page, start.x, start.y);
   await page.touchscreen.tap(p.x, p.y);
   await waitForState(page, 'a tap started the game', (t) => t.game_running);
-  await page.close();
+  await context.close();
   console.log('touch: a tap on START started a game');
 }
 
@@ -219,6 +227,7 @@ async function savedNameSurvivesAReload(browser, server) {
   await page.mouse.down({button: 'right'});
   await page.mouse.up({button: 'right'});
   await waitForState(page, 'the quieter sound', (t) => t.sound_volume === 34900);
+  await watchTheKeptGame(page, name);
   await page.reload();
   await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
   const s = await state(page);
@@ -227,7 +236,29 @@ async function savedNameSurvivesAReload(browser, server) {
   }
   if (s.sound_volume !== 34900) throw new Error(`after the reload the volume is ${s.sound_volume}`);
   await page.close();
-  console.log(`storage: ${name} is first in the winners column after a reload`);
+  console.log(`storage: ${name} is first in the winners column after a reload; its kept game watched`);
+}
+
+// The first place just taken keeps its game; a click on the name watches it
+// to the end, where the name is saved, and "close" leads back.
+async function watchTheKeptGame(page, name) {
+  const type = (await state(page)).game_type;
+  await page.waitForFunction(async (t) => {
+    const kept = await window.klumpixOpenKeptGames();
+    return (await kept.get(`best${t}`)) !== undefined;
+  }, kWait, type);
+  const shown = (await state(page)).texts.find((t) => t[4] === name);
+  await mouseAt(page, shown[0] + 20, shown[1] + 4);
+  await page.mouse.down();
+  await page.mouse.up();
+  await page.waitForFunction(() => window.klumpix.watching(), kWait);
+  await page.keyboard.press('End');
+  await page.waitForFunction((t, n) => JSON.parse(window.klumpix.watchState()).winner_name[t - 1][0] === n,
+                             kWait, type, name);
+  await mouseAt(page, 500, 300);
+  await page.mouse.down();
+  await page.mouse.up();
+  await page.waitForFunction(() => !window.klumpix.watching(), kWait);
 }
 
 // A query the option reader refuses is shown on the page instead of a game.
@@ -347,7 +378,11 @@ try {
   await fullStorageStillShowsTheKeptTable(browser, server);
   await badQueriesAreNamed(browser, server);
   await languageFollowsTheBrowserTheQueryAndTheSwitch(browser, server);
-  const helpers = {state, waitForState, kWait, serve: () => serve(site)};
+  const helpers = {state, waitForState, kWait, serve: () => serve(site), openPage, pagePoint,
+                   startAndSetDownARow, klumpix, scratch};
+  await gameGoesOnAfterAReload(browser, server, helpers);
+  await watchingARecording(browser, server, helpers);
+  await keptGamesMakeRoom(browser, server, helpers);
   let taps = 0;
   taps += await phoneChecks(browser, server, helpers, {width: 844, height: 390}, 20);
   taps += await phoneChecks(browser, server, helpers, {width: 390, height: 844}, 21);
