@@ -462,6 +462,13 @@
     tickCount: () => Module._klumpix_tick_count(),
     stopped: () => Module._klumpix_stopped() !== 0,
     recording: () => Module.UTF8ToString(Module._klumpix_recording()),
+    // The game whose name entry was last confirmed, once: {name, type, score,
+    // recording} (the session's recording up to it), or null.
+    confirmedGame() {
+      const text = Module.UTF8ToString(Module._klumpix_confirmed_game());
+      return text === '' ? null : JSON.parse(text);
+    },
+    gameType: () => Module._klumpix_game_type(),
     state: () => Module.UTF8ToString(Module._klumpix_state()),
     language: () => Module.UTF8ToString(Module._klumpix_language()),
     // What the screen acts on now: {kind, id, left, top, right, bottom, x, y}

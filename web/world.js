@@ -7,7 +7,7 @@
   const kHere = 'klumpix-world-here';  // this page's server answered once
   const kSend = 'klumpix-world-send';  // the player's yes to sending games
   const kShown = 10;
-  const kLook = 500;  // ms between looks at the game's state
+  const kLook = 500;  // ms between looks for a confirmed game
   const panel = document.getElementById('world');
 
   function remembered(key) {
@@ -23,17 +23,6 @@
     } catch (e) {
       // No storage: the choice lasts as long as the page.
     }
-  }
-
-  // A game is sent with its recording, so a player who said yes plays
-  // recorded. The page reads the query when it starts, after this script.
-  function recordingInQuery() {
-    return new URLSearchParams(window.location.search).has('record');
-  }
-  if (remembered(kSend) && !recordingInQuery()) {
-    const url = new URL(window.location.href);
-    url.searchParams.set('record', '');
-    window.history.replaceState(null, '', url.href);
   }
 
   const style = document.createElement('style');
@@ -57,15 +46,20 @@
   const said = panel.querySelector('p');
   sendBox.checked = remembered(kSend);
 
-  sendBox.addEventListener('change', () => {
-    remember(kSend, sendBox.checked);
-    // Only a recorded session can be sent: the page starts once more, recording.
-    if (sendBox.checked && !recordingInQuery()) {
-      const url = new URL(window.location.href);
-      url.searchParams.set('record', '');
-      window.location.replace(url.href);
+  sendBox.addEventListener('change', () => remember(kSend, sendBox.checked));
+
+  // Watches a game of the table here on the page, as any recording is.
+  async function watch(entry) {
+    try {
+      const answer = await fetch(`api/recordings/${entry.id}`, {cache: 'no-store'});
+      if (!answer.ok) throw new Error(String(answer.status));
+      const bytes = new Uint8Array(await answer.arrayBuffer());
+      const why = window.klumpix.openRecording(bytes, `${entry.name} ${entry.score}`);
+      said.textContent = why;
+    } catch (e) {
+      said.textContent = 'The world table cannot be reached.';
     }
-  });
+  }
 
   function cell(row, text, className) {
     const td = row.insertCell();
@@ -81,12 +75,15 @@
       cell(row, `${entry.place}.`);
       cell(row, entry.name);
       cell(row, String(entry.score), 'score');
-      const watch = document.createElement('a');
-      watch.href = `api/recordings/${entry.id}`;
-      watch.download = `klumpix-world-${entry.id}.txt`;
-      watch.title = 'the recording, to watch with klumpix --watch';
-      watch.textContent = 'watch';
-      cell(row, '').appendChild(watch);
+      const link = document.createElement('a');
+      link.href = `api/recordings/${entry.id}`;
+      link.title = 'watch this game here (the link itself is its recording)';
+      link.textContent = 'watch';
+      link.addEventListener('click', (event) => {
+        event.preventDefault();
+        watch(entry);
+      });
+      cell(row, '').appendChild(link);
     }
     if (scores.length === 0) cell(rows.insertRow(), 'no games yet');
   }
@@ -127,17 +124,12 @@
   }
 
   async function send(game) {
-    const recording = window.klumpix.recording();
-    if (recording === '') {
-      said.textContent = 'This game was not recorded, so it cannot be sent.';
-      return;
-    }
     said.textContent = 'Sending …';
     try {
       const answer = await fetch('api/scores', {
         method: 'POST',
         headers: {'Content-Type': 'application/json'},
-        body: JSON.stringify({name: game.name, type: game.type, score: game.score, recording}),
+        body: JSON.stringify(game),
       });
       const result = await answer.json();
       said.textContent = result.accepted ? `Sent: place ${result.place} in the world.` :
@@ -149,30 +141,20 @@
     refresh(game.type);
   }
 
-  // A name entry ends when ENTER has put the name into the table; the game
-  // it entered is what the recording proves.
-  let entry = null;
+  // A game whose name entry is confirmed is what the session's recording
+  // proves; the page hands it over once.
   function look() {
     const api = window.klumpix;
     if (!api || !api.running) return;
-    const s = JSON.parse(api.state());
-    if (s.game_type !== board) refresh(s.game_type);
-    if (s.screen_mode === 4) {
-      entry = {type: s.game_type, score: s.score, place: s.winner_place};
-      return;
+    const type = api.gameType();
+    if (type !== board) refresh(type);
+    const game = api.confirmedGame();
+    if (game === null || panel.hidden) return;
+    if (sendBox.checked) {
+      send(game);
+    } else {
+      said.textContent = 'Tick "send my games" to send your next games to the world table.';
     }
-    if (entry !== null && entry.place >= 1) {
-      const game = {type: entry.type, score: entry.score,
-                    name: s.winner_name[entry.type - 1][entry.place - 1]};
-      if (panel.hidden) {
-        // No world table here.
-      } else if (sendBox.checked) {
-        send(game);
-      } else {
-        said.textContent = 'Tick "send my games" to send your next games to the world table.';
-      }
-    }
-    entry = null;
   }
 
   setInterval(look, kLook);

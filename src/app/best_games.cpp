@@ -63,13 +63,20 @@ SaveOutcome FirstPlaceNotice::Save(unsigned char* table, std::size_t size) {
   if (outcome != SaveOutcome::kFailed && g_.entry.winner_place == 1) {
     first_place_type_ = g_.game_type;
   }
-  if (outcome != SaveOutcome::kFailed && g_.entry.winner_place >= 1) entry_confirmed_ = true;
+  if (outcome != SaveOutcome::kFailed && g_.entry.winner_place >= 1) {
+    entry_confirmed_ = true;
+    entry_.type = g_.game_type;
+    entry_.score = g_.score;
+    std::snprintf(entry_.name, sizeof entry_.name, "%s",
+                  g_.winner_name[g_.game_type][g_.entry.winner_place].c_str());
+  }
   return outcome;
 }
 
-bool FirstPlaceNotice::TakeConfirmedEntry() {
+bool FirstPlaceNotice::TakeConfirmedEntry(Entry& entry) {
   const bool confirmed = entry_confirmed_;
   entry_confirmed_ = false;
+  entry = entry_;
   return confirmed;
 }
 

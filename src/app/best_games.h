@@ -41,14 +41,22 @@ class FirstPlaceNotice : public WinnersStorage {
   SaveOutcome Save(unsigned char* table, std::size_t size) override;
   // The game type whose first place a save made since the last call, or 0.
   std::int32_t TakeFirstPlace();
-  // Whether a save confirmed a name entry, at any place, since the last call.
-  bool TakeConfirmedEntry();
+  // A name entry a save confirmed: the game's type, score and the name.
+  struct Entry {
+    std::int32_t type = 0;
+    std::int32_t score = 0;
+    char name[9] = {};
+  };
+  // Whether a save confirmed a name entry, at any place, since the last
+  // call; `entry` is the last one.
+  bool TakeConfirmedEntry(Entry& entry);
 
  private:
   WinnersStorage& table_;
   const Game& g_;
   std::int32_t first_place_type_ = 0;
   bool entry_confirmed_ = false;
+  Entry entry_;
 };
 
 // What the session has to know to keep its best games: how it started, and

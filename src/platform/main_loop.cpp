@@ -130,7 +130,8 @@ class WindowPlatform : public RunPlatform {
         best_games_->AfterTick(g, tick, first_place_, recording_, type, best)) {
       KeepBestGame("", type, best);
     }
-    if (sender_ != nullptr && best_games_ != nullptr && first_place_.TakeConfirmedEntry()) {
+    FirstPlaceNotice::Entry entry;
+    if (sender_ != nullptr && best_games_ != nullptr && first_place_.TakeConfirmedEntry(entry)) {
       sender_->Send(best_games_->Recording(recording_), world_);
     }
     // The recording is flushed once a second and when a game ends.

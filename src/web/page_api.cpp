@@ -87,6 +87,19 @@ EMSCRIPTEN_KEEPALIVE int klumpix_pointer_up(int button, int ctrl, int over_pictu
   return s.best_games && on_name ? s.game.game_type : 0;
 }
 
+// The game whose name entry was last confirmed, once, as JSON ready to
+// send to a world table; "" when there is none new.
+EMSCRIPTEN_KEEPALIVE const char* klumpix_confirmed_game() {
+  WebSession& s = Session();
+  s.text.swap(s.confirmed_game);
+  s.confirmed_game.clear();
+  return s.text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int klumpix_game_type() {
+  return Session().game.game_type;
+}
+
 // What the screen acts on now, for the touch assist (see hit_area_ints).
 EMSCRIPTEN_KEEPALIVE const std::int32_t* klumpix_hit_areas() {
   FillHitAreas(Session().game, hit_areas);

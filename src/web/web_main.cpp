@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/driver.h"
+#include "app/json_text.h"
 #include "app/options.h"
 #include "app/settings.h"
 #include "app/start_up.h"
@@ -99,6 +100,15 @@ class PagePlatform : public RunPlatform {
     // A first place the replay comes by was kept when it was played.
     if (s_.best_games->AfterTick(g, tick, notice, s_.recording, type, text) && !s_.replaying) {
       PageKeepBestGame(type, text.c_str());
+    }
+    FirstPlaceNotice::Entry entry;
+    if (notice.TakeConfirmedEntry(entry) && !s_.replaying) {
+      s_.confirmed_game = "{\"name\": ";
+      AppendJsonText(s_.confirmed_game, entry.name);
+      s_.confirmed_game += ", \"type\": " + std::to_string(entry.type) +
+                           ", \"score\": " + std::to_string(entry.score) + ", \"recording\": ";
+      AppendJsonText(s_.confirmed_game, s_.best_games->Recording(s_.recording));
+      s_.confirmed_game += "}";
     }
   }
 

@@ -59,6 +59,9 @@ struct WebSession {
   bool presented_once = false;
   bool told_first_picture = false;
   std::string text;  // the last text handed to the page
+  // The last game whose name entry was confirmed, as the world table takes
+  // it (JSON: name, type, score, recording); empty once the page has it.
+  std::string confirmed_game;
 };
 
 // The page's session, made by main().
