@@ -290,13 +290,14 @@
 
   // --- the picture ---
   let image = null;
-  function present(pointer) {
+  // Puts the rectangle of the picture that changed on the canvas.
+  function present(pointer, left, top, right, bottom) {
     const heap = Module.HEAPU8;
     if (image === null || image.data.buffer !== heap.buffer || image.data.byteOffset !== pointer) {
       image = new ImageData(new Uint8ClampedArray(heap.buffer, pointer, kWidth * kHeight * 4),
                             kWidth, kHeight);
     }
-    context.putImageData(image, 0, 0);
+    context.putImageData(image, 0, 0, left, top, right - left, bottom - top);
   }
 
   // --- the pointer: mouse, touch and pen alike ---

@@ -4,7 +4,8 @@
 
 // The page's side of each call is a function of `Module.klumpix`, set up by
 // web/klumpix_page.js before the module starts.
-EM_JS(void, JsPresent, (const void* rgba), { Module.klumpix.present(rgba); });
+EM_JS(void, JsPresent, (const void* rgba, int left, int top, int right, int bottom),
+      { Module.klumpix.present(rgba, left, top, right, bottom); });
 EM_JS(void, JsLoadSound, (int id, const void* wav, int size),
       { Module.klumpix.loadSound(id, wav, size); });
 EM_JS(void, JsPlaySound, (int id, double volume, double left, double right),
@@ -21,8 +22,8 @@ EM_JS(void, JsKeepBestGame, (int type, const char* text),
 
 namespace klumpix {
 
-void PagePresent(const std::uint8_t* rgba) {
-  JsPresent(rgba);
+void PagePresent(const std::uint8_t* rgba, int left, int top, int right, int bottom) {
+  JsPresent(rgba, left, top, right, bottom);
 }
 
 void PageLoadSound(int id, const unsigned char* wav, std::size_t size) {

@@ -5,8 +5,9 @@
 
 namespace klumpix {
 
-// Shows the 800 x 600 RGBA picture at `rgba` on the canvas.
-void PagePresent(const std::uint8_t* rgba);
+// Shows the 800 x 600 RGBA picture at `rgba` on the canvas: the part from
+// (left, top) to (right, bottom), exclusive, which changed.
+void PagePresent(const std::uint8_t* rgba, int left, int top, int right, int bottom);
 // Hands the page one of the compiled-in WAV files; it decodes them once sound may start.
 void PageLoadSound(int id, const unsigned char* wav, std::size_t size);
 // Starts a copy of sound `id` with linear gains for its volume and each side.

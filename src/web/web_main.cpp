@@ -46,15 +46,22 @@ class PagePlatform : public RunPlatform {
   bool WantsPicture(bool) override { return !s_.replaying; }
 
   // Converts only the pixels that changed since the last picture, eight at a
-  // time; the rest of `rgba` still holds them.
+  // time; the rest of `rgba` still holds them. The canvas takes only the
+  // rectangle around them, and nothing when nothing changed.
   void Present(const Frame& frame) override {
     const std::uint16_t* pixels = frame.screen.pixels;
     constexpr int kGroup = 8;
+    int left = kScreenWidth, top = kScreenHeight, right = 0, bottom = 0;
     for (int i = 0; i < kScreenWidth * kScreenHeight; i += kGroup) {
       if (s_.presented_once &&
           std::memcmp(pixels + i, s_.presented + i, sizeof(std::uint16_t) * kGroup) == 0) {
         continue;
       }
+      const int x = i % kScreenWidth, y = i / kScreenWidth;
+      left = std::min(left, x);
+      right = std::max(right, x + kGroup);
+      top = std::min(top, y);
+      bottom = y + 1;
       for (int k = i; k < i + kGroup; ++k) {
         const Rgb888 c = ExpandRgb565(pixels[k]);
         std::uint8_t* out = s_.rgba + 4 * k;
@@ -66,7 +73,7 @@ class PagePlatform : public RunPlatform {
       std::memcpy(s_.presented + i, pixels + i, sizeof(std::uint16_t) * kGroup);
     }
     s_.presented_once = true;
-    PagePresent(s_.rgba);
+    if (right > left) PagePresent(s_.rgba, left, top, right, bottom);
   }
 
   SoundSink* Sound() override { return s_.replaying ? nullptr : &s_.sound; }
