@@ -1,5 +1,6 @@
 #include "app/options.h"
 
+#include <cstdio>
 #include <limits>
 
 #include "core/file_io.h"
@@ -167,6 +168,23 @@ bool NeedsHeadless(const Options& o, const char* given, std::string& error) {
 }
 
 }  // namespace
+
+int ReadCommandLine(int argc, const char* const* argv, Options& options) {
+  std::string error;
+  if (!ParseOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(UsageText(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::fputs(VersionText(), stdout);
+    return 0;
+  }
+  return -1;
+}
 
 bool OutputsWritable(const Options& o, std::string& error) {
   for (const std::string* path :

@@ -47,6 +47,10 @@ bool ParseOptions(int argc, const char* const* argv, Options& options, std::stri
 // results.
 bool OutputsWritable(const Options& options, std::string& error);
 
+// Reads the command line as a program's main() does: prints what is wrong
+// (exit status 2), or --help or --version (0). -1: go on and run `options`.
+int ReadCommandLine(int argc, const char* const* argv, Options& options);
+
 // The text of --help and --version.
 const char* UsageText();
 const char* VersionText();

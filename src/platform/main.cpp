@@ -11,18 +11,8 @@
 
 int main(int argc, char** argv) {
   klumpix::Options options;
-  std::string error;
-  if (!klumpix::ParseOptions(argc, argv, options, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 2;
-  }
-  if (options.help) {
-    std::fputs(klumpix::UsageText(), stdout);
-    return 0;
-  }
-  if (options.version) {
-    std::fputs(klumpix::VersionText(), stdout);
-    return 0;
+  if (const int status = klumpix::ReadCommandLine(argc, argv, options); status >= 0) {
+    return status;
   }
   if (!options.submit_path.empty()) {
     // Sending a game to a world table plays nothing.

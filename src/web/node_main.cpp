@@ -44,18 +44,10 @@ int main(int argc, char** argv) {
   std::vector<const char*> args(argv, argv + argc);
   args.insert(args.begin() + 1, "--headless");
   klumpix::Options options;
-  std::string error;
-  if (!klumpix::ParseOptions(static_cast<int>(args.size()), args.data(), options, error)) {
-    std::fprintf(stderr, "klumpix: %s\n", error.c_str());
-    return 2;
-  }
-  if (options.help) {
-    std::fputs(klumpix::UsageText(), stdout);
-    return 0;
-  }
-  if (options.version) {
-    std::fputs(klumpix::VersionText(), stdout);
-    return 0;
+  if (const int status =
+          klumpix::ReadCommandLine(static_cast<int>(args.size()), args.data(), options);
+      status >= 0) {
+    return status;
   }
   if (const int refused = RefuseFifos(options); refused != 0) return refused;
   return klumpix::RunHeadless(options);
