@@ -132,8 +132,8 @@ void BM_WatchSixteenTimes(benchmark::State& state) {
     DrawTick(watched->game(), bench::Pictures(), bench::BenchFrame());
     ticks += 16;
   }
-  state.counters["ticks_per_s"] = benchmark::Counter(static_cast<double>(ticks),
-                                                     benchmark::Counter::kIsRate);
+  state.counters["ticks_per_s"] =
+      benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WatchSixteenTimes);
 
