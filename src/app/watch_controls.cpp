@@ -1,6 +1,7 @@
 #include "app/watch_controls.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -48,12 +49,15 @@ void Darken(Surface& screen, int top, int bottom) {
 
 // "M:SS", or "H:MM:SS" from an hour on.
 std::string PlayTime(std::int32_t ticks) {
-  const std::int64_t seconds = static_cast<std::int64_t>(ticks) * 33 / 1000;
-  const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  const long long seconds = static_cast<long long>(ticks) * 33 / 1000;
+  char text[32];
   if (seconds >= 3600) {
-    return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60);
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+  } else {
+    std::snprintf(text, sizeof text, "%lld:%02lld", seconds / 60, seconds % 60);
   }
-  return std::to_string(seconds / 60) + ":" + two(seconds % 60);
+  return text;
 }
 
 void DrawCentred(Surface& screen, const PictureSet& pictures, const HitBox& box, const char* text) {
