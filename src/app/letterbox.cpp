@@ -51,8 +51,12 @@ void PictureScaler::Resize(int window_width, int window_height) {
     column_of_[static_cast<std::size_t>(wx)] =
         static_cast<std::uint16_t>(static_cast<std::int64_t>(wx) * kScreenWidth / box_.width);
   }
-  shown_.assign(static_cast<std::size_t>(kScreenWidth) * kScreenHeight, 0);
   all_ = true;
+}
+
+const std::vector<WindowRect>& PictureScaler::Rescale(std::uint32_t* window, int pitch) {
+  all_ = true;
+  return Scale(*shown_, window, pitch);
 }
 
 const std::vector<WindowRect>& PictureScaler::Scale(const Surface& picture, std::uint32_t* window,
@@ -70,14 +74,23 @@ const std::vector<WindowRect>& PictureScaler::Scale(const Surface& picture, std:
   };
   for (int row = 0; row < kScreenHeight; ++row) {
     const std::uint16_t* now = picture.pixels + row * kScreenWidth;
-    std::uint16_t* shown = shown_.data() + row * kScreenWidth;
+    std::uint16_t* shown = shown_->pixels + row * kScreenWidth;
     int left = 0, right = kScreenWidth;
     if (!all_) {
-      while (left < kScreenWidth && now[left] == shown[left]) ++left;
-      if (left == kScreenWidth) continue;
+      // Most rows of most pictures are as they were: one comparison of the
+      // whole row, then of eight pixels at a time to the first and the last
+      // that changed.
+      constexpr int kChunk = 8;
+      constexpr std::size_t kChunkBytes = kChunk * sizeof(std::uint16_t);
+      if (std::memcmp(now, shown, kScreenWidth * sizeof(std::uint16_t)) == 0) continue;
+      while (std::memcmp(now + left, shown + left, kChunkBytes) == 0) left += kChunk;
+      while (now[left] == shown[left]) ++left;
+      while (std::memcmp(now + right - kChunk, shown + right - kChunk, kChunkBytes) == 0) {
+        right -= kChunk;
+      }
       while (now[right - 1] == shown[right - 1]) --right;
     }
-    std::memcpy(shown + left, now + left, sizeof(std::uint16_t) * (right - left));
+    if (shown != now) std::memcpy(shown + left, now + left, sizeof(std::uint16_t) * (right - left));
     // The window columns whose picture column lies in [left, right).
     const int wx0 = static_cast<int>(std::lower_bound(column_of_.begin(), column_of_.end(), left) -
                                      column_of_.begin());

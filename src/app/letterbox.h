@@ -5,6 +5,7 @@
 // the last picture, so that a still or nearly still picture costs little to
 // show.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/surface.h"
@@ -40,13 +41,15 @@ class PictureScaler {
   // returns the rectangles of the window that changed, neighbouring rows
   // merged.
   const std::vector<WindowRect>& Scale(const Surface& picture, std::uint32_t* window, int pitch);
+  // Draws the last picture scaled (black before the first) whole again.
+  const std::vector<WindowRect>& Rescale(std::uint32_t* window, int pitch);
 
  private:
   int window_width_ = 0, window_height_ = 0;
   Letterbox box_;
   bool all_ = true;
   std::vector<std::uint16_t> column_of_;  // picture column of each window column in the box
-  std::vector<std::uint16_t> shown_;      // the last picture scaled
+  std::unique_ptr<Surface> shown_ = std::make_unique<Surface>();  // the last picture scaled
   std::vector<WindowRect> changed_;
 };
 

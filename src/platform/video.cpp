@@ -101,31 +101,29 @@ void Video::SetFullScreen(bool full_screen) {
 }
 
 void Video::Present(const Surface& screen) {
-  *shown_ = screen;
-  has_picture_ = true;
-  Show(false);
+  Show(&screen);
 }
 
 void Video::Redraw() {
-  Show(true);
+  Show(nullptr);
 }
 
-void Video::Show(bool all) {
+void Video::Show(const Surface* picture) {
   int width = 0, height = 0;
   SDL_GetWindowSizeInPixels(window_, &width, &height);
   if (pixels_ == nullptr || width != pixels_->w || height != pixels_->h ||
       SDL_GetWindowSurface(window_) != pixels_) {
     std::string error;
     if (!TakeWindowPixels(error)) return;  // tried again at the next picture
-  } else if (all) {
-    SDL_UpdateWindowSurface(window_);
+  } else if (picture == nullptr) {
+    SDL_UpdateWindowSurface(window_);  // the window's pixels hold it already
     return;
   }
-  if (!has_picture_) FillSurface(*shown_, 0);
   if (SDL_MUSTLOCK(pixels_)) SDL_LockSurface(pixels_);
   auto* out = direct_ ? static_cast<std::uint32_t*>(pixels_->pixels) : converted_.data();
   const int pitch = direct_ ? pixels_->pitch / 4 : pixels_->w;
-  const std::vector<WindowRect>& changed = scaler_.Scale(*shown_, out, pitch);
+  const std::vector<WindowRect>& changed =
+      picture != nullptr ? scaler_.Scale(*picture, out, pitch) : scaler_.Rescale(out, pitch);
   rects_.clear();
   for (const WindowRect& r : changed) {
     const SDL_Rect rect{r.left, r.top, r.right - r.left, r.bottom - r.top};

@@ -1,7 +1,6 @@
 #pragma once
 // The window and the presenting of the game's 800 x 600 picture.
 // Called by main_loop only.
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,15 +47,14 @@ class Video {
 
  private:
   bool TakeWindowPixels(std::string& error);
-  void Show(bool all);
+  // Shows `picture`, or with null the last one again.
+  void Show(const Surface* picture);
 
   SDL_Window* window_ = nullptr;
   SDL_Surface* pixels_ = nullptr;         // the window's, owned by SDL
   bool direct_ = true;                    // the window's pixels are 0x00RRGGBB
   std::vector<std::uint32_t> converted_;  // else ours, converted into theirs
   PictureScaler scaler_;
-  std::unique_ptr<Surface> shown_ = std::make_unique<Surface>();  // the last picture
-  bool has_picture_ = false;
   std::vector<SDL_Rect> rects_;
   int windowed_width_ = 0;
   int windowed_height_ = 0;
