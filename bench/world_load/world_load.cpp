@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/json_text.h"
 #include "server/played_game.h"
 #include "server/replay_check.h"
 
@@ -59,22 +60,8 @@ class GameMaker {
   int counter_ = 0;
 };
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (c == '\n') {
-      out += "\\n";
-      continue;
-    }
-    out += c;
-  }
-  return out + "\"";
-}
-
 std::string Body(const std::string& name, int type, int score, const std::string& recording) {
-  return "{\"name\": " + Quoted(name) + ", \"type\": " + std::to_string(type) +
-         ", \"score\": " + std::to_string(score) + ", \"recording\": " + Quoted(recording) + "}";
+  return klumpix::ScoreSubmissionJson(name, type, score, recording);
 }
 
 // Every third submission is forged, five ways in turn.

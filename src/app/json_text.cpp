@@ -26,6 +26,16 @@ void AppendJsonText(std::string& out, std::string_view cp1252) {
   out += '"';
 }
 
+std::string ScoreSubmissionJson(std::string_view name, int type, int score,
+                                std::string_view recording) {
+  std::string body = "{\"name\": ";
+  AppendJsonText(body, name);
+  body += ", \"type\": " + std::to_string(type) + ", \"score\": " + std::to_string(score) +
+          ", \"recording\": ";
+  AppendJsonText(body, recording);
+  return body + "}";
+}
+
 void AppendJsonReal(std::string& out, double value) {
   if (!std::isfinite(value)) {
     out += "null";  // JSON has no infinities; a broken light must not break the file

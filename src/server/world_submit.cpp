@@ -10,20 +10,6 @@
 
 namespace klumpix::server {
 
-namespace {
-
-// The request's JSON: the recording is plain text, every byte of it kept.
-std::string SubmissionJson(const Claim& game, const std::string& recording) {
-  std::string body = "{\"name\": ";
-  AppendJsonText(body, game.name);
-  body += ", \"type\": " + std::to_string(game.type) +
-          ", \"score\": " + std::to_string(game.score) + ", \"recording\": ";
-  AppendJsonText(body, recording);
-  return body + "}";
-}
-
-}  // namespace
-
 int SubmitRecording(const std::string& path, const std::string& server) {
   std::string recording, error;
   if (!ReadRegularFile(path.c_str(), ReplayLimits{}.max_bytes, recording, error)) {
@@ -47,8 +33,10 @@ int SubmitRecordingText(const std::string& recording, const std::string& source,
   }
   client.set_connection_timeout(10);
   client.set_read_timeout(60);
-  const httplib::Result res =
-      client.Post("/api/scores", SubmissionJson(verdict.game, recording), "application/json");
+  const httplib::Result res = client.Post(
+      "/api/scores",
+      ScoreSubmissionJson(verdict.game.name, verdict.game.type, verdict.game.score, recording),
+      "application/json");
   if (!res) {
     std::fprintf(stderr, "klumpix: %s: %s\n", server.c_str(),
                  httplib::to_string(res.error()).c_str());

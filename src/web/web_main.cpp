@@ -110,12 +110,8 @@ class PagePlatform : public RunPlatform {
     }
     FirstPlaceNotice::Entry entry;
     if (notice.TakeConfirmedEntry(entry) && !s_.replaying) {
-      s_.confirmed_game = "{\"name\": ";
-      AppendJsonText(s_.confirmed_game, entry.name);
-      s_.confirmed_game += ", \"type\": " + std::to_string(entry.type) +
-                           ", \"score\": " + std::to_string(entry.score) + ", \"recording\": ";
-      AppendJsonText(s_.confirmed_game, s_.best_games->Recording(s_.recording));
-      s_.confirmed_game += "}";
+      s_.confirmed_game = ScoreSubmissionJson(entry.name, entry.type, entry.score,
+                                              s_.best_games->Recording(s_.recording));
     }
   }
 

@@ -8,7 +8,8 @@ set_tests_properties(world_postgresql PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77
 # the page, found in its world table and watched (tests/web/world_test.mjs).
 if(KLUMPIX_WITH_PLATFORM)
   add_test(NAME world_browser
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/web/run_world_test.sh ${KLUMPIX_NODE} ${KLUMPIX_CHROMIUM}
-            ${KLUMPIX_WEB_SITE} $<TARGET_FILE:klumpix-server> $<TARGET_FILE:klumpix>)
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/web/run_browser_test.sh world_test.mjs ${KLUMPIX_NODE}
+            ${KLUMPIX_CHROMIUM} ${KLUMPIX_WEB_SITE} $<TARGET_FILE:klumpix-server>
+            $<TARGET_FILE:klumpix>)
   set_tests_properties(world_browser PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
 endif()

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <vector>
 
+#include "app/json_text.h"
 #include "server/played_game.h"
 #include "server/replay_check.h"
 #include "server/server_process.h"
@@ -25,24 +26,8 @@ namespace {
 using testing::PlayedGame;
 using testing::PlayGame;
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-      continue;
-    }
-    out += c;
-  }
-  return out + "\"";
-}
-
 std::string Body(const std::string& name, int type, int score, const std::string& recording) {
-  return "{\"name\": " + Quoted(name) + ", \"type\": " + std::to_string(type) +
-         ", \"score\": " + std::to_string(score) + ", \"recording\": " + Quoted(recording) + "}";
+  return ScoreSubmissionJson(name, type, score, recording);
 }
 
 std::string Body(const PlayedGame& game) {

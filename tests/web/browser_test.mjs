@@ -24,10 +24,10 @@ import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 import {gameGoesOnAfterAReload, keptGamesMakeRoom, watchingARecording} from './keeping_test.mjs';
 import {installChecks, phoneChecks} from './phone_test.mjs';
+import {holdUntil, kWait, mouseAt, objectAt, pagePoint, state, waitForState} from './page_driving.mjs';
 
 const [site, klumpix, chromium] = process.argv.slice(2);
 const kStopTick = 900;
-const kWait = {timeout: 120000, polling: 50};
 const kSlotEnde = 6;
 const kSlotStart = 12;
 const kSlotEnter = 14;
@@ -52,33 +52,6 @@ function serve(dir) {
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-async function state(page) {
-  return JSON.parse(await page.evaluate(() => window.klumpix.state()));
-}
-
-async function waitForState(page, what, test) {
-  const deadline = Date.now() + kWait.timeout;
-  for (;;) {
-    const s = await state(page);
-    if (test(s)) return s;
-    if (Date.now() > deadline) throw new Error(`still waiting at tick ${s.tick_count} until ${what}`);
-    if (await page.evaluate(() => window.klumpix.stopped())) {
-      throw new Error(`the page stopped at tick ${s.tick_count} before ${what}`);
-    }
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-}
-
-// Page pixel of picture pixel (x, y), through the canvas's scaling.
-async function pagePoint(page, x, y) {
-  const box = await (await page.$('canvas')).boundingBox();
-  return {x: box.x + (x + 0.5) * box.width / 800, y: box.y + (y + 0.5) * box.height / 600};
-}
-
-function objectAt(s, slot) {
-  return s.objects.find((o) => o.slot === slot);
-}
-
 // A page in `browser`, or in a context of its own when given one.
 async function openPage(browser, server, query, languages = null) {
   const page = await browser.newPage();
@@ -93,24 +66,6 @@ async function openPage(browser, server, query, languages = null) {
   await page.bringToFront();
   await page.waitForFunction(() => window.klumpix && window.klumpix.firstPictureMs !== null, kWait);
   return page;
-}
-
-async function mouseAt(page, x, y) {
-  const p = await pagePoint(page, x, y);
-  await page.mouse.move(p.x, p.y);
-}
-
-// Holds the left button over (x, y) until `test` holds. The release raises a
-// click wherever the pointer is at the next tick, so that tick is awaited
-// before the pointer may move on.
-async function holdUntil(page, x, y, what, test) {
-  await mouseAt(page, x, y);
-  await page.mouse.down();
-  const s = await waitForState(page, what, test);
-  await page.mouse.up();
-  const released = await page.evaluate(() => window.klumpix.tickCount());
-  await waitForState(page, `${what}, and a tick after the release`, (t) => t.tick_count > released);
-  return s;
 }
 
 // Starts a game with a quick click on START (released before a tick can see

@@ -14,6 +14,6 @@ if(NOT KLUMPIX_CHROMIUM OR NOT KLUMPIX_NODE)
   message(STATUS "klumpix: browser test will be skipped: chromium or node missing (make test installs them)")
 endif()
 add_test(NAME browser
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_browser_test.sh ${KLUMPIX_NODE} ${KLUMPIX_CHROMIUM}
-          ${KLUMPIX_WEB_SITE} $<TARGET_FILE:klumpix>)
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_browser_test.sh browser_test.mjs ${KLUMPIX_NODE}
+          ${KLUMPIX_CHROMIUM} ${KLUMPIX_WEB_SITE} $<TARGET_FILE:klumpix>)
 set_tests_properties(browser PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)

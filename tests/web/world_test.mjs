@@ -9,9 +9,9 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import {firstPicture, holdUntil, kWait, mouseAt, objectAt, state, waitForState} from './page_driving.mjs';
 
 const [site, klumpixServer, klumpix, chromium] = process.argv.slice(2);
-const kWait = {timeout: 120000, polling: 50};
 const kSlotEnde = 6;
 const kSlotStart = 12;
 const kSlotEnter = 14;
@@ -30,45 +30,6 @@ function startServer() {
     });
     server.on('exit', (code) => reject(new Error(`klumpix-server ended with ${code}: ${said}`)));
   });
-}
-
-async function state(page) {
-  return JSON.parse(await page.evaluate(() => window.klumpix.state()));
-}
-
-async function waitForState(page, what, test) {
-  const deadline = Date.now() + kWait.timeout;
-  for (;;) {
-    const s = await state(page);
-    if (test(s)) return s;
-    if (Date.now() > deadline) throw new Error(`still waiting at tick ${s.tick_count} until ${what}`);
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-}
-
-async function mouseAt(page, x, y) {
-  const box = await (await page.$('canvas')).boundingBox();
-  await page.mouse.move(box.x + (x + 0.5) * box.width / 800, box.y + (y + 0.5) * box.height / 600);
-}
-
-function objectAt(s, slot) {
-  return s.objects.find((o) => o.slot === slot);
-}
-
-// Holds the left button over (x, y) until `test` holds, then lets go and
-// waits a tick, which sees the release's click where the pointer is.
-async function holdUntil(page, x, y, what, test) {
-  await mouseAt(page, x, y);
-  await page.mouse.down();
-  const s = await waitForState(page, what, test);
-  await page.mouse.up();
-  const released = await page.evaluate(() => window.klumpix.tickCount());
-  await waitForState(page, `${what}, and a tick after the release`, (t) => t.tick_count > released);
-  return s;
-}
-
-async function firstPicture(page) {
-  await page.waitForFunction(() => window.klumpix && window.klumpix.firstPictureMs !== null, kWait);
 }
 
 // START, one row set down, ENDE, the name spelt, ENTER.
