@@ -151,6 +151,8 @@ void WatchControls::Draw(const PictureSet& pictures, Frame& frame) {
   DrawTick(watched_.game(), pictures, frame);
   Surface& screen = frame.screen;
   const bool at_end = watched_.AtEnd();
+  // The next tick's picture paints the game again where the controls lie.
+  frame.drawing.PaintedOver({0, kStripTop, kScreenWidth, kScreenHeight});
 
   Darken(screen, kStripTop, kScreenHeight);
   DrawPauseOrPlay(screen, Paused());
@@ -172,6 +174,8 @@ void WatchControls::Draw(const PictureSet& pictures, Frame& frame) {
   DrawTextNow(screen, pictures, kTimeLeft, 583, kFontPlain, times.c_str());
 
   if (at_end) {
+    for (const HitBox& box : {kAgainButton, kCloseButton})
+      frame.drawing.PaintedOver({box.left, box.top, box.right, box.bottom});
     DrawButton(screen, pictures, kAgainButton, InLanguage(watched_.game(), kWatchAgain));
     DrawButton(screen, pictures, kCloseButton, InLanguage(watched_.game(), kClose));
   }

@@ -6,11 +6,7 @@
 
 namespace klumpix {
 
-namespace {
-
-// Clips a copy of `src` placed at (x, y) against the screen and the picture.
-// Returns false when nothing remains.
-bool Clip(int& x, int& y, const Picture& pic, Rect& src) {
+bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src) {
   src.left = std::max(src.left, 0);
   src.top = std::max(src.top, 0);
   src.right = std::min(src.right, pic.width);
@@ -27,6 +23,8 @@ bool Clip(int& x, int& y, const Picture& pic, Rect& src) {
   if (y + (src.bottom - src.top) > kScreenHeight) src.bottom = src.top + (kScreenHeight - y);
   return src.right > src.left && src.bottom > src.top;
 }
+
+namespace {
 
 std::uint16_t AddPixel(std::uint16_t below, std::uint16_t add, int strength) {
   int r = add >> 11;
@@ -92,7 +90,7 @@ void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t 
 }  // namespace
 
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {
-  if (!Clip(x, y, pic, src)) return;
+  if (!ClipToScreen(x, y, pic, src)) return;
   const int w = src.right - src.left;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];
@@ -107,7 +105,7 @@ void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool key
 
 void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength) {
   if (strength <= 0) return;
-  if (!Clip(x, y, pic, src)) return;
+  if (!ClipToScreen(x, y, pic, src)) return;
   const int w = src.right - src.left;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];

@@ -52,6 +52,10 @@ void FillSurface(Surface& dst, std::uint16_t colour);
 // Fills `area` (left/top inclusive, right/bottom exclusive), which lies on the screen.
 void FillRect(Surface& dst, Rect area, std::uint16_t colour);
 
+// Clips a copy of `src` of `pic` placed at (x, y) to the screen and the
+// picture, as the copies below clip it. False when nothing remains.
+bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src);
+
 // Copies `src` of `pic` with its top-left corner at (x, y), clipped to the
 // screen; with `keyed`, pixels equal to the picture's key are skipped.
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);

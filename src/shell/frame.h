@@ -2,6 +2,7 @@
 // The picture of a tick: what only drawing needs, apart from the simulation.
 #include <cstdint>
 
+#include "core/retained_picture.h"
 #include "core/surface.h"
 #include "shell/game.h"
 
@@ -24,9 +25,19 @@ struct FloorLighting {
   std::uint32_t sum[kFloorTileCount + 1];
 };
 
-// The back buffer a tick's picture is drawn into, 800 x 600 RGB565.
+// Who made each fill and copy of a tick's picture: the fills around the
+// floor, the floor tiles, the object slots and the text cells, each once.
+constexpr int kByFill = 0;
+constexpr int kByTile = 8;
+constexpr int kBySlot = kByTile + kFloorTileCount + 1;
+constexpr int kByText = kBySlot + kSlotCount + 1;
+static_assert(kByText + kTextCellCount + 1 <= kMaxDrawOps);
+
+// The back buffer a tick's picture is drawn into, 800 x 600 RGB565, and the
+// list of copies it was drawn with.
 struct Frame {
   Surface screen;
+  RetainedPicture drawing;
   FloorLighting floor_lighting;
 };
 

@@ -104,9 +104,9 @@ void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
     const int y = g.text.text_cell_y[slot];
     const int alpha = g.text.text_cell_alpha[slot];
     if (info.additive && alpha > 0) {
-      AddRect(frame.screen, x, y, sheet, src, true, alpha >= 255 ? 255 : alpha);
+      frame.drawing.Add(x, y, sheet, src, alpha >= 255 ? 255 : alpha, kByText + slot);
     } else {
-      CopyRect(frame.screen, x, y, sheet, src, true);
+      frame.drawing.Copy(x, y, sheet, src, true, kByText + slot);
     }
   }
 }

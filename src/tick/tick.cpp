@@ -100,13 +100,15 @@ void DXTimer1Timer(Game& g, WinnersStorage& winners) {
 }
 
 void DrawTick(const Game& g, const PictureSet& pictures, Frame& frame) {
+  frame.drawing.Begin();
   if (g.tick_count <= kStartUpTick) {
-    FillSurface(frame.screen, 0);
-    return;
+    frame.drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, 0, kByFill);
+  } else {
+    ClearAroundFloor(g, pictures, frame);
+    DrawFloor(g, pictures, frame);
+    DrawScene(g, pictures, frame);
   }
-  ClearAroundFloor(g, pictures, frame);
-  DrawFloor(g, pictures, frame);
-  DrawScene(g, pictures, frame);
+  frame.drawing.Paint(frame.screen);
 }
 
 void PlayTickSounds(const Game& g, SoundSink& sink) {

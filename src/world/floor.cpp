@@ -169,15 +169,16 @@ Rect FloorArea(const Game& g, const PictureSet& pictures) {
 }  // namespace
 
 void ClearAroundFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
+  RetainedPicture& drawing = frame.drawing;
   const Rect floor = FloorArea(g, pictures);
   if (floor.right <= floor.left) {
-    FillSurface(frame.screen, 0);
+    drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, 0, kByFill);
     return;
   }
-  FillRect(frame.screen, Rect{0, 0, kScreenWidth, floor.top}, 0);
-  FillRect(frame.screen, Rect{0, floor.top, floor.left, floor.bottom}, 0);
-  FillRect(frame.screen, Rect{floor.right, floor.top, kScreenWidth, floor.bottom}, 0);
-  FillRect(frame.screen, Rect{0, floor.bottom, kScreenWidth, kScreenHeight}, 0);
+  drawing.Fill(Rect{0, 0, kScreenWidth, floor.top}, 0, kByFill + 1);
+  drawing.Fill(Rect{0, floor.top, floor.left, floor.bottom}, 0, kByFill + 2);
+  drawing.Fill(Rect{floor.right, floor.top, kScreenWidth, floor.bottom}, 0, kByFill + 3);
+  drawing.Fill(Rect{0, floor.bottom, kScreenWidth, kScreenHeight}, 0, kByFill + 4);
 }
 
 void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
@@ -185,24 +186,11 @@ void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
   if (sheet.pixels.empty()) return;
   FloorLighting& lit = frame.floor_lighting;
   UpdateLighting(g, lit);
-  // Tiles laid as BuildFloor lays them lie whole on the screen and the sheet:
-  // they need no clipping, and a row is a copy of known size.
-  const bool whole = FloorArea(g, pictures).right > 0;
   for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
     const int left = kTileSize * Limited(static_cast<std::int32_t>(lit.sum[n]));
     const int top = kTileSize * g.floor.floor_tile_design[n];
-    const int x = g.floor.floor_tile_x[n];
-    const int y = g.floor.floor_tile_y[n];
-    if (!whole) {
-      CopyRect(frame.screen, x, y, sheet, Rect{left, top, left + kTileSize, top + kTileSize},
-               false);
-      continue;
-    }
-    for (int row = 0; row < kTileSize; ++row) {
-      std::memcpy(&frame.screen.pixels[(y + row) * kScreenWidth + x],
-                  &sheet.pixels[static_cast<std::size_t>(top + row) * sheet.width + left],
-                  kTileSize * sizeof(std::uint16_t));
-    }
+    frame.drawing.Copy(g.floor.floor_tile_x[n], g.floor.floor_tile_y[n], sheet,
+                       Rect{left, top, left + kTileSize, top + kTileSize}, false, kByTile + n);
   }
 }
 

@@ -142,8 +142,10 @@ void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
     }
     const Picture* sheet = ObjectSheet(pictures, o.kind[slot], o.image[slot]);
     if (sheet == nullptr) continue;
-    CopyRect(frame.screen, sx, sy, *sheet,
-             Rect{o.src_left[slot], o.src_top[slot], o.src_right[slot], o.src_bottom[slot]}, true);
+    frame.drawing.Copy(
+        sx, sy, *sheet,
+        Rect{o.src_left[slot], o.src_top[slot], o.src_right[slot], o.src_bottom[slot]}, true,
+        kBySlot + slot);
   }
   DrawTextLayer(g, pictures, frame);
 }

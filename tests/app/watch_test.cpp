@@ -3,6 +3,7 @@
 // when, a played game takes its first place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,9 +12,11 @@
 #include "app/best_games.h"
 #include "app/driver.h"
 #include "app/input_script.h"
+#include "app/picture_loading.h"
 #include "app/run_winners.h"
 #include "app/start_up.h"
 #include "app/state_dump.h"
+#include "app/watch_controls.h"
 #include "app/watched_game.h"
 #include "screens/winners.h"
 #include "shell/assets.h"
@@ -53,6 +56,35 @@ TEST(WatchedGame, ASeekAnywhereLandsWherePlayingThroughDoes) {
     while (fresh->Now() < target) fresh->Step();
     EXPECT_EQ(StateDumpJson(seeking->game()), StateDumpJson(fresh->game())) << "at " << target;
   }
+}
+
+// The controls are drawn over the game's picture each time afresh: a frame
+// that has shown them for many ticks holds what a new frame shows.
+TEST(WatchControls, TheControlsLieOnceOverEachPicture) {
+  auto pictures = std::make_unique<PictureSet>();
+  std::string error;
+  ASSERT_TRUE(LoadPictures(KLUMPIX_TEST_RES_DIR, *pictures, error)) << error;
+  auto watched = std::make_unique<WatchedGame>();
+  ASSERT_TRUE(watched->Open(LoadReplay("board3.txt"), error)) << error;
+  WatchControls controls(*watched);
+  auto shown = std::make_unique<Frame>();
+  const auto same_as_fresh = [&] {
+    auto fresh = std::make_unique<Frame>();
+    controls.Draw(*pictures, *fresh);
+    return std::equal(std::begin(shown->screen.pixels), std::end(shown->screen.pixels),
+                      std::begin(fresh->screen.pixels));
+  };
+  for (int period = 0; period < 300; ++period) {
+    controls.Period(nullptr);
+    controls.Draw(*pictures, *shown);
+  }
+  EXPECT_TRUE(same_as_fresh());
+  controls.Key(WatchKey::kEnd);
+  for (int period = 0; period < 3; ++period) controls.Draw(*pictures, *shown);
+  EXPECT_TRUE(same_as_fresh()) << "the end's buttons";
+  controls.Press(590, 586);  // on the progress bar, near its end
+  controls.Draw(*pictures, *shown);
+  EXPECT_TRUE(same_as_fresh()) << "the buttons gone again";
 }
 
 // The name entry recording, played on a table it beats or does not beat,

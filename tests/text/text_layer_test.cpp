@@ -8,6 +8,7 @@
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "support/game_fixture.h"
+#include "support/paint_alone.h"
 
 namespace klumpix {
 namespace {
@@ -59,7 +60,7 @@ TEST(WriteText, PutsAnEmptyCellBeforeTheFirstCharacter) {
 
   Picture small = NumberedSheet(7, 6);
   c->pictures.sheets[kPicFont1] = small;
-  DrawTextLayer(*g, c->pictures, c->frame);
+  testing::PaintAlone(c->frame, [&] { DrawTextLayer(*g, c->pictures, c->frame); });
   EXPECT_EQ(Pixel(c->frame, 108, 50), 0) << "the sheet's transparent corner is skipped";
   EXPECT_EQ(Pixel(c->frame, 109, 50), 1);
   EXPECT_EQ(Pixel(c->frame, 114, 56), 1);
@@ -113,7 +114,7 @@ TEST(WriteText, AFontWeDoNotHaveLeavesItsCellsEmpty) {
   for (int slot = 1; slot <= 3; ++slot) EXPECT_EQ(g->text.text_cell_glyph[slot], -1);
   Picture sheet = NumberedSheet(15, 8);
   for (int pic = kPicFont1; pic <= kPicFont4; ++pic) c->pictures.sheets[pic] = sheet;
-  DrawTextLayer(*g, c->pictures, c->frame);
+  testing::PaintAlone(c->frame, [&] { DrawTextLayer(*g, c->pictures, c->frame); });
   for (int x = 100; x < 160; ++x) EXPECT_EQ(Pixel(c->frame, x, 105), 0);
 }
 
@@ -194,7 +195,7 @@ TEST(DrawTextLayer, TakesGlyphsFromTheirSheetCells) {
   ClearTextLayer(*g);
   WriteText(*g, 0, 0, 7, 0, "0");    // glyph 47: column 6, row 4
   WriteText(*g, 0, 100, 3, 0, ",");  // glyph 80: column 9, row 7
-  DrawTextLayer(*g, c->pictures, c->frame);
+  testing::PaintAlone(c->frame, [&] { DrawTextLayer(*g, c->pictures, c->frame); });
   EXPECT_EQ(Pixel(c->frame, 9, 1), 47);
   EXPECT_EQ(Pixel(c->frame, 41, 101), 80);
   EXPECT_EQ(Pixel(c->frame, 69, 129), 80);
@@ -218,7 +219,7 @@ TEST(DrawTextLayer, LargeFontsGlowWithAlphaSmallOnesIgnoreIt) {
   WriteText(*g, 0, 100, 2, 1000, "A");  // full strength
   WriteText(*g, 0, 200, 2, 0, "A");     // covers
   WriteText(*g, 0, 300, 1, 64, "A");    // small fonts always cover
-  DrawTextLayer(*g, c->pictures, c->frame);
+  testing::PaintAlone(c->frame, [&] { DrawTextLayer(*g, c->pictures, c->frame); });
 
   // below: red 10, green 10, blue 1; glyph: red 31, green 32, blue 10.
   EXPECT_EQ(Pixel(c->frame, 16, 1), (25 << 11) | (26 << 5) | 6);
@@ -233,7 +234,7 @@ TEST(DrawTextLayer, DrawsNothingWithoutItsSheet) {
   auto c = std::make_unique<Canvas>();
   ClearTextLayer(*g);
   WriteText(*g, 0, 0, 4, 0, "ABC");
-  DrawTextLayer(*g, c->pictures, c->frame);
+  testing::PaintAlone(c->frame, [&] { DrawTextLayer(*g, c->pictures, c->frame); });
   for (int x = 0; x < 60; ++x) EXPECT_EQ(Pixel(c->frame, x, 5), 0);
 }
 

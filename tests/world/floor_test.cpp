@@ -103,7 +103,10 @@ TEST(DrawFloor, CarriedOverBrightnessMatchesTheLightsOfEachTick) {
       AddLight(*g, x, y, kinds[dice() % 6]);
       if (dice() % 8 == 0) AddLight(*g, x, y, kinds[dice() % 6]);
     }
+    // The frame paints only the tiles whose brightness changed.
+    frame->drawing.Begin();
     DrawFloor(*g, *pictures, *frame);
+    frame->drawing.Paint(frame->screen);
     for (int n = 1; n <= g->floor.floor_tile_count; ++n) {
       const std::uint16_t drawn =
           frame->screen.pixels[g->floor.floor_tile_y[n] * kScreenWidth + g->floor.floor_tile_x[n]];

@@ -10,6 +10,7 @@
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "support/game_fixture.h"
+#include "support/paint_alone.h"
 #include "text/text_layer.h"
 
 namespace klumpix {
@@ -174,10 +175,10 @@ class DrawSceneTest : public ::testing::Test {
 
 TEST_F(DrawSceneTest, AnObjectCentredAboveTheTopIsNotDrawnAtAll) {
   Place(*g_, 1, 4, 3, 100, -1, 85);  // sy = -13, sy + half_height = -1
-  DrawScene(*g_, *pictures_, *frame_);
+  testing::PaintAlone(*frame_, [&] { DrawScene(*g_, *pictures_, *frame_); });
   EXPECT_EQ(Count(0x07E0), 0);
   Place(*g_, 1, 4, 3, 100, 0, 85);  // centre on the edge: lower half drawn
-  DrawScene(*g_, *pictures_, *frame_);
+  testing::PaintAlone(*frame_, [&] { DrawScene(*g_, *pictures_, *frame_); });
   EXPECT_EQ(Count(0x07E0), 27 * 13);
 }
 
@@ -185,7 +186,7 @@ TEST_F(DrawSceneTest, PartlyOffscreenObjectsAreClippedAtTheOtherEdges) {
   Place(*g_, 1, 4, 3, 5, 300, 85);    // 8 columns cut at the left
   Place(*g_, 2, 4, 3, 795, 100, 85);  // cut at the right
   Place(*g_, 3, 4, 3, 400, 595, 85);  // cut at the bottom
-  DrawScene(*g_, *pictures_, *frame_);
+  testing::PaintAlone(*frame_, [&] { DrawScene(*g_, *pictures_, *frame_); });
   EXPECT_EQ(Count(0x07E0), 19 * 25 + 18 * 25 + 27 * 17);
 }
 
@@ -198,13 +199,13 @@ TEST_F(DrawSceneTest, ShakeMovesObjectsButNotText) {
   pictures_->sheets[kPicFont1] = font;
   Place(*g_, 1, 4, 3, 100, 100, 85);
   WriteText(*g_, 300, 300, kFontGreen, 0, "AB");
-  DrawScene(*g_, *pictures_, *frame_);
+  testing::PaintAlone(*frame_, [&] { DrawScene(*g_, *pictures_, *frame_); });
   const std::vector<int> calm_text = PixelsOf(0xF800);
   ASSERT_FALSE(calm_text.empty());
   FillSurface(frame_->screen, 0);
   g_->shake = 2;
   UpdateShake(*g_);
-  DrawScene(*g_, *pictures_, *frame_);
+  testing::PaintAlone(*frame_, [&] { DrawScene(*g_, *pictures_, *frame_); });
   EXPECT_EQ(frame_->screen.pixels[88 * kScreenWidth + 86], 0x07E0);  // left edge at 87 - 1
   EXPECT_EQ(frame_->screen.pixels[88 * kScreenWidth + 113], 0);      // right edge moved in
   EXPECT_EQ(PixelsOf(0xF800), calm_text);
