@@ -63,6 +63,11 @@ RetainedPicture::Cells RetainedPicture::Columns(int first, int last) {
 void RetainedPicture::MarkCells(int band, Cells cells) {
   marked_[band].word[0] |= cells.word[0];
   marked_[band].word[1] |= cells.word[1];
+  if ((cells.word[0] | cells.word[1]) != 0) marked_bands_ |= std::uint64_t{1} << band;
+}
+
+std::uint64_t RetainedPicture::Bands(const Op& op) {
+  return WordSpan(op.top / kCellHeight, (op.bottom - 1) / kCellHeight);
 }
 
 void RetainedPicture::Begin() {
@@ -188,24 +193,33 @@ void RetainedPicture::FindCovers() {
     if (first_column >= past_column || first_band >= past_band) continue;
     covers_[cover_count_++] =
         Cover{i, was_of_now_[i], first_band, past_band - 1, Columns(first_column, past_column - 1)};
+  }  // hidden_[c] is what covers c and after hide, band by band.
+  std::fill(std::begin(hidden_[cover_count_]), std::end(hidden_[cover_count_]), Cells{});
+  for (int c = cover_count_ - 1; c >= 0; --c) {
+    const Cover& cover = covers_[c];
+    std::copy(std::begin(hidden_[c + 1]), std::end(hidden_[c + 1]), hidden_[c]);
+    for (int band = cover.first_band; band <= cover.last_band; ++band) {
+      hidden_[c][band].word[0] |= cover.columns.word[0];
+      hidden_[c][band].word[1] |= cover.columns.word[1];
+    }
   }
 }
 
 // Marks the cells of the copy's area, except those a cover drawn after it in
 // the same list hides.
 void RetainedPicture::MarkUncovered(const Op& op, int position, bool in_now) {
+  // The covers keep their order in both lists, so those after the copy are
+  // the last ones.
+  int after = 0;
+  while (after < cover_count_ &&
+         (in_now ? covers_[after].now_position : covers_[after].was_position) <= position) {
+    ++after;
+  }
+  const Cells* hidden = hidden_[after];
   const Cells columns = Columns(op.left / kCellWidth, (op.right - 1) / kCellWidth);
   for (int band = op.top / kCellHeight; band <= (op.bottom - 1) / kCellHeight; ++band) {
-    Cells cells = columns;
-    for (int c = 0; c < cover_count_; ++c) {
-      const Cover& cover = covers_[c];
-      const int after = in_now ? cover.now_position : cover.was_position;
-      if (after > position && band >= cover.first_band && band <= cover.last_band) {
-        cells.word[0] &= ~cover.columns.word[0];
-        cells.word[1] &= ~cover.columns.word[1];
-      }
-    }
-    MarkCells(band, cells);
+    MarkCells(band, Cells{{columns.word[0] & ~hidden[band].word[0],
+                           columns.word[1] & ~hidden[band].word[1]}});
   }
 }
 
@@ -232,6 +246,7 @@ void RetainedPicture::Paint(Surface& screen) {
   for (int j = 0; j < was_count; ++j) position_[was[j].who] = -1;
   for (int i = 0; i < now_count; ++i) position_[now[i].who] = static_cast<std::int16_t>(i);
   std::fill(std::begin(marked_), std::end(marked_), Cells{});
+  marked_bands_ = 0;
   valid_ = true;
   now_ = 1 - now_;
 }
@@ -239,6 +254,7 @@ void RetainedPicture::Paint(Surface& screen) {
 // Paints the copy where it lies on marked cells, bands with the same marked
 // columns under it at once, each run of marked columns as one rectangle.
 void RetainedPicture::PaintMarked(Surface& screen, const Op& op) const {
+  if ((marked_bands_ & Bands(op)) == 0) return;
   const Cells columns = Columns(op.left / kCellWidth, (op.right - 1) / kCellWidth);
   const auto under = [&](int band) {
     return Cells{

@@ -55,6 +55,7 @@ class RetainedPicture {
     bool operator==(const Cells&) const = default;
   };
   static_assert((kScreenWidth + kCellWidth - 1) / kCellWidth <= 128);
+  static_assert(kBands <= 64);
 
   // A stable copy, opaque over a large area, that hides what lies under it.
   struct Cover {
@@ -67,6 +68,7 @@ class RetainedPicture {
 
   static bool Opaque(const Op& op);
   static Cells Columns(int first, int last);
+  static std::uint64_t Bands(const Op& op);
   void MarkCells(int band, Cells cells);
   void Push(const Op& op);
   void Match();
@@ -82,6 +84,7 @@ class RetainedPicture {
   int now_ = 0;  // the list being made; the other is on the screen
   bool valid_ = false;
   Cells marked_[kBands] = {};
+  std::uint64_t marked_bands_ = 0;  // the bands with a marked cell
   // Where each maker's copy stands in the list on the screen, or -1.
   std::int16_t position_[kMaxDrawOps];
   // The same copy's position in the other list, or -1.
@@ -91,6 +94,8 @@ class RetainedPicture {
   bool stable_[kMaxDrawOps];
   Cover covers_[kMaxCovers];
   int cover_count_ = 0;
+  // What covers c and those after it hide, band by band.
+  Cells hidden_[kMaxCovers + 1][kBands];
   // Copies in both lists, in the new order, and the longest run of them
   // still in the old order.
   std::int16_t common_now_[kMaxDrawOps];

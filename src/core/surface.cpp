@@ -6,24 +6,6 @@
 
 namespace klumpix {
 
-bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src) {
-  src.left = std::max(src.left, 0);
-  src.top = std::max(src.top, 0);
-  src.right = std::min(src.right, pic.width);
-  src.bottom = std::min(src.bottom, pic.height);
-  if (x < 0) {
-    src.left -= x;
-    x = 0;
-  }
-  if (y < 0) {
-    src.top -= y;
-    y = 0;
-  }
-  if (x + (src.right - src.left) > kScreenWidth) src.right = src.left + (kScreenWidth - x);
-  if (y + (src.bottom - src.top) > kScreenHeight) src.bottom = src.top + (kScreenHeight - y);
-  return src.right > src.left && src.bottom > src.top;
-}
-
 namespace {
 
 std::uint16_t AddPixel(std::uint16_t below, std::uint16_t add, int strength) {

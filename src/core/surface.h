@@ -1,6 +1,7 @@
 #pragma once
 // The 800 x 600 RGB565 back buffer and the off-screen pictures drawn into it.
 // Every drawing operation of the game is one of these, done by us in memory.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -54,7 +55,23 @@ void FillRect(Surface& dst, Rect area, std::uint16_t colour);
 
 // Clips a copy of `src` of `pic` placed at (x, y) to the screen and the
 // picture, as the copies below clip it. False when nothing remains.
-bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src);
+inline bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src) {
+  src.left = std::max(src.left, 0);
+  src.top = std::max(src.top, 0);
+  src.right = std::min(src.right, pic.width);
+  src.bottom = std::min(src.bottom, pic.height);
+  if (x < 0) {
+    src.left -= x;
+    x = 0;
+  }
+  if (y < 0) {
+    src.top -= y;
+    y = 0;
+  }
+  if (x + (src.right - src.left) > kScreenWidth) src.right = src.left + (kScreenWidth - x);
+  if (y + (src.bottom - src.top) > kScreenHeight) src.bottom = src.top + (kScreenHeight - y);
+  return src.right > src.left && src.bottom > src.top;
+}
 
 // Copies `src` of `pic` with its top-left corner at (x, y), clipped to the
 // screen; with `keyed`, pixels equal to the picture's key are skipped.

@@ -33,11 +33,28 @@ constexpr int kBySlot = kByTile + kFloorTileCount + 1;
 constexpr int kByText = kBySlot + kSlotCount + 1;
 static_assert(kByText + kTextCellCount + 1 <= kMaxDrawOps);
 
+// The live slots of one drawing with their depths, in the order they are
+// drawn (from 1).
+struct DrawList {
+  std::int16_t slot[kSlotCount + 1];
+  std::int16_t key[kSlotCount + 1];
+  std::int32_t count;
+};
+
+// The last drawing's slots in slot order and as sorted: the same slots at the
+// same depths sort the same way again.
+struct DrawOrder {
+  bool valid = false;
+  DrawList unsorted;
+  DrawList sorted;
+};
+
 // The back buffer a tick's picture is drawn into, 800 x 600 RGB565, and the
 // list of copies it was drawn with.
 struct Frame {
   Surface screen;
   RetainedPicture drawing;
+  DrawOrder draw_order;
   FloorLighting floor_lighting;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 
 #include "shell/assets.h"
@@ -104,7 +105,10 @@ void UpdateShake(Game& g) {
   g.shake_prev = g.shake;
 }
 
-void BuildDrawList(const Game& g, DrawList& list) {
+namespace {
+
+// The live slots in view, in slot order.
+void CollectDrawList(const Game& g, DrawList& list) {
   const ObjectTable& o = g.obj;
   int n = 0;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -116,6 +120,10 @@ void BuildDrawList(const Game& g, DrawList& list) {
     }
   }
   list.count = n;
+}
+
+void SortDrawList(DrawList& list) {
+  const int n = list.count;
   FirstSmallest smallest(list);
   for (int j = 1; j <= n; ++j) {
     const int min_pos = smallest.Position();
@@ -126,9 +134,35 @@ void BuildDrawList(const Game& g, DrawList& list) {
   }
 }
 
+bool SameSlots(const DrawList& a, const DrawList& b) {
+  const auto bytes = static_cast<std::size_t>(a.count + 1) * sizeof(std::int16_t);
+  return a.count == b.count && std::memcmp(a.slot, b.slot, bytes) == 0 &&
+         std::memcmp(a.key, b.key, bytes) == 0;
+}
+
+// The drawing order of this tick, sorted only when the slots or their depths
+// differ from the last drawing's.
+const DrawList& SortedDrawList(const Game& g, DrawOrder& order) {
+  DrawList now;
+  CollectDrawList(g, now);
+  if (!order.valid || !SameSlots(now, order.unsorted)) {
+    order.unsorted = now;
+    order.sorted = now;
+    SortDrawList(order.sorted);
+    order.valid = true;
+  }
+  return order.sorted;
+}
+
+}  // namespace
+
+void BuildDrawList(const Game& g, DrawList& list) {
+  CollectDrawList(g, list);
+  SortDrawList(list);
+}
+
 void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
-  DrawList list;
-  BuildDrawList(g, list);
+  const DrawList& list = SortedDrawList(g, frame.draw_order);
   const ObjectTable& o = g.obj;
   const double shake_offset = std::cos(g.shake_phase) * g.shake;
   for (int i = 1; i <= list.count; ++i) {

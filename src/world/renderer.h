@@ -3,20 +3,13 @@
 #include <cstdint>
 
 #include "core/surface.h"
+#include "shell/frame.h"
 #include "shell/object_map.h"
 
 namespace klumpix {
 
-struct Frame;
 struct Game;
 struct PictureSet;
-
-// The live slots of one drawing, in the order they are drawn (from 1).
-struct DrawList {
-  std::int16_t slot[kSlotCount + 1];
-  std::int16_t key[kSlotCount + 1];
-  std::int32_t count;
-};
 
 Rect SpriteCell(std::int16_t kind, std::int16_t image, std::int16_t frame, std::int16_t variant);
 // Stores the slot's source rectangle and the sizes derived from it.
