@@ -1,7 +1,6 @@
 #include "core/retained_picture.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace klumpix {
 
@@ -11,32 +10,62 @@ constexpr bool Empty(Rect r) {
   return r.right <= r.left || r.bottom <= r.top;
 }
 
-constexpr int kWordBits = 64;
-
-// The bits of one word from `first` to `last`, both included, clipped to it.
-std::uint64_t WordSpan(int first, int last) {
-  first = std::max(first, 0);
-  if (last < first || first >= kWordBits) return 0;
-  const std::uint64_t to_last =
-      last >= kWordBits - 1 ? ~std::uint64_t{0} : (std::uint64_t{2} << last) - 1;
-  return to_last & ~((std::uint64_t{1} << first) - 1);
-}
-
-// The first cell at or after `from` whose bit is `set`; 128 when none is.
-template <typename CellsT>
-int Next(const CellsT& cells, int from, bool set) {
-  for (int w = from / kWordBits; w < 2; ++w) {
-    std::uint64_t bits = set ? cells.word[w] : ~cells.word[w];
-    if (w == from / kWordBits) bits &= ~std::uint64_t{0} << (from % kWordBits);
-    if (bits != 0) return w * kWordBits + std::countr_zero(bits);
-  }
-  return 2 * kWordBits;
-}
+constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 
 }  // namespace
 
 RetainedPicture::RetainedPicture() {
   std::fill(std::begin(position_), std::end(position_), std::int16_t{-1});
+}
+
+void RetainedPicture::Begin() {
+  counts_[now_] = 0;
+  layer_ = Layer::kFloor;
+}
+
+void RetainedPicture::Over(Layer layer) {
+  layer_ = layer;
+}
+
+void RetainedPicture::Push(const Op& op) {
+  // Every maker draws at most once a picture, so the list cannot overflow.
+  if (counts_[now_] < kMaxDrawOps && op.who >= 0 && op.who < kMaxDrawOps) {
+    lists_[now_][counts_[now_]++] = op;
+  }
+}
+
+void RetainedPicture::Fill(Rect area, std::uint16_t colour, int who) {
+  if (Empty(area)) return;
+  Push(Op{nullptr, 0, 0, static_cast<std::int16_t>(area.left), static_cast<std::int16_t>(area.top),
+          static_cast<std::int16_t>(area.right), static_cast<std::int16_t>(area.bottom), colour,
+          Kind::kFill, layer_, static_cast<std::int16_t>(who)});
+}
+
+void RetainedPicture::Copy(int x, int y, const Picture& pic, Rect src, bool keyed, int who) {
+  if (!ClipToScreen(x, y, pic, src)) return;
+  Push(Op{&pic, static_cast<std::int16_t>(src.left), static_cast<std::int16_t>(src.top),
+          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+          static_cast<std::int16_t>(x + src.right - src.left),
+          static_cast<std::int16_t>(y + src.bottom - src.top), 0,
+          keyed ? Kind::kKeyed : Kind::kCopy, layer_, static_cast<std::int16_t>(who)});
+}
+
+void RetainedPicture::Add(int x, int y, const Picture& pic, Rect src, int strength, int who) {
+  if (strength <= 0 || !ClipToScreen(x, y, pic, src)) return;
+  Push(Op{&pic, static_cast<std::int16_t>(src.left), static_cast<std::int16_t>(src.top),
+          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+          static_cast<std::int16_t>(x + src.right - src.left),
+          static_cast<std::int16_t>(y + src.bottom - src.top),
+          static_cast<std::uint16_t>(std::min(strength, 255)), Kind::kAdd, layer_,
+          static_cast<std::int16_t>(who)});
+}
+
+void RetainedPicture::PaintedOver(Rect area) {
+  area.left = std::max(area.left, 0);
+  area.top = std::max(area.top, 0);
+  area.right = std::min(area.right, kScreenWidth);
+  area.bottom = std::min(area.bottom, kScreenHeight);
+  if (!Empty(area)) screen_marks_.Mark(area, nullptr);
 }
 
 // Whether the copy leaves nothing of what lies under it. Only large keyed
@@ -54,69 +83,6 @@ bool RetainedPicture::Opaque(const Op& op) {
     if (std::find(first, past, pic.key) != past) return false;
   }
   return true;
-}
-
-RetainedPicture::Cells RetainedPicture::Columns(int first, int last) {
-  return Cells{{WordSpan(first, last), WordSpan(first - kWordBits, last - kWordBits)}};
-}
-
-void RetainedPicture::MarkCells(int band, Cells cells) {
-  marked_[band].word[0] |= cells.word[0];
-  marked_[band].word[1] |= cells.word[1];
-  if ((cells.word[0] | cells.word[1]) != 0) marked_bands_ |= std::uint64_t{1} << band;
-}
-
-std::uint64_t RetainedPicture::Bands(const Op& op) {
-  return WordSpan(op.top / kCellHeight, (op.bottom - 1) / kCellHeight);
-}
-
-void RetainedPicture::Begin() {
-  counts_[now_] = 0;
-}
-
-void RetainedPicture::Push(const Op& op) {
-  // Every maker draws at most once a picture, so the list cannot overflow.
-  if (counts_[now_] < kMaxDrawOps && op.who >= 0 && op.who < kMaxDrawOps) {
-    lists_[now_][counts_[now_]++] = op;
-  }
-}
-
-void RetainedPicture::Fill(Rect area, std::uint16_t colour, int who) {
-  if (Empty(area)) return;
-  Push(Op{nullptr, 0, 0, static_cast<std::int16_t>(area.left), static_cast<std::int16_t>(area.top),
-          static_cast<std::int16_t>(area.right), static_cast<std::int16_t>(area.bottom), colour,
-          Kind::kFill, static_cast<std::int16_t>(who)});
-}
-
-void RetainedPicture::Copy(int x, int y, const Picture& pic, Rect src, bool keyed, int who) {
-  if (!ClipToScreen(x, y, pic, src)) return;
-  Push(Op{&pic, static_cast<std::int16_t>(src.left), static_cast<std::int16_t>(src.top),
-          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-          static_cast<std::int16_t>(x + src.right - src.left),
-          static_cast<std::int16_t>(y + src.bottom - src.top), 0,
-          keyed ? Kind::kKeyed : Kind::kCopy, static_cast<std::int16_t>(who)});
-}
-
-void RetainedPicture::Add(int x, int y, const Picture& pic, Rect src, int strength, int who) {
-  if (strength <= 0 || !ClipToScreen(x, y, pic, src)) return;
-  Push(Op{&pic, static_cast<std::int16_t>(src.left), static_cast<std::int16_t>(src.top),
-          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-          static_cast<std::int16_t>(x + src.right - src.left),
-          static_cast<std::int16_t>(y + src.bottom - src.top),
-          static_cast<std::uint16_t>(std::min(strength, 255)), Kind::kAdd,
-          static_cast<std::int16_t>(who)});
-}
-
-void RetainedPicture::PaintedOver(Rect area) {
-  area.left = std::max(area.left, 0);
-  area.top = std::max(area.top, 0);
-  area.right = std::min(area.right, kScreenWidth);
-  area.bottom = std::min(area.bottom, kScreenHeight);
-  if (Empty(area)) return;
-  const Cells columns = Columns(area.left / kCellWidth, (area.right - 1) / kCellWidth);
-  for (int band = area.top / kCellHeight; band <= (area.bottom - 1) / kCellHeight; ++band) {
-    MarkCells(band, columns);
-  }
 }
 
 // Finds each copy of the new list in the old one: the same maker, drawing the
@@ -175,39 +141,37 @@ void RetainedPicture::FindStable(int common, bool in_order) {
   }
 }
 
-// The large opaque stable copies. Whatever either list draws before one of
-// them, where it covers whole cells, is hidden in both pictures.
+// The large opaque stable copies of the object layer. Whatever either list
+// draws before one of them, where it covers whole cells, is hidden in both
+// pictures.
 void RetainedPicture::FindCovers() {
   const Op* now = lists_[now_];
   cover_count_ = 0;
   for (int i = 0; i < counts_[now_] && cover_count_ < kMaxCovers; ++i) {
     const Op& op = now[i];
-    if (!stable_[i] || !opaque_[now_][i] ||
-        (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
-      continue;
+    Cover cover{i, was_of_now_[i], 0, 0, Cells{}};
+    if (op.layer == Layer::kObjects && stable_[i] && opaque_[now_][i] &&
+        (op.right - op.left) * (op.bottom - op.top) >= kCoverArea &&
+        CellMask::WholeCells(op.Area(), cover.first_band, cover.last_band, cover.columns)) {
+      covers_[cover_count_++] = cover;
     }
-    const int first_column = (op.left + kCellWidth - 1) / kCellWidth;
-    const int past_column = op.right / kCellWidth;
-    const int first_band = (op.top + kCellHeight - 1) / kCellHeight;
-    const int past_band = op.bottom / kCellHeight;
-    if (first_column >= past_column || first_band >= past_band) continue;
-    covers_[cover_count_++] =
-        Cover{i, was_of_now_[i], first_band, past_band - 1, Columns(first_column, past_column - 1)};
-  }  // hidden_[c] is what covers c and after hide, band by band.
+  }
+  // hidden_[c] is what covers c and after hide, band by band.
   std::fill(std::begin(hidden_[cover_count_]), std::end(hidden_[cover_count_]), Cells{});
   for (int c = cover_count_ - 1; c >= 0; --c) {
     const Cover& cover = covers_[c];
     std::copy(std::begin(hidden_[c + 1]), std::end(hidden_[c + 1]), hidden_[c]);
     for (int band = cover.first_band; band <= cover.last_band; ++band) {
-      hidden_[c][band].word[0] |= cover.columns.word[0];
-      hidden_[c][band].word[1] |= cover.columns.word[1];
+      hidden_[c][band].Add(cover.columns);
     }
   }
 }
 
-// Marks the cells of the copy's area, except those a cover drawn after it in
-// the same list hides.
-void RetainedPicture::MarkUncovered(const Op& op, int position, bool in_now) {
+// Marks where a copy that is new, gone or moved in the order may change the
+// picture: its layer's cells and the screen's, except where a cover drawn
+// after it in the same list hides it. The floor layer keeps even its hidden
+// cells up to date, for when the cover goes.
+void RetainedPicture::MarkChanged(const Op& op, int position, bool in_now) {
   // The covers keep their order in both lists, so those after the copy are
   // the last ones.
   int after = 0;
@@ -215,72 +179,79 @@ void RetainedPicture::MarkUncovered(const Op& op, int position, bool in_now) {
          (in_now ? covers_[after].now_position : covers_[after].was_position) <= position) {
     ++after;
   }
-  const Cells* hidden = hidden_[after];
-  const Cells columns = Columns(op.left / kCellWidth, (op.right - 1) / kCellWidth);
-  for (int band = op.top / kCellHeight; band <= (op.bottom - 1) / kCellHeight; ++band) {
-    MarkCells(band, Cells{{columns.word[0] & ~hidden[band].word[0],
-                           columns.word[1] & ~hidden[band].word[1]}});
-  }
+  const Rect area = op.Area();
+  if (op.layer == Layer::kFloor) floor_marks_.Mark(area, nullptr);
+  if (op.layer == Layer::kObjects) object_marks_.Mark(area, hidden_[after]);
+  screen_marks_.Mark(area, hidden_[after]);
 }
 
 void RetainedPicture::Paint(Surface& screen) {
-  const Op* now = lists_[now_];
-  const int now_count = counts_[now_];
-  const Op* was = lists_[1 - now_];
-  const int was_count = counts_[1 - now_];
   Match();
   if (valid_) {
     FindCovers();
-    for (int i = 0; i < now_count; ++i) {
-      if (!stable_[i]) MarkUncovered(now[i], i, true);
+    const Op* now = lists_[now_];
+    const Op* was = lists_[1 - now_];
+    for (int i = 0; i < counts_[now_]; ++i) {
+      if (!stable_[i]) MarkChanged(now[i], i, true);
     }
-    for (int j = 0; j < was_count; ++j) {
-      if (now_of_was_[j] < 0 || !stable_[now_of_was_[j]]) MarkUncovered(was[j], j, false);
+    for (int j = 0; j < counts_[1 - now_]; ++j) {
+      if (now_of_was_[j] < 0 || !stable_[now_of_was_[j]]) MarkChanged(was[j], j, false);
     }
-    for (int i = 0; i < now_count; ++i) PaintMarked(screen, now[i]);
   } else {
-    for (int i = 0; i < now_count; ++i) {
-      PaintClipped(screen, now[i], Rect{now[i].left, now[i].top, now[i].right, now[i].bottom});
-    }
+    floor_marks_.MarkAll();
+    object_marks_.MarkAll();
+    screen_marks_.MarkAll();
   }
-  for (int j = 0; j < was_count; ++j) position_[was[j].who] = -1;
-  for (int i = 0; i < now_count; ++i) position_[now[i].who] = static_cast<std::int16_t>(i);
-  std::fill(std::begin(marked_), std::end(marked_), Cells{});
-  marked_bands_ = 0;
+  PaintLayers(screen);
+  const Op* was = lists_[1 - now_];
+  for (int j = 0; j < counts_[1 - now_]; ++j) position_[was[j].who] = -1;
+  const Op* now = lists_[now_];
+  for (int i = 0; i < counts_[now_]; ++i) position_[now[i].who] = static_cast<std::int16_t>(i);
+  floor_marks_.Clear();
+  object_marks_.Clear();
+  screen_marks_.Clear();
   valid_ = true;
   now_ = 1 - now_;
 }
 
-// Paints the copy where it lies on marked cells, bands with the same marked
-// columns under it at once, each run of marked columns as one rectangle.
-void RetainedPicture::PaintMarked(Surface& screen, const Op& op) const {
-  if ((marked_bands_ & Bands(op)) == 0) return;
-  const Cells columns = Columns(op.left / kCellWidth, (op.right - 1) / kCellWidth);
-  const auto under = [&](int band) {
-    return Cells{
-        {marked_[band].word[0] & columns.word[0], marked_[band].word[1] & columns.word[1]}};
-  };
-  const int last_band = (op.bottom - 1) / kCellHeight;
-  for (int band = op.top / kCellHeight; band <= last_band;) {
-    const Cells here = under(band);
-    int end = band + 1;
-    while (end <= last_band && under(end) == here) ++end;
-    const int top = std::max<int>(op.top, band * kCellHeight);
-    const int bottom = std::min<int>(op.bottom, end * kCellHeight);
-    for (int first = Next(here, 0, true); first < 2 * kWordBits;) {
-      const int past = Next(here, first, false);
-      const int left = std::max<int>(op.left, first * kCellWidth);
-      const int right = std::min<int>(op.right, past * kCellWidth);
-      PaintClipped(screen, op, Rect{left, top, right, bottom});
-      first = past < 2 * kWordBits ? Next(here, past, true) : past;
-    }
-    band = end;
+// The floor layer where it changed; the object layer where it changed, from
+// nothing up; the two laid together on the screen where either changed or
+// text was, and the text over them.
+void RetainedPicture::PaintLayers(Surface& screen) {
+  const Op* now = lists_[now_];
+  const int count = counts_[now_];
+  for (int i = 0; i < count && now[i].layer == Layer::kFloor; ++i) {
+    floor_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(floor_, now[i], r); });
+  }
+  object_marks_.ForEachIn(kWholeScreen, [&](Rect r) { FillRect(cover_, r, 0); });
+  for (int i = 0; i < count; ++i) {
+    const Op& op = now[i];
+    if (op.layer != Layer::kObjects) continue;
+    object_marks_.ForEachIn(op.Area(), [&](Rect r) {
+      if (op.kind == Kind::kFill) {
+        FillRect(objects_, r, op.value);
+        FillRect(cover_, r, 0xFFFF);
+        return;
+      }
+      const int src_left = op.src_left + r.left - op.left;
+      const int src_top = op.src_top + r.top - op.top;
+      CopyRectCovering(
+          objects_, cover_, r.left, r.top, *op.sheet,
+          Rect{src_left, src_top, src_left + r.right - r.left, src_top + r.bottom - r.top},
+          op.kind == Kind::kKeyed);
+    });
+  }
+  screen_marks_.ForEachIn(kWholeScreen,
+                          [&](Rect r) { Composite(screen, objects_, cover_, floor_, r); });
+  for (int i = 0; i < count; ++i) {
+    if (now[i].layer != Layer::kText) continue;
+    screen_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(screen, now[i], r); });
   }
 }
 
-void RetainedPicture::PaintClipped(Surface& screen, const Op& op, Rect clip) const {
+void RetainedPicture::PaintOp(Surface& dst, const Op& op, Rect clip) {
   if (op.kind == Kind::kFill) {
-    FillRect(screen, clip, op.value);
+    FillRect(dst, clip, op.value);
     return;
   }
   const int src_left = op.src_left + clip.left - op.left;
@@ -288,9 +259,9 @@ void RetainedPicture::PaintClipped(Surface& screen, const Op& op, Rect clip) con
   const Rect src{src_left, src_top, src_left + clip.right - clip.left,
                  src_top + clip.bottom - clip.top};
   if (op.kind == Kind::kAdd) {
-    AddRect(screen, clip.left, clip.top, *op.sheet, src, true, op.value);
+    AddRect(dst, clip.left, clip.top, *op.sheet, src, true, op.value);
   } else {
-    CopyRect(screen, clip.left, clip.top, *op.sheet, src, op.kind == Kind::kKeyed);
+    CopyRect(dst, clip.left, clip.top, *op.sheet, src, op.kind == Kind::kKeyed);
   }
 }
 

@@ -1,11 +1,16 @@
 #pragma once
 // A picture kept from one tick to the next as the list of fills and copies
-// that made it. The next tick's list is compared with it, copy by copy, and
-// only the screen cells where the two lists differ are painted again, by the
-// same copies clipped to those cells: the pixels come out as painting the
-// whole list would leave them.
+// that made it, in three layers: the floor, the objects over it (copies that
+// skip their key colour) and the text over those. The next tick's list is
+// compared with the last, copy by copy; only the cells of the screen where
+// the two differ are painted again, by the same copies clipped to those
+// cells, so the pixels come out as painting the whole list leaves them.
+//
+// Each layer keeps its own pixels: where only the floor changed, the objects
+// are not drawn again but laid over the new floor where they cover it.
 #include <cstdint>
 
+#include "core/cell_mask.h"
 #include "core/surface.h"
 
 namespace klumpix {
@@ -17,13 +22,18 @@ constexpr int kMaxDrawOps = 12288;
 
 class RetainedPicture {
  public:
+  enum class Layer : std::uint8_t { kFloor, kObjects, kText };
+
   RetainedPicture();
-  // Starts the next picture's list.
+  // Starts the next picture's list, on the floor layer.
   void Begin();
+  // What follows lies in `layer`, over the ones before it.
+  void Over(Layer layer);
   // Fills `area` (on the screen) with `colour`.
   void Fill(Rect area, std::uint16_t colour, int who);
-  // As CopyRect and AddRect would draw it now.
+  // As CopyRect would draw it now.
   void Copy(int x, int y, const Picture& pic, Rect src, bool keyed, int who);
+  // As AddRect (keyed) would draw it now; on the text layer only.
   void Add(int x, int y, const Picture& pic, Rect src, int strength, int who);
   // Paints what differs from the picture painted last into `screen`, which
   // must still hold that picture apart from the areas given to PaintedOver.
@@ -41,23 +51,14 @@ class RetainedPicture {
     std::int16_t left, top, right, bottom;  // on the screen, clipped
     std::uint16_t value;                    // fill colour or added strength
     Kind kind;
+    Layer layer;
     std::int16_t who;
     bool operator==(const Op&) const = default;
+    Rect Area() const { return Rect{left, top, right, bottom}; }
   };
 
-  // The screen in cells of 10 x 10 pixels, the floor tiles' grid; one bit a
-  // cell, a band of 80 cells in two words.
-  static constexpr int kCellWidth = 10;
-  static constexpr int kCellHeight = 10;
-  static constexpr int kBands = (kScreenHeight + kCellHeight - 1) / kCellHeight;
-  struct Cells {
-    std::uint64_t word[2];
-    bool operator==(const Cells&) const = default;
-  };
-  static_assert((kScreenWidth + kCellWidth - 1) / kCellWidth <= 128);
-  static_assert(kBands <= 64);
-
-  // A stable copy, opaque over a large area, that hides what lies under it.
+  // A stable copy on the object layer, opaque over a large area, that hides
+  // what lies under it.
   struct Cover {
     int now_position, was_position;
     int first_band, last_band;
@@ -67,24 +68,31 @@ class RetainedPicture {
   static constexpr int kCoverArea = 2048;
 
   static bool Opaque(const Op& op);
-  static Cells Columns(int first, int last);
-  static std::uint64_t Bands(const Op& op);
-  void MarkCells(int band, Cells cells);
   void Push(const Op& op);
   void Match();
   void FindStable(int common, bool in_order);
   void FindCovers();
-  void MarkUncovered(const Op& op, int position, bool in_now);
-  void PaintMarked(Surface& screen, const Op& op) const;
-  void PaintClipped(Surface& screen, const Op& op, Rect clip) const;
+  void MarkChanged(const Op& op, int position, bool in_now);
+  void PaintLayers(Surface& screen);
+  static void PaintOp(Surface& dst, const Op& op, Rect clip);
 
   Op lists_[2][kMaxDrawOps];
   bool opaque_[2][kMaxDrawOps];
   int counts_[2] = {0, 0};
   int now_ = 0;  // the list being made; the other is on the screen
+  Layer layer_ = Layer::kFloor;
   bool valid_ = false;
-  Cells marked_[kBands] = {};
-  std::uint64_t marked_bands_ = 0;  // the bands with a marked cell
+
+  // To paint again: the floor layer, the object layer, and the screen (the
+  // layers laid together and the text drawn over them).
+  CellMask floor_marks_;
+  CellMask object_marks_;
+  CellMask screen_marks_;
+  // The layers' own pixels; `cover_` is all ones where an object pixel lies.
+  Surface floor_;
+  Surface objects_;
+  Surface cover_;
+
   // Where each maker's copy stands in the list on the screen, or -1.
   std::int16_t position_[kMaxDrawOps];
   // The same copy's position in the other list, or -1.
@@ -95,7 +103,7 @@ class RetainedPicture {
   Cover covers_[kMaxCovers];
   int cover_count_ = 0;
   // What covers c and those after it hide, band by band.
-  Cells hidden_[kMaxCovers + 1][kBands];
+  Cells hidden_[kMaxCovers + 1][CellMask::kBands];
   // Copies in both lists, in the new order, and the longest run of them
   // still in the old order.
   std::int16_t common_now_[kMaxDrawOps];

@@ -69,7 +69,74 @@ void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t 
   simd::Store(out + w - 8, last);
 }
 
+// As KeyedRow, and every copied pixel's cover set to all ones.
+void KeyedRowCovering(std::uint16_t* out, std::uint16_t* cover, const std::uint16_t* in, int w,
+                      std::uint16_t key) {
+  if (w < 8) {
+    for (int i = 0; i < w; ++i) {
+      if (in[i] == key) continue;
+      out[i] = in[i];
+      cover[i] = 0xFFFF;
+    }
+    return;
+  }
+  const simd::U16x8 keys = simd::U16x8{} + key;
+  const auto opaque_at = [&](int i) {
+    return reinterpret_cast<simd::U16x8>(simd::Load(in + i) != keys);
+  };
+  const auto blend = [&](int i, simd::U16x8 opaque) {
+    return (simd::Load(in + i) & opaque) | (simd::Load(out + i) & ~opaque);
+  };
+  const simd::U16x8 last_opaque = opaque_at(w - 8);
+  const simd::U16x8 last = blend(w - 8, last_opaque);
+  const simd::U16x8 last_cover = simd::Load(cover + w - 8) | last_opaque;
+  for (int i = 0; i + 8 < w; i += 8) {
+    const simd::U16x8 opaque = opaque_at(i);
+    simd::Store(out + i, blend(i, opaque));
+    simd::Store(cover + i, simd::Load(cover + i) | opaque);
+  }
+  simd::Store(out + w - 8, last);
+  simd::Store(cover + w - 8, last_cover);
+}
+
 }  // namespace
+
+void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture& pic, Rect src,
+                      bool keyed) {
+  if (!keyed) {
+    CopyRect(dst, x, y, pic, src, false);
+    if (ClipToScreen(x, y, pic, src)) {
+      FillRect(cover, Rect{x, y, x + src.right - src.left, y + src.bottom - src.top}, 0xFFFF);
+    }
+    return;
+  }
+  if (!ClipToScreen(x, y, pic, src)) return;
+  const int w = src.right - src.left;
+  for (int row = src.top; row < src.bottom; ++row, ++y) {
+    const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];
+    KeyedRowCovering(&dst.pixels[y * kScreenWidth + x], &cover.pixels[y * kScreenWidth + x], in, w,
+                     pic.key);
+  }
+}
+
+void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
+               Rect area) {
+  const int w = area.right - area.left;
+  for (int y = area.top; y < area.bottom; ++y) {
+    const int at = y * kScreenWidth + area.left;
+    int i = 0;
+    for (; i + 8 <= w; i += 8) {
+      const simd::U16x8 c = simd::Load(cover.pixels + at + i);
+      simd::Store(dst.pixels + at + i, (simd::Load(top.pixels + at + i) & c) |
+                                           (simd::Load(bottom.pixels + at + i) & ~c));
+    }
+    for (; i < w; ++i) {
+      const std::uint16_t c = cover.pixels[at + i];
+      dst.pixels[at + i] =
+          static_cast<std::uint16_t>((top.pixels[at + i] & c) | (bottom.pixels[at + i] & ~c));
+    }
+  }
+}
 
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {
   if (!ClipToScreen(x, y, pic, src)) return;

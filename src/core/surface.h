@@ -77,6 +77,16 @@ inline bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src) {
 // screen; with `keyed`, pixels equal to the picture's key are skipped.
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);
 
+// As CopyRect into `dst`, setting each pixel of `cover` that a copied pixel
+// lands on to all ones.
+void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture& pic, Rect src,
+                      bool keyed);
+
+// Within `area`: the pixel of `top` where `cover` is all ones, else the pixel
+// of `bottom` (cover pixels are all ones or zero).
+void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
+               Rect area);
+
 // Adds `src` of `pic` onto the screen at (x, y), channel by channel,
 // saturating. Strength below 255 first scales the source by strength/255.
 void AddRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed, int strength);

@@ -89,6 +89,7 @@ void ClearTextLayer(Game& g) {
 // text covers earlier text. The slots past the count are empty: the tick
 // clears the layer before it queues any.
 void DrawTextLayer(const Game& g, const PictureSet& pictures, Frame& frame) {
+  frame.drawing.Over(RetainedPicture::Layer::kText);
   for (int slot = 1; slot <= g.text.text_cell_count; ++slot) {
     const std::int16_t glyph = g.text.text_cell_glyph[slot];
     if (glyph <= 0) continue;

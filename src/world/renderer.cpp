@@ -162,6 +162,7 @@ void BuildDrawList(const Game& g, DrawList& list) {
 }
 
 void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
+  frame.drawing.Over(RetainedPicture::Layer::kObjects);
   const DrawList& list = SortedDrawList(g, frame.draw_order);
   const ObjectTable& o = g.obj;
   const double shake_offset = std::cos(g.shake_phase) * g.shake;

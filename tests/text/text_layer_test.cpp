@@ -213,13 +213,15 @@ TEST(DrawTextLayer, LargeFontsGlowWithAlphaSmallOnesIgnoreIt) {
   c->pictures.sheets[kPicFont2] = sheet;
   c->pictures.sheets[kPicFont1] = sheet;
   const std::uint16_t below = Rgb565(80, 40, 8);
-  FillSurface(c->frame.screen, below);
   ClearTextLayer(*g);
   WriteText(*g, 0, 0, 2, 128, "A");     // half strength at x 15
   WriteText(*g, 0, 100, 2, 1000, "A");  // full strength
   WriteText(*g, 0, 200, 2, 0, "A");     // covers
   WriteText(*g, 0, 300, 1, 64, "A");    // small fonts always cover
-  testing::PaintAlone(c->frame, [&] { DrawTextLayer(*g, c->pictures, c->frame); });
+  testing::PaintAlone(c->frame, [&] {
+    c->frame.drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, below, 0);
+    DrawTextLayer(*g, c->pictures, c->frame);
+  });
 
   // below: red 10, green 10, blue 1; glyph: red 31, green 32, blue 10.
   EXPECT_EQ(Pixel(c->frame, 16, 1), (25 << 11) | (26 << 5) | 6);
