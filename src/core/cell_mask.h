@@ -1,6 +1,7 @@
 #pragma once
 // The screen in cells of 10 x 10 pixels (the floor tiles' grid), one bit a
 // cell: which parts of a picture are to be painted again.
+#include <bit>
 #include <cstdint>
 
 #include "core/surface.h"
@@ -32,7 +33,9 @@ class CellMask {
   static_assert((kScreenWidth + kCellWidth - 1) / kCellWidth <= 128 && kBands <= 64);
 
   // The cells from column `first` to column `last`, both included.
-  static Cells Columns(int first, int last);
+  static Cells Columns(int first, int last) {
+    return Cells{{WordSpan(first, last), WordSpan(first - kWordBits, last - kWordBits)}};
+  }
   // The cells `area` (on the screen) touches in one band.
   static Cells ColumnsOf(Rect area) {
     return Columns(area.left / kCellWidth, (area.right - 1) / kCellWidth);
@@ -71,10 +74,29 @@ class CellMask {
   }
 
  private:
-  static constexpr int kMaxColumns = 128;
-  static std::uint64_t BandBits(Rect area);
+  static constexpr int kWordBits = 64;
+  static constexpr int kMaxColumns = 2 * kWordBits;
+
+  // The bits of one word from `first` to `last`, both included, clipped to it.
+  static std::uint64_t WordSpan(int first, int last) {
+    if (first < 0) first = 0;
+    if (last < first || first >= kWordBits) return 0;
+    const std::uint64_t to_last =
+        last >= kWordBits - 1 ? ~std::uint64_t{0} : (std::uint64_t{2} << last) - 1;
+    return to_last & ~((std::uint64_t{1} << first) - 1);
+  }
+  static std::uint64_t BandBits(Rect area) {
+    return WordSpan(area.top / kCellHeight, (area.bottom - 1) / kCellHeight);
+  }
   // The first cell at or after `from` whose bit is `set`; kMaxColumns if none.
-  static int Next(const Cells& cells, int from, bool set);
+  static int Next(const Cells& cells, int from, bool set) {
+    for (int w = from / kWordBits; w < 2; ++w) {
+      std::uint64_t bits = set ? cells.word[w] : ~cells.word[w];
+      if (w == from / kWordBits) bits &= ~std::uint64_t{0} << (from % kWordBits);
+      if (bits != 0) return w * kWordBits + std::countr_zero(bits);
+    }
+    return kMaxColumns;
+  }
 
   Cells rows_[kBands] = {};
   std::uint64_t bands_ = 0;  // the bands with a marked cell

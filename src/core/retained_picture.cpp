@@ -68,13 +68,10 @@ void RetainedPicture::PaintedOver(Rect area) {
   if (!Empty(area)) screen_marks_.Mark(area, nullptr);
 }
 
-// Whether the copy leaves nothing of what lies under it. Only large keyed
-// copies are looked at, pixel by pixel, once when they first appear.
+// Whether the copy leaves nothing of what lies under it.
 bool RetainedPicture::Opaque(const Op& op) {
   if (op.kind == Kind::kFill || op.kind == Kind::kCopy) return true;
-  if (op.kind != Kind::kKeyed || (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
-    return false;
-  }
+  if (op.kind != Kind::kKeyed) return false;
   const Picture& pic = *op.sheet;
   for (int row = op.src_top; row < op.src_top + op.bottom - op.top; ++row) {
     const std::uint16_t* first =
@@ -90,8 +87,8 @@ bool RetainedPicture::Opaque(const Op& op) {
 void RetainedPicture::Match() {
   const Op* now = lists_[now_];
   const Op* was = lists_[1 - now_];
-  const bool* was_opaque = opaque_[1 - now_];
-  bool* now_opaque = opaque_[now_];
+  const Opacity* was_opaque = opaque_[1 - now_];
+  Opacity* now_opaque = opaque_[now_];
   std::fill(now_of_was_, now_of_was_ + counts_[1 - now_], std::int16_t{-1});
   int common = 0;
   bool in_order = true;
@@ -107,7 +104,7 @@ void RetainedPicture::Match() {
       ++common;
     } else {
       was_of_now_[i] = -1;
-      now_opaque[i] = Opaque(now[i]);
+      now_opaque[i] = Opacity::kUnknown;
     }
   }
   FindStable(common, in_order);
@@ -119,8 +116,23 @@ void RetainedPicture::Match() {
 void RetainedPicture::FindStable(int common, bool in_order) {
   for (int i = 0; i < counts_[now_]; ++i) stable_[i] = was_of_now_[i] >= 0;
   if (in_order) return;
+  // A copy found after every smaller old position and before every larger
+  // one stays in order with all others; the longest run is sought among the
+  // rest only (they are the few that moved, and those around them).
+  for (int k = common - 1, smallest = kMaxDrawOps; k >= 0; --k) {
+    run_before_[k] = static_cast<std::int16_t>(smallest);  // the least old position after k
+    smallest = std::min<int>(smallest, common_was_[k]);
+  }
+  int rest = 0;
+  for (int k = 0, largest = -1; k < common; ++k) {
+    const int at = common_was_[k];
+    if (!(at > largest && at < run_before_[k])) common_now_[rest++] = common_now_[k];
+    largest = std::max(largest, at);
+  }
+  // common_now_[0..rest) are the copies out of place; their old positions:
+  for (int k = 0; k < rest; ++k) common_was_[k] = was_of_now_[common_now_[k]];
   int length = 0;
-  for (int k = 0; k < common; ++k) {
+  for (int k = 0; k < rest; ++k) {
     int low = 0;
     int high = length;
     while (low < high) {
@@ -135,7 +147,7 @@ void RetainedPicture::FindStable(int common, bool in_order) {
     run_end_[low] = static_cast<std::int16_t>(k);
     if (low == length) ++length;
   }
-  for (int k = 0; k < common; ++k) stable_[common_now_[k]] = false;
+  for (int k = 0; k < rest; ++k) stable_[common_now_[k]] = false;
   for (int k = length > 0 ? run_end_[length - 1] : -1; k >= 0; k = run_before_[k]) {
     stable_[common_now_[k]] = true;
   }
@@ -150,8 +162,14 @@ void RetainedPicture::FindCovers() {
   for (int i = 0; i < counts_[now_] && cover_count_ < kMaxCovers; ++i) {
     const Op& op = now[i];
     Cover cover{i, was_of_now_[i], 0, 0, Cells{}};
-    if (op.layer == Layer::kObjects && stable_[i] && opaque_[now_][i] &&
-        (op.right - op.left) * (op.bottom - op.top) >= kCoverArea &&
+    if (op.layer != Layer::kObjects || !stable_[i] ||
+        (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
+      continue;
+    }
+    // Looked at once, when the copy is first stable; known from then on.
+    Opacity& opaque = opaque_[now_][i];
+    if (opaque == Opacity::kUnknown) opaque = Opaque(op) ? Opacity::kOpaque : Opacity::kSeeThrough;
+    if (opaque == Opacity::kOpaque &&
         CellMask::WholeCells(op.Area(), cover.first_band, cover.last_band, cover.columns)) {
       covers_[cover_count_++] = cover;
     }

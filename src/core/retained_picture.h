@@ -77,7 +77,8 @@ class RetainedPicture {
   static void PaintOp(Surface& dst, const Op& op, Rect clip);
 
   Op lists_[2][kMaxDrawOps];
-  bool opaque_[2][kMaxDrawOps];
+  enum class Opacity : std::uint8_t { kUnknown, kOpaque, kSeeThrough };
+  Opacity opaque_[2][kMaxDrawOps];
   int counts_[2] = {0, 0};
   int now_ = 0;  // the list being made; the other is on the screen
   Layer layer_ = Layer::kFloor;
