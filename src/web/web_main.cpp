@@ -46,17 +46,22 @@ class PagePlatform : public RunPlatform {
   bool WantsPicture(bool) override { return !s_.replaying; }
 
   // Converts only the pixels that changed since the last picture, eight at a
-  // time; the rest of `rgba` still holds them. The canvas takes only the
-  // rectangle around them, and nothing when nothing changed.
+  // time (compared as two 64-bit words: a call to memcmp for each eight
+  // costs more than the rest of the picture); the rest of `rgba` still holds
+  // them. The canvas takes only the rectangle around them, and nothing when
+  // nothing changed.
   void Present(const Frame& frame) override {
     const std::uint16_t* pixels = frame.screen.pixels;
     constexpr int kGroup = 8;
+    const auto same = [&](int i) {
+      std::uint64_t now[2], was[2];
+      std::memcpy(now, pixels + i, sizeof now);
+      std::memcpy(was, s_.presented + i, sizeof was);
+      return ((now[0] ^ was[0]) | (now[1] ^ was[1])) == 0;
+    };
     int left = kScreenWidth, top = kScreenHeight, right = 0, bottom = 0;
     for (int i = 0; i < kScreenWidth * kScreenHeight; i += kGroup) {
-      if (s_.presented_once &&
-          std::memcmp(pixels + i, s_.presented + i, sizeof(std::uint16_t) * kGroup) == 0) {
-        continue;
-      }
+      if (s_.presented_once && same(i)) continue;
       const int x = i % kScreenWidth, y = i / kScreenWidth;
       left = std::min(left, x);
       right = std::max(right, x + kGroup);
