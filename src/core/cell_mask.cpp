@@ -22,10 +22,7 @@ void CellMask::Clear() {
 void CellMask::Mark(Rect area, const Cells* hidden) {
   const Cells columns = ColumnsOf(area);
   for (int band = area.top / kCellHeight; band <= (area.bottom - 1) / kCellHeight; ++band) {
-    const Cells cells = hidden != nullptr ? columns.Without(hidden[band]) : columns;
-    if (!cells.Any()) continue;
-    rows_[band].Add(cells);
-    bands_ |= std::uint64_t{1} << band;
+    MarkBand(band, hidden != nullptr ? columns.Without(hidden[band]) : columns);
   }
 }
 

@@ -47,6 +47,11 @@ class CellMask {
   void MarkAll() { Mark(Rect{0, 0, kScreenWidth, kScreenHeight}, nullptr); }
   // Marks the cells `area` touches, but in each band none of `hidden[band]`.
   void Mark(Rect area, const Cells* hidden);
+  void MarkBand(int band, const Cells& cells) {
+    if (!cells.Any()) return;
+    rows_[band].Add(cells);
+    bands_ |= std::uint64_t{1} << band;
+  }
   bool AnyMarked() const { return bands_ != 0; }
 
   // Calls paint(Rect) for the marked cells under `area`, clipped to it: one

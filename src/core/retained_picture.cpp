@@ -197,14 +197,24 @@ void RetainedPicture::MarkChanged(const Op& op, int position, bool in_now) {
          (in_now ? covers_[after].now_position : covers_[after].was_position) <= position) {
     ++after;
   }
-  const Rect area = op.Area();
-  if (op.layer == Layer::kFloor) floor_marks_.Mark(area, nullptr);
-  if (op.layer == Layer::kObjects) object_marks_.Mark(area, hidden_[after]);
-  screen_marks_.Mark(area, hidden_[after]);
+  const Cells* hidden = hidden_[after];
+  const Cells columns = CellMask::ColumnsOf(op.Area());
+  const int last_band = (op.bottom - 1) / CellMask::kCellHeight;
+  for (int band = op.top / CellMask::kCellHeight; band <= last_band; ++band) {
+    const Cells shown = columns.Without(hidden[band]);
+    if (op.layer == Layer::kFloor) floor_marks_.MarkBand(band, columns);
+    if (op.layer == Layer::kObjects) object_marks_.MarkBand(band, shown);
+    screen_marks_.MarkBand(band, shown);
+  }
 }
 
 void RetainedPicture::Paint(Surface& screen) {
   Match();
+  // From here on each maker's position is the one in the new list.
+  for (int j = 0; j < counts_[1 - now_]; ++j) position_[lists_[1 - now_][j].who] = -1;
+  for (int i = 0; i < counts_[now_]; ++i) {
+    position_[lists_[now_][i].who] = static_cast<std::int16_t>(i);
+  }
   if (valid_) {
     FindCovers();
     const Op* now = lists_[now_];
@@ -213,7 +223,16 @@ void RetainedPicture::Paint(Surface& screen) {
       if (!stable_[i]) MarkChanged(now[i], i, true);
     }
     for (int j = 0; j < counts_[1 - now_]; ++j) {
-      if (now_of_was_[j] < 0 || !stable_[now_of_was_[j]]) MarkChanged(was[j], j, false);
+      if (now_of_was_[j] >= 0 && stable_[now_of_was_[j]]) continue;
+      // A floor copy whose maker drew the same area again (a tile lit
+      // otherwise) has had its cells marked already: no cover lies before it.
+      const int i = position_[was[j].who];
+      if (now_of_was_[j] < 0 && i >= 0 && was[j].layer == Layer::kFloor &&
+          now[i].layer == Layer::kFloor && now[i].left == was[j].left && now[i].top == was[j].top &&
+          now[i].right == was[j].right && now[i].bottom == was[j].bottom) {
+        continue;
+      }
+      MarkChanged(was[j], j, false);
     }
   } else {
     floor_marks_.MarkAll();
@@ -221,10 +240,6 @@ void RetainedPicture::Paint(Surface& screen) {
     screen_marks_.MarkAll();
   }
   PaintLayers(screen);
-  const Op* was = lists_[1 - now_];
-  for (int j = 0; j < counts_[1 - now_]; ++j) position_[was[j].who] = -1;
-  const Op* now = lists_[now_];
-  for (int i = 0; i < counts_[now_]; ++i) position_[now[i].who] = static_cast<std::int16_t>(i);
   floor_marks_.Clear();
   object_marks_.Clear();
   screen_marks_.Clear();

@@ -94,7 +94,8 @@ class RetainedPicture {
   Surface objects_;
   Surface cover_;
 
-  // Where each maker's copy stands in the list on the screen, or -1.
+  // Where each maker's copy stands in the list on the screen, or -1 (once
+  // Paint has matched the lists: in the new list).
   std::int16_t position_[kMaxDrawOps];
   // The same copy's position in the other list, or -1.
   std::int16_t was_of_now_[kMaxDrawOps];
