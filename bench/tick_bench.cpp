@@ -14,6 +14,7 @@
 #include "shell/mouse.h"
 #include "shell/sound.h"
 #include "shell/winners_storage.h"
+#include "tests/support/paint_alone.h"
 #include "text/text_layer.h"
 #include "tick/object_update.h"
 #include "tick/tick.h"
@@ -90,12 +91,7 @@ void BM_FloorPassFiftyLights(benchmark::State& state) {
     AddLight(*g, static_cast<std::int16_t>(30 + 11 * i), static_cast<std::int16_t>(40 + 10 * i),
              0.5);
   Frame& frame = BenchFrame();
-  for (auto _ : state) {
-    frame.drawing.Forget();
-    frame.drawing.Begin();
-    DrawFloor(*g, Pictures(), frame);
-    frame.drawing.Paint(frame.screen);
-  }
+  for (auto _ : state) testing::PaintAlone(frame, [&] { DrawFloor(*g, Pictures(), frame); });
 }
 BENCHMARK(BM_FloorPassFiftyLights);
 
@@ -125,12 +121,7 @@ void BM_DrawTextLayer10000Cells(benchmark::State& state) {
               static_cast<std::int16_t>(font == 2 && i % 2 ? 128 : 0), line);
   }
   Frame& frame = BenchFrame();
-  for (auto _ : state) {
-    frame.drawing.Forget();
-    frame.drawing.Begin();
-    DrawTextLayer(*g, Pictures(), frame);
-    frame.drawing.Paint(frame.screen);
-  }
+  for (auto _ : state) testing::PaintAlone(frame, [&] { DrawTextLayer(*g, Pictures(), frame); });
 }
 BENCHMARK(BM_DrawTextLayer10000Cells);
 
