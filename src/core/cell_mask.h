@@ -32,9 +32,13 @@ class CellMask {
   static constexpr int kBands = (kScreenHeight + kCellHeight - 1) / kCellHeight;
   static_assert((kScreenWidth + kCellWidth - 1) / kCellWidth <= 128 && kBands <= 64);
 
-  // The cells from column `first` to column `last`, both included.
+  // The cells from column `first` to column `last`, both included; columns
+  // of the screen only.
   static Cells Columns(int first, int last) {
-    return Cells{{WordSpan(first, last), WordSpan(first - kWordBits, last - kWordBits)}};
+    if (last < first) return Cells{};
+    using Wide = unsigned __int128;
+    const Wide span = ((Wide{1} << (last + 1)) - 1) & ~((Wide{1} << first) - 1);
+    return Cells{{static_cast<std::uint64_t>(span), static_cast<std::uint64_t>(span >> kWordBits)}};
   }
   // The cells `area` (on the screen) touches in one band.
   static Cells ColumnsOf(Rect area) {
@@ -82,16 +86,11 @@ class CellMask {
   static constexpr int kWordBits = 64;
   static constexpr int kMaxColumns = 2 * kWordBits;
 
-  // The bits of one word from `first` to `last`, both included, clipped to it.
-  static std::uint64_t WordSpan(int first, int last) {
-    if (first < 0) first = 0;
-    if (last < first || first >= kWordBits) return 0;
-    const std::uint64_t to_last =
-        last >= kWordBits - 1 ? ~std::uint64_t{0} : (std::uint64_t{2} << last) - 1;
-    return to_last & ~((std::uint64_t{1} << first) - 1);
-  }
+  // The bands `area` (on the screen) touches.
   static std::uint64_t BandBits(Rect area) {
-    return WordSpan(area.top / kCellHeight, (area.bottom - 1) / kCellHeight);
+    const int first = area.top / kCellHeight;
+    const int last = (area.bottom - 1) / kCellHeight;
+    return ((std::uint64_t{2} << last) - 1) & ~((std::uint64_t{1} << first) - 1);
   }
   // The first cell at or after `from` whose bit is `set`; kMaxColumns if none.
   static int Next(const Cells& cells, int from, bool set) {

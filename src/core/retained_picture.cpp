@@ -21,17 +21,21 @@ RetainedPicture::RetainedPicture() {
 void RetainedPicture::Begin() {
   counts_[now_] = 0;
   layer_ = Layer::kFloor;
+  std::fill(std::begin(starts_[now_]), std::end(starts_[now_]), 0);
 }
 
 void RetainedPicture::Over(Layer layer) {
-  layer_ = layer;
+  // The layers come in their order; each starts where the one below ended.
+  for (int l = static_cast<int>(layer_) + 1; l <= static_cast<int>(layer); ++l) {
+    starts_[now_][l] = counts_[now_];
+  }
+  if (layer > layer_) layer_ = layer;
 }
 
 void RetainedPicture::Push(const Op& op) {
   // Every maker draws at most once a picture, so the list cannot overflow.
-  if (counts_[now_] < kMaxDrawOps && op.who >= 0 && op.who < kMaxDrawOps) {
-    lists_[now_][counts_[now_]++] = op;
-  }
+  int& count = counts_[now_];
+  if (count < kMaxDrawOps && op.who >= 0 && op.who < kMaxDrawOps) lists_[now_][count++] = op;
 }
 
 void RetainedPicture::Fill(Rect area, std::uint16_t colour, int who) {
@@ -159,11 +163,12 @@ void RetainedPicture::FindStable(int common, bool in_order) {
 void RetainedPicture::FindCovers() {
   const Op* now = lists_[now_];
   cover_count_ = 0;
-  for (int i = 0; i < counts_[now_] && cover_count_ < kMaxCovers; ++i) {
+  const int objects_end = starts_[now_][static_cast<int>(Layer::kObjects) + 1];
+  for (int i = starts_[now_][static_cast<int>(Layer::kObjects)];
+       i < objects_end && cover_count_ < kMaxCovers; ++i) {
     const Op& op = now[i];
     Cover cover{i, was_of_now_[i], 0, 0, Cells{}};
-    if (op.layer != Layer::kObjects || !stable_[i] ||
-        (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
+    if (!stable_[i] || (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
       continue;
     }
     // Looked at once, when the copy is first stable; known from then on.
@@ -209,6 +214,8 @@ void RetainedPicture::MarkChanged(const Op& op, int position, bool in_now) {
 }
 
 void RetainedPicture::Paint(Surface& screen) {
+  Over(Layer::kText);
+  starts_[now_][kLayers] = counts_[now_];
   Match();
   // From here on each maker's position is the one in the new list.
   for (int j = 0; j < counts_[1 - now_]; ++j) position_[lists_[1 - now_][j].who] = -1;
@@ -252,14 +259,13 @@ void RetainedPicture::Paint(Surface& screen) {
 // text was, and the text over them.
 void RetainedPicture::PaintLayers(Surface& screen) {
   const Op* now = lists_[now_];
-  const int count = counts_[now_];
-  for (int i = 0; i < count && now[i].layer == Layer::kFloor; ++i) {
+  const int* starts = starts_[now_];
+  for (int i = starts[0]; i < starts[1]; ++i) {
     floor_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(floor_, now[i], r); });
   }
   object_marks_.ForEachIn(kWholeScreen, [&](Rect r) { FillRect(cover_, r, 0); });
-  for (int i = 0; i < count; ++i) {
+  for (int i = starts[1]; i < starts[2]; ++i) {
     const Op& op = now[i];
-    if (op.layer != Layer::kObjects) continue;
     object_marks_.ForEachIn(op.Area(), [&](Rect r) {
       if (op.kind == Kind::kFill) {
         FillRect(objects_, r, op.value);
@@ -276,8 +282,7 @@ void RetainedPicture::PaintLayers(Surface& screen) {
   }
   screen_marks_.ForEachIn(kWholeScreen,
                           [&](Rect r) { Composite(screen, objects_, cover_, floor_, r); });
-  for (int i = 0; i < count; ++i) {
-    if (now[i].layer != Layer::kText) continue;
+  for (int i = starts[2]; i < starts[3]; ++i) {
     screen_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(screen, now[i], r); });
   }
 }

@@ -80,6 +80,9 @@ class RetainedPicture {
   enum class Opacity : std::uint8_t { kUnknown, kOpaque, kSeeThrough };
   Opacity opaque_[2][kMaxDrawOps];
   int counts_[2] = {0, 0};
+  // Where each layer's copies begin in each list, and where the list ends.
+  static constexpr int kLayers = 3;
+  int starts_[2][kLayers + 1] = {};
   int now_ = 0;  // the list being made; the other is on the screen
   Layer layer_ = Layer::kFloor;
   bool valid_ = false;
