@@ -96,9 +96,18 @@
   }
 
   // A file's identity and age: a save writes a fresh file and renames it.
+  // Looked up in the folder's own node rather than by path, and a file not
+  // saved yet found missing in the folder's list rather than by an error:
+  // this runs after every tick, and either costs more than the tick itself.
+  let dataFolder = null;
   function stamp(path) {
     try {
-      const st = Module.FS.stat(path);
+      dataFolder = dataFolder || Module.FS.lookupPath('/data').node;
+      const name = path.slice('/data/'.length);
+      const listed = dataFolder.contents;
+      if (listed !== null && typeof listed === 'object' && !(name in listed)) return null;
+      const node = Module.FS.lookupNode(dataFolder, name);
+      const st = node.node_ops.getattr(node);
       return st.ino + ' ' + st.mtime.getTime() + ' ' + st.size;
     } catch (e) {
       return null;
