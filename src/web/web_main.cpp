@@ -126,19 +126,38 @@ class PagePlatform : public RunPlatform {
 PagePlatform* platform = nullptr;
 bool frame_loop_running = false;
 
+EM_BOOL AnimationFrame(double now_ms, void*);
+
+void RequestFrame(void*) {
+  emscripten_request_animation_frame(AnimationFrame, nullptr);
+}
+
+// One animation frame for each tick rather than one for every frame of the
+// display: the page sleeps on a timer until the next tick is due and then
+// waits for the display's next frame, so a tick still lands in step with the
+// display, and the browser is not woken twice a tick for nothing.
 EM_BOOL AnimationFrame(double now_ms, void*) {
   WebSession& s = Session();
   if (s.watch.Active()) {
     // The player's game stands still meanwhile; its picture comes back when
-    // the watching ends (page_api.cpp).
+    // the watching ends (page_api.cpp). Watching fast takes every frame.
     if (const Frame* frame = s.watch.Pump(now_ms, PagePaused(), &s.sound, s.pictures)) {
       platform->Present(*frame);
     }
-    return EM_TRUE;
+    RequestFrame(nullptr);
+    return EM_FALSE;
   }
-  s.driver->Pump(now_ms, PagePaused());
-  if (!s.driver->Ended()) return EM_TRUE;
-  frame_loop_running = false;
+  const double next_ms = s.driver->Pump(now_ms, PagePaused());
+  if (s.driver->Ended()) {
+    frame_loop_running = false;
+    return EM_FALSE;
+  }
+  const double wait_ms = next_ms - emscripten_get_now();
+  if (wait_ms > 1) {
+    emscripten_set_timeout(RequestFrame, wait_ms, nullptr);
+  } else {
+    RequestFrame(nullptr);
+  }
   return EM_FALSE;
 }
 
@@ -160,7 +179,7 @@ void ReplaySlice(void*) {
 void StartFrameLoop() {
   if (frame_loop_running) return;
   frame_loop_running = true;
-  emscripten_request_animation_frame_loop(AnimationFrame, nullptr);
+  RequestFrame(nullptr);
 }
 
 void PresentPlayersPicture() {
