@@ -49,12 +49,23 @@ void CopyRow(std::uint16_t* out, const std::uint16_t* in, int w) {
   simd::Store(out + w - 8, simd::Load(in + w - 8));
 }
 
-void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t key) {
+// `room`: eight pixels may be read at `in` and read and written at `out`.
+// A row narrower than that is then blended as one vector whose lanes past
+// the row keep the pixels they hold.
+void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t key, bool room) {
+  const simd::U16x8 keys = simd::U16x8{} + key;
+  if (w < 8 && room) {
+    const simd::U16x8 lanes = {0, 1, 2, 3, 4, 5, 6, 7};
+    const simd::U16x8 src = simd::Load(in);
+    const auto opaque =
+        reinterpret_cast<simd::U16x8>((src != keys) & (lanes < static_cast<std::uint16_t>(w)));
+    simd::Store(out, (src & opaque) | (simd::Load(out) & ~opaque));
+    return;
+  }
   if (w < 8) {
     for (int i = 0; i < w; ++i) out[i] = in[i] != key ? in[i] : out[i];
     return;
   }
-  const simd::U16x8 keys = simd::U16x8{} + key;
   const auto blend = [&](int i) {
     const simd::U16x8 src = simd::Load(in + i);
     const auto opaque = reinterpret_cast<simd::U16x8>(src != keys);
@@ -141,11 +152,13 @@ void Composite(Surface& dst, const Surface& top, const Surface& cover, const Sur
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {
   if (!ClipToScreen(x, y, pic, src)) return;
   const int w = src.right - src.left;
+  const std::uint16_t* in_end = pic.pixels.data() + pic.pixels.size();
+  const std::uint16_t* out_end = dst.pixels + kScreenWidth * kScreenHeight;
   for (int row = src.top; row < src.bottom; ++row, ++y) {
     const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];
     std::uint16_t* out = &dst.pixels[y * kScreenWidth + x];
     if (keyed) {
-      KeyedRow(out, in, w, pic.key);
+      KeyedRow(out, in, w, pic.key, in_end - in >= 8 && out_end - out >= 8);
     } else {
       CopyRow(out, in, w);
     }
