@@ -13,15 +13,9 @@ set -euo pipefail
 KLUMPIX=$(realpath "$1")
 RES_DIR=$(realpath "$2")
 REPLAY_DIR=$(realpath "$3")
-for tool in Xvfb xdotool xwininfo import convert compare matchbox-window-manager; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-WORK=$(mktemp -d /tmp/klumpix-watch-XXXXXX)
 # shellcheck source=tools/xsession.sh
 source "$(dirname "$0")/xsession.sh"
-trap 'xs_cleanup; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
-ln -s "$RES_DIR" "$WORK/res"
+xs_test_session watch "$RES_DIR"
 export XDG_CONFIG_HOME="$WORK/config"
 export KLUMPIX_TICK_LOG="$WORK/ticks.log"
 

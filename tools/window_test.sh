@@ -13,15 +13,9 @@ set -euo pipefail
 
 KLUMPIX=$(realpath "$1")
 RES_DIR=$(realpath "$2")
-for tool in Xvfb xdotool xwininfo import convert compare matchbox-window-manager; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-WORK=$(mktemp -d /tmp/klumpix-window-XXXXXX)
 # shellcheck source=tools/xsession.sh
 source "$(dirname "$0")/xsession.sh"
-trap 'xs_cleanup; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
-ln -s "$RES_DIR" "$WORK/res"
+xs_test_session window "$RES_DIR"
 
 # Picture pixels the player aims at (type 3 board, the one START builds).
 START=(51 200)

@@ -1,4 +1,4 @@
-# Shared by window_test.sh and measure_window.sh (sourced, not run): a private
+# Shared by window_test.sh, watch_window_test.sh and measure_window.sh (sourced, not run): a private
 # virtual X server with a small window manager, the game in a real window on
 # it, and the mouse as a player would use it.
 #
@@ -18,6 +18,19 @@ xs_cleanup() {
   for ((i = ${#XS_PIDS[@]} - 1; i >= 0; i--)); do
     wait "${XS_PIDS[i]}" 2>/dev/null || true
   done
+}
+
+# For the window tests: skips (exit 77) without the tools that drive the
+# window; else makes WORK under /tmp/klumpix-$1-*, removed on exit unless
+# KEEP_WORK is set, with the pictures of $2 linked into it.
+xs_test_session() {
+  local tool
+  for tool in Xvfb xdotool xwininfo import convert compare matchbox-window-manager; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+  WORK=$(mktemp -d "/tmp/klumpix-$1-XXXXXX")
+  trap 'xs_cleanup; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
+  ln -s "$2" "$WORK/res"
 }
 
 xs_fail() {

@@ -24,13 +24,11 @@ import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 import {gameGoesOnAfterAReload, keptGamesMakeRoom, watchingARecording} from './keeping_test.mjs';
 import {installChecks, phoneChecks} from './phone_test.mjs';
-import {holdUntil, kWait, mouseAt, objectAt, pagePoint, state, waitForState} from './page_driving.mjs';
+import {enterName, holdUntil, kWait, mouseAt, objectAt, pagePoint, state, waitForState} from './page_driving.mjs';
 
 const [site, klumpix, chromium] = process.argv.slice(2);
 const kStopTick = 900;
-const kSlotEnde = 6;
 const kSlotStart = 12;
-const kSlotEnter = 14;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'klumpix-browser-'));
 
 function serve(dir) {
@@ -162,21 +160,8 @@ async function savedNameSurvivesAReload(browser, server) {
   await page.reload();
   await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, kWait);
   await startAndSetDownARow(page, false);
-  const ende = objectAt(await state(page), kSlotEnde);
-  await holdUntil(page, ende.x, ende.y, 'the name entry', (t) => t.screen_mode === 4);
   const name = 'KLUMP';
-  for (let i = 0; i < name.length; ++i) {
-    // Letter k of the row stands at x 95 + 20k .. 115 + 20k, y 360 .. 380.
-    await mouseAt(page, 105 + 20 * (name.charCodeAt(i) - 65), 370);
-    await page.mouse.down();
-    await page.mouse.up();
-    await waitForState(page, `letter ${i + 1}`, (t) => t.entry_name_length === i + 1);
-    // Letters stand close together: two presses within the double-click time
-    // would be one double click, whose second press gives no click.
-    await new Promise((resolve) => setTimeout(resolve, 600));
-  }
-  const enter = objectAt(await state(page), kSlotEnter);
-  await holdUntil(page, enter.x, enter.y, 'the save', (t) => t.screen_mode === 1);
+  await enterName(page, name);
   // A quick right click on SOUND turns it down a step; the page keeps that too.
   await mouseAt(page, 450, 27);
   await page.mouse.down({button: 'right'});

@@ -52,3 +52,25 @@ export async function holdUntil(page, x, y, what, test) {
   await waitForState(page, `${what}, and a tick after the release`, (t) => t.tick_count > released);
   return s;
 }
+
+// From the play screen: ENDE, `name` pressed letter by letter on the name
+// entry, ENTER. Returns the state the name entry opened with.
+export async function enterName(page, name) {
+  const kSlotEnde = 6;
+  const kSlotEnter = 14;
+  const ende = objectAt(await state(page), kSlotEnde);
+  const s = await holdUntil(page, ende.x, ende.y, 'the name entry', (t) => t.screen_mode === 4);
+  for (let i = 0; i < name.length; ++i) {
+    // Letter k of the row stands at x 95 + 20k .. 115 + 20k, y 360 .. 380.
+    await mouseAt(page, 105 + 20 * (name.charCodeAt(i) - 65), 370);
+    await page.mouse.down();
+    await page.mouse.up();
+    await waitForState(page, `letter ${i + 1}`, (t) => t.entry_name_length === i + 1);
+    // Letters stand close together: two presses within the double-click time
+    // would be one double click, whose second press gives no click.
+    await new Promise((resolve) => setTimeout(resolve, 600));
+  }
+  const enter = objectAt(await state(page), kSlotEnter);
+  await holdUntil(page, enter.x, enter.y, 'the save', (t) => t.screen_mode === 1);
+  return s;
+}

@@ -9,12 +9,10 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import {firstPicture, holdUntil, kWait, mouseAt, objectAt, state, waitForState} from './page_driving.mjs';
+import {enterName, firstPicture, holdUntil, kWait, objectAt, state, waitForState} from './page_driving.mjs';
 
 const [site, klumpixServer, klumpix, chromium] = process.argv.slice(2);
-const kSlotEnde = 6;
 const kSlotStart = 12;
-const kSlotEnter = 14;
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'klumpix-world-'));
 
 // The server on a free port of 127.0.0.1, serving the page beside its API.
@@ -44,19 +42,7 @@ async function playAndEnter(page, name) {
   const drop = s.objects.find((o) => o.kind === 4 && o.image === 1 && o.tag === 1 &&
                                      (o.variant === 8 || o.variant === 7));
   await holdUntil(page, drop.x, drop.y, 'the stones were set down', (t) => t.carried[0] === 0);
-  const ende = objectAt(await state(page), kSlotEnde);
-  s = await holdUntil(page, ende.x, ende.y, 'the name entry', (t) => t.screen_mode === 4);
-  for (let i = 0; i < name.length; ++i) {
-    await mouseAt(page, 105 + 20 * (name.charCodeAt(i) - 65), 370);
-    await page.mouse.down();
-    await page.mouse.up();
-    await waitForState(page, `letter ${i + 1}`, (t) => t.entry_name_length === i + 1);
-    // Two presses within the double-click time would be one double click.
-    await new Promise((resolve) => setTimeout(resolve, 600));
-  }
-  const enter = objectAt(await state(page), kSlotEnter);
-  await holdUntil(page, enter.x, enter.y, 'the save', (t) => t.screen_mode === 1);
-  return s;
+  return enterName(page, name);
 }
 
 const {server, port} = await startServer();
