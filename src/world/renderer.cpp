@@ -28,8 +28,9 @@ constexpr int kButtonStyleHeight = 3 * kButtonLookHeight;
 // The draw list is ordered by the selection sort the game has always drawn
 // with: step j swaps the first smallest depth among positions j..n into
 // position j, and those swaps decide the order among equal depths. A
-// tournament tree over the positions finds that first smallest in log n
-// steps instead of a scan; a position drops out of it once it is sorted.
+// tournament tree over the positions, four branches a node, finds that first
+// smallest in a few steps instead of a scan; a position drops out of it once
+// it is sorted.
 constexpr int kMaxLeaves = 1024;
 static_assert(kMaxLeaves > kSlotCount);
 constexpr std::uint32_t kSorted = 0xFFFFFFFFu;
@@ -42,23 +43,39 @@ std::uint32_t Entry(std::int16_t depth, int position) {
 class FirstSmallest {
  public:
   explicit FirstSmallest(const DrawList& list) {
-    while (leaves_ <= list.count) leaves_ *= 2;
-    for (int i = 0; i < leaves_; ++i) {
-      tree_[leaves_ + i] = i >= 1 && i <= list.count ? Entry(list.key[i], i) : kSorted;
+    int leaves = 4;
+    while (leaves <= list.count) {
+      leaves *= 4;
+      first_leaf_ = 4 * first_leaf_ + 1;
     }
-    for (int node = leaves_ - 1; node >= 1; --node) Pull(node);
+    for (int i = 0; i < leaves; ++i) {
+      tree_[first_leaf_ + i] = i >= 1 && i <= list.count ? Entry(list.key[i], i) : kSorted;
+    }
+    for (int node = first_leaf_ - 1; node >= 0; --node) Pull(node);
   }
-  int Position() const { return static_cast<int>(tree_[1] & 0xFFFFu); }
-  void Set(int position, std::uint32_t entry) {
-    int node = leaves_ + position;
-    tree_[node] = entry;
-    for (node /= 2; node >= 1; node /= 2) Pull(node);
+  int Position() const { return static_cast<int>(tree_[0] & 0xFFFFu); }
+  // Sets two positions' entries (the same position twice: the second).
+  void Set(int a, std::uint32_t a_entry, int b, std::uint32_t b_entry) {
+    a += first_leaf_;
+    b += first_leaf_;
+    tree_[a] = a_entry;
+    tree_[b] = b_entry;
+    // Both leaves lie equally deep: their paths climb side by side and join.
+    while (a > 0) {
+      a = (a - 1) / 4;
+      b = (b - 1) / 4;
+      Pull(a);
+      if (b != a) Pull(b);
+    }
   }
 
  private:
-  void Pull(int node) { tree_[node] = std::min(tree_[2 * node], tree_[2 * node + 1]); }
-  int leaves_ = 2;
-  std::uint32_t tree_[2 * kMaxLeaves];
+  void Pull(int node) {
+    const std::uint32_t* child = &tree_[4 * node + 1];
+    tree_[node] = std::min(std::min(child[0], child[1]), std::min(child[2], child[3]));
+  }
+  int first_leaf_ = 1;
+  std::uint32_t tree_[(4 * kMaxLeaves - 1) / 3];
 };
 
 }  // namespace
@@ -129,8 +146,7 @@ void SortDrawList(DrawList& list) {
     const int min_pos = smallest.Position();
     std::swap(list.key[j], list.key[min_pos]);
     std::swap(list.slot[j], list.slot[min_pos]);
-    if (min_pos != j) smallest.Set(min_pos, Entry(list.key[min_pos], min_pos));
-    smallest.Set(j, kSorted);
+    smallest.Set(min_pos, Entry(list.key[min_pos], min_pos), j, kSorted);
   }
 }
 
