@@ -65,8 +65,9 @@ class CellMask {
     if ((bands_ & BandBits(area)) == 0) return;
     const Cells columns = ColumnsOf(area);
     const int last_band = (area.bottom - 1) / kCellHeight;
-    for (int band = area.top / kCellHeight; band <= last_band;) {
+    for (int band = area.top / kCellHeight; band <= last_band; ++band) {
       const Cells here = rows_[band].And(columns);
+      if (!here.Any()) continue;
       int end = band + 1;
       while (end <= last_band && rows_[end].And(columns) == here) ++end;
       const int top = band * kCellHeight > area.top ? band * kCellHeight : area.top;
@@ -78,7 +79,7 @@ class CellMask {
         paint(Rect{left, top, right, bottom});
         first = past < kMaxColumns ? Next(here, past, true) : past;
       }
-      band = end;
+      band = end - 1;
     }
   }
 

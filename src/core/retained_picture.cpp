@@ -32,36 +32,43 @@ void RetainedPicture::Over(Layer layer) {
   if (layer > layer_) layer_ = layer;
 }
 
-void RetainedPicture::Push(const Op& op) {
+inline void RetainedPicture::Push(const Picture* sheet, int src_left, int src_top, Rect area,
+                                  std::uint16_t value, Kind kind, int who) {
   // Every maker draws at most once a picture, so the list cannot overflow.
   int& count = counts_[now_];
-  if (count < kMaxDrawOps && op.who >= 0 && op.who < kMaxDrawOps) lists_[now_][count++] = op;
+  if (count >= kMaxDrawOps || who < 0 || who >= kMaxDrawOps) return;
+  // Written field by field where it stays: building it aside and copying it
+  // whole would read back what was just written.
+  Op& op = lists_[now_][count++];
+  op.sheet = sheet;
+  op.src_left = static_cast<std::int16_t>(src_left);
+  op.src_top = static_cast<std::int16_t>(src_top);
+  op.left = static_cast<std::int16_t>(area.left);
+  op.top = static_cast<std::int16_t>(area.top);
+  op.right = static_cast<std::int16_t>(area.right);
+  op.bottom = static_cast<std::int16_t>(area.bottom);
+  op.value = value;
+  op.kind = kind;
+  op.layer = layer_;
+  op.who = static_cast<std::int16_t>(who);
+  op.unused[0] = op.unused[1] = op.unused[2] = 0;
 }
 
 void RetainedPicture::Fill(Rect area, std::uint16_t colour, int who) {
   if (Empty(area)) return;
-  Push(Op{nullptr, 0, 0, static_cast<std::int16_t>(area.left), static_cast<std::int16_t>(area.top),
-          static_cast<std::int16_t>(area.right), static_cast<std::int16_t>(area.bottom), colour,
-          Kind::kFill, layer_, static_cast<std::int16_t>(who)});
+  Push(nullptr, 0, 0, area, colour, Kind::kFill, who);
 }
 
 void RetainedPicture::Copy(int x, int y, const Picture& pic, Rect src, bool keyed, int who) {
   if (!ClipToScreen(x, y, pic, src)) return;
-  Push(Op{&pic, static_cast<std::int16_t>(src.left), static_cast<std::int16_t>(src.top),
-          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-          static_cast<std::int16_t>(x + src.right - src.left),
-          static_cast<std::int16_t>(y + src.bottom - src.top), 0,
-          keyed ? Kind::kKeyed : Kind::kCopy, layer_, static_cast<std::int16_t>(who)});
+  Push(&pic, src.left, src.top, Rect{x, y, x + src.right - src.left, y + src.bottom - src.top}, 0,
+       keyed ? Kind::kKeyed : Kind::kCopy, who);
 }
 
 void RetainedPicture::Add(int x, int y, const Picture& pic, Rect src, int strength, int who) {
   if (strength <= 0 || !ClipToScreen(x, y, pic, src)) return;
-  Push(Op{&pic, static_cast<std::int16_t>(src.left), static_cast<std::int16_t>(src.top),
-          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-          static_cast<std::int16_t>(x + src.right - src.left),
-          static_cast<std::int16_t>(y + src.bottom - src.top),
-          static_cast<std::uint16_t>(std::min(strength, 255)), Kind::kAdd, layer_,
-          static_cast<std::int16_t>(who)});
+  Push(&pic, src.left, src.top, Rect{x, y, x + src.right - src.left, y + src.bottom - src.top},
+       static_cast<std::uint16_t>(std::min(strength, 255)), Kind::kAdd, who);
 }
 
 void RetainedPicture::PaintedOver(Rect area) {
@@ -98,7 +105,7 @@ void RetainedPicture::Match() {
   bool in_order = true;
   for (int i = 0; i < counts_[now_]; ++i) {
     const int j = valid_ ? position_[now[i].who] : -1;
-    if (j >= 0 && now_of_was_[j] < 0 && was[j] == now[i]) {
+    if (j >= 0 && now_of_was_[j] < 0 && Same(was[j], now[i])) {
       now_of_was_[j] = static_cast<std::int16_t>(i);
       was_of_now_[i] = static_cast<std::int16_t>(j);
       now_opaque[i] = was_opaque[j];
@@ -115,14 +122,19 @@ void RetainedPicture::Match() {
 }
 
 // A copy found in both lists is stable when it keeps its order among the
-// others found: those in the longest run still in the old order. Of two that
-// changed places one is not stable, and its area is marked.
+// others found: those in the run still in the old order that covers the most
+// pixels. Of two that changed places one is not stable, and its area is
+// marked: the smaller one, so that a panel swapped with a stone costs the
+// stone's area.
 void RetainedPicture::FindStable(int common, bool in_order) {
-  for (int i = 0; i < counts_[now_]; ++i) stable_[i] = was_of_now_[i] >= 0;
+  for (int i = 0; i < counts_[now_]; ++i) {
+    stable_[i] = was_of_now_[i] >= 0;
+    passed_apart_[i] = false;
+  }
   if (in_order) return;
   // A copy found after every smaller old position and before every larger
-  // one stays in order with all others; the longest run is sought among the
-  // rest only (they are the few that moved, and those around them).
+  // one stays in order with all others; the run is sought among the rest
+  // only (they are the few that moved, and those around them).
   for (int k = common - 1, smallest = kMaxDrawOps; k >= 0; --k) {
     run_before_[k] = static_cast<std::int16_t>(smallest);  // the least old position after k
     smallest = std::min<int>(smallest, common_was_[k]);
@@ -133,28 +145,74 @@ void RetainedPicture::FindStable(int common, bool in_order) {
     if (!(at > largest && at < run_before_[k])) common_now_[rest++] = common_now_[k];
     largest = std::max(largest, at);
   }
-  // common_now_[0..rest) are the copies out of place; their old positions:
-  for (int k = 0; k < rest; ++k) common_was_[k] = was_of_now_[common_now_[k]];
-  int length = 0;
+  // common_now_[0..rest) are the copies out of place. The heaviest run ending
+  // at each, found through a tree of prefix maxima over the old positions.
+  const Op* now = lists_[now_];
+  std::int64_t best = 0;
+  int best_end = -1;
   for (int k = 0; k < rest; ++k) {
-    int low = 0;
-    int high = length;
-    while (low < high) {
-      const int mid = (low + high) / 2;
-      if (common_was_[run_end_[mid]] < common_was_[k]) {
-        low = mid + 1;
-      } else {
-        high = mid;
+    const int at = was_of_now_[common_now_[k]];
+    std::int64_t before = 0;
+    int from = -1;
+    for (int node = at; node > 0; node &= node - 1) {  // old positions below `at`
+      if (run_weight_[node] > before) {
+        before = run_weight_[node];
+        from = run_from_[node];
       }
     }
-    run_before_[k] = static_cast<std::int16_t>(low > 0 ? run_end_[low - 1] : -1);
-    run_end_[low] = static_cast<std::int16_t>(k);
-    if (low == length) ++length;
+    const Op& op = now[common_now_[k]];
+    const std::int64_t weight = before + 1 + (op.right - op.left) * (op.bottom - op.top);
+    run_before_[k] = static_cast<std::int16_t>(from);
+    for (int node = at + 1; node <= kMaxDrawOps; node += node & -node) {
+      if (weight > run_weight_[node]) {
+        run_weight_[node] = weight;
+        run_from_[node] = static_cast<std::int16_t>(k);
+      }
+    }
+    if (weight > best) {
+      best = weight;
+      best_end = k;
+    }
   }
-  for (int k = 0; k < rest; ++k) stable_[common_now_[k]] = false;
-  for (int k = length > 0 ? run_end_[length - 1] : -1; k >= 0; k = run_before_[k]) {
-    stable_[common_now_[k]] = true;
+  for (int k = 0; k < rest; ++k) {
+    stable_[common_now_[k]] = false;
+    const int at = was_of_now_[common_now_[k]];
+    for (int node = at + 1; node <= kMaxDrawOps && run_weight_[node] != 0; node += node & -node) {
+      run_weight_[node] = 0;
+    }
   }
+  for (int k = best_end; k >= 0; k = run_before_[k]) stable_[common_now_[k]] = true;
+  // One out of the run that overlaps none of those it changed places with
+  // paints the same pixels as before: the panels about the board pass a
+  // stone that changed depth without touching it.
+  int left_out = 0;
+  for (int k = 0; k < rest; ++k) left_out += !stable_[common_now_[k]];
+  if (left_out > kMaxPassedApart) return;
+  for (int k = 0; k < rest; ++k) {
+    const int i = common_now_[k];
+    if (!stable_[i] && PassedApart(i)) {
+      stable_[i] = true;
+      passed_apart_[i] = true;
+    }
+  }
+}
+
+// Whether every copy found in both lists that changed places with copy i
+// lies apart from it.
+bool RetainedPicture::PassedApart(int i) const {
+  const Op* now = lists_[now_];
+  const Op& op = now[i];
+  const int layer = static_cast<int>(op.layer);
+  for (int d = starts_[now_][layer]; d < starts_[now_][layer + 1]; ++d) {
+    if (d == i || was_of_now_[d] < 0) continue;
+    if ((d < i) == (was_of_now_[d] < was_of_now_[i])) continue;
+    const Op& other = now[d];
+    if (other.left < op.right && op.left < other.right && other.top < op.bottom &&
+        op.top < other.bottom) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // The large opaque stable copies of the object layer. Whatever either list
@@ -168,7 +226,10 @@ void RetainedPicture::FindCovers() {
        i < objects_end && cover_count_ < kMaxCovers; ++i) {
     const Op& op = now[i];
     Cover cover{i, was_of_now_[i], 0, 0, Cells{}};
-    if (!stable_[i] || (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
+    // A cover must keep its place among all copies: those after it in one
+    // list are after it in the other.
+    if (!stable_[i] || passed_apart_[i] ||
+        (op.right - op.left) * (op.bottom - op.top) < kCoverArea) {
       continue;
     }
     // Looked at once, when the copy is first stable; known from then on.

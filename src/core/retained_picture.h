@@ -9,6 +9,8 @@
 // Each layer keeps its own pixels: where only the floor changed, the objects
 // are not drawn again but laid over the new floor where they cover it.
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "core/cell_mask.h"
 #include "core/surface.h"
@@ -53,9 +55,19 @@ class RetainedPicture {
     Kind kind;
     Layer layer;
     std::int16_t who;
-    bool operator==(const Op&) const = default;
+    std::int16_t unused[3];  // zero: an op is compared as its bytes
     Rect Area() const { return Rect{left, top, right, bottom}; }
   };
+  static_assert(sizeof(Op) == 32 && std::has_unique_object_representations_v<Op>);
+  // The same maker drawing the same pixels the same way, compared without a
+  // branch (copies of a tile lit otherwise differ at random).
+  static bool Same(const Op& a, const Op& b) {
+    std::uint64_t x[4];
+    std::uint64_t y[4];
+    std::memcpy(x, &a, sizeof x);
+    std::memcpy(y, &b, sizeof y);
+    return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) == 0;
+  }
 
   // A stable copy on the object layer, opaque over a large area, that hides
   // what lies under it.
@@ -68,9 +80,11 @@ class RetainedPicture {
   static constexpr int kCoverArea = 2048;
 
   static bool Opaque(const Op& op);
-  void Push(const Op& op);
+  void Push(const Picture* sheet, int src_left, int src_top, Rect area, std::uint16_t value,
+            Kind kind, int who);
   void Match();
   void FindStable(int common, bool in_order);
+  bool PassedApart(int i) const;
   void FindCovers();
   void MarkChanged(const Op& op, int position, bool in_now);
   void PaintLayers(Surface& screen);
@@ -103,18 +117,25 @@ class RetainedPicture {
   // The same copy's position in the other list, or -1.
   std::int16_t was_of_now_[kMaxDrawOps];
   std::int16_t now_of_was_[kMaxDrawOps];
-  // Found in both lists and in the same order among such copies.
+  // Found in both lists and in the same order among such copies, or out of
+  // that order only with copies it does not overlap (then passed apart).
   bool stable_[kMaxDrawOps];
+  bool passed_apart_[kMaxDrawOps];
+  // More copies out of order than this are all painted again.
+  static constexpr int kMaxPassedApart = 32;
   Cover covers_[kMaxCovers];
   int cover_count_ = 0;
   // What covers c and those after it hide, band by band.
   Cells hidden_[kMaxCovers + 1][CellMask::kBands];
-  // Copies in both lists, in the new order, and the longest run of them
-  // still in the old order.
+  // Copies in both lists, in the new order, and the heaviest run of them
+  // still in the old order: for each, the one before it in its run; by old
+  // position (one up), a tree of the heaviest runs ending there and their
+  // last copies, all zero between paints.
   std::int16_t common_now_[kMaxDrawOps];
   std::int16_t common_was_[kMaxDrawOps];
-  std::int16_t run_end_[kMaxDrawOps];
   std::int16_t run_before_[kMaxDrawOps];
+  std::int64_t run_weight_[kMaxDrawOps + 1] = {};
+  std::int16_t run_from_[kMaxDrawOps + 1];
 };
 
 }  // namespace klumpix

@@ -133,19 +133,24 @@ void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture&
 void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
                Rect area) {
   const int w = area.right - area.left;
+  const auto blend = [&](int at) {
+    const simd::U16x8 c = simd::Load(cover.pixels + at);
+    return (simd::Load(top.pixels + at) & c) | (simd::Load(bottom.pixels + at) & ~c);
+  };
   for (int y = area.top; y < area.bottom; ++y) {
     const int at = y * kScreenWidth + area.left;
-    int i = 0;
-    for (; i + 8 <= w; i += 8) {
-      const simd::U16x8 c = simd::Load(cover.pixels + at + i);
-      simd::Store(dst.pixels + at + i, (simd::Load(top.pixels + at + i) & c) |
-                                           (simd::Load(bottom.pixels + at + i) & ~c));
+    if (w < 8) {
+      for (int i = 0; i < w; ++i) {
+        const std::uint16_t c = cover.pixels[at + i];
+        dst.pixels[at + i] =
+            static_cast<std::uint16_t>((top.pixels[at + i] & c) | (bottom.pixels[at + i] & ~c));
+      }
+      continue;
     }
-    for (; i < w; ++i) {
-      const std::uint16_t c = cover.pixels[at + i];
-      dst.pixels[at + i] =
-          static_cast<std::uint16_t>((top.pixels[at + i] & c) | (bottom.pixels[at + i] & ~c));
-    }
+    // A row that does not end on a whole vector ends with one overlapping
+    // the vector before it; the layers it reads are not the one it writes.
+    for (int i = 0; i + 8 < w; i += 8) simd::Store(dst.pixels + at + i, blend(at + i));
+    simd::Store(dst.pixels + at + w - 8, blend(at + w - 8));
   }
 }
 

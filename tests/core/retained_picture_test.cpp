@@ -152,5 +152,30 @@ TEST(RetainedPicture, EveryPaintIsThePictureOfItsWholeList) {
   }
 }
 
+// Two panels apart from each other change places as a small copy drawn over
+// the first goes: the one that passed the other keeps its pixels, but hides
+// nothing, for what lay over it is gone.
+TEST(RetainedPicture, APanelThatChangedPlacesHidesNothing) {
+  std::mt19937 dice(5);
+  const Picture sheets[4] = {Sheet(200, 20, dice, 0), Sheet(90, 90, dice, 0),
+                             Sheet(260, 120, dice, 0), Sheet(70, 15, dice, 0)};
+  const Copy first{300, 2, 0, 0, 120, 100, 100, 100, 0};
+  const Copy over_first{301, 1, 0, 0, 40, 40, 140, 140, 0};
+  const Copy second{302, 2, 0, 0, 130, 110, 500, 100, 0};
+  Scene scene;
+  scene.objects = {first, over_first, second};
+  auto drawing = std::make_unique<RetainedPicture>();
+  auto kept = std::make_unique<Surface>();
+  auto whole = std::make_unique<Surface>();
+  Record(*drawing, scene, sheets);
+  drawing->Paint(*kept);
+  scene.objects = {second, first};
+  Record(*drawing, scene, sheets);
+  drawing->Paint(*kept);
+  PaintWhole(*whole, scene, sheets);
+  EXPECT_TRUE(
+      std::equal(std::begin(kept->pixels), std::end(kept->pixels), std::begin(whole->pixels)));
+}
+
 }  // namespace
 }  // namespace klumpix
