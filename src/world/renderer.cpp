@@ -184,8 +184,10 @@ void DrawScene(const Game& g, const PictureSet& pictures, Frame& frame) {
   const double shake_offset = std::cos(g.shake_phase) * g.shake;
   for (int i = 1; i <= list.count; ++i) {
     const int slot = list.slot[i];
+    // Unshaken, rounding the whole number gives it back.
+    const int left = o.x[slot] - o.half_width[slot];
     const auto sx =
-        static_cast<std::int16_t>(std::lround(shake_offset + (o.x[slot] - o.half_width[slot])));
+        static_cast<std::int16_t>(shake_offset == 0.0 ? left : std::lround(shake_offset + left));
     const auto sy = static_cast<std::int16_t>(o.y[slot] - o.half_height[slot]);
     if (sx + o.width[slot] < 0 || sy + o.half_height[slot] < 0 ||
         sx > o.half_width[slot] + g.view_width || sy > o.half_height[slot] + g.view_height) {
