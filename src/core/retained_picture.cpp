@@ -51,7 +51,7 @@ inline void RetainedPicture::Push(const Picture* sheet, int src_left, int src_to
   op.kind = kind;
   op.layer = layer_;
   op.who = static_cast<std::int16_t>(who);
-  op.unused[0] = op.unused[1] = op.unused[2] = 0;
+  std::fill(std::begin(op.unused), std::end(op.unused), std::uint8_t{0});
 }
 
 void RetainedPicture::Fill(Rect area, std::uint16_t colour, int who) {

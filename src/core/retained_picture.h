@@ -55,18 +55,23 @@ class RetainedPicture {
     Kind kind;
     Layer layer;
     std::int16_t who;
-    std::int16_t unused[3];  // zero: an op is compared as its bytes
+    // Zero: an op is compared as its bytes, with a pointer of eight bytes
+    // (natively) or four (WebAssembly).
+    std::uint8_t unused[sizeof(void*) == 8 ? 6 : 2];
     Rect Area() const { return Rect{left, top, right, bottom}; }
   };
-  static_assert(sizeof(Op) == 32 && std::has_unique_object_representations_v<Op>);
+  static constexpr int kOpWords = sizeof(Op) / 8;
+  static_assert(sizeof(Op) % 8 == 0 && std::has_unique_object_representations_v<Op>);
   // The same maker drawing the same pixels the same way, compared without a
   // branch (copies of a tile lit otherwise differ at random).
   static bool Same(const Op& a, const Op& b) {
-    std::uint64_t x[4];
-    std::uint64_t y[4];
+    std::uint64_t x[kOpWords];
+    std::uint64_t y[kOpWords];
     std::memcpy(x, &a, sizeof x);
     std::memcpy(y, &b, sizeof y);
-    return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) == 0;
+    std::uint64_t differ = 0;
+    for (int w = 0; w < kOpWords; ++w) differ |= x[w] ^ y[w];
+    return differ == 0;
   }
 
   // A stable copy on the object layer, opaque over a large area, that hides
