@@ -20,6 +20,7 @@ RetainedPicture::RetainedPicture() {
 
 void RetainedPicture::Begin() {
   counts_[now_] = 0;
+  grids_[now_].sheet = nullptr;
   layer_ = Layer::kFloor;
   std::fill(std::begin(starts_[now_]), std::end(starts_[now_]), 0);
 }
@@ -69,6 +70,43 @@ void RetainedPicture::Add(int x, int y, const Picture& pic, Rect src, int streng
   if (strength <= 0 || !ClipToScreen(x, y, pic, src)) return;
   Push(&pic, src.left, src.top, Rect{x, y, x + src.right - src.left, y + src.bottom - src.top},
        static_cast<std::uint16_t>(std::min(strength, 255)), Kind::kAdd, who);
+}
+
+bool RetainedPicture::Tiles(const Picture& sheet, Rect area, int size) {
+  Grid& grid = grids_[now_];
+  grid.sheet = nullptr;
+  if (size <= 0 || sheet.width < size || sheet.height < size || Empty(area) || area.left < 0 ||
+      area.top < 0 || area.right > kScreenWidth || area.bottom > kScreenHeight ||
+      (area.right - area.left) % size != 0 || (area.bottom - area.top) % size != 0) {
+    return false;
+  }
+  const int columns = (area.right - area.left) / size;
+  const int rows = (area.bottom - area.top) / size;
+  if (columns * rows > kMaxTiles) return false;
+  grid = Grid{&sheet, area, size, columns, rows};
+  std::fill_n(tiles_[now_], columns * rows, 0u);
+  return true;
+}
+
+void RetainedPicture::Tile(int column, int row, int src_left, int src_top) {
+  const Grid& grid = grids_[now_];
+  if (grid.sheet == nullptr || column < 0 || column >= grid.columns || row < 0 ||
+      row >= grid.rows) {
+    return;
+  }
+  // A square not whole on the sheet shows the sheet's first.
+  if (src_left < 0 || src_top < 0 || src_left > 0xFFFF || src_top > 0xFFFF ||
+      src_left + grid.size > grid.sheet->width || src_top + grid.size > grid.sheet->height) {
+    src_left = 0;
+    src_top = 0;
+  }
+  tiles_[now_][row * grid.columns + column] =
+      static_cast<std::uint32_t>(src_left) << 16 | static_cast<std::uint32_t>(src_top);
+}
+
+bool RetainedPicture::SameGrid(const Grid& a, const Grid& b) {
+  return a.sheet == b.sheet && a.area.left == b.area.left && a.area.top == b.area.top &&
+         a.area.right == b.area.right && a.area.bottom == b.area.bottom && a.size == b.size;
 }
 
 void RetainedPicture::PaintedOver(Rect area) {
@@ -274,6 +312,37 @@ void RetainedPicture::MarkChanged(const Op& op, int position, bool in_now) {
   }
 }
 
+// Marks the screen where the grid shows another square than before, except
+// where a cover hides it: every cover lies over the floor. The floor layer
+// under the grid is kept by its own copies, grid or not.
+void RetainedPicture::MarkTiles() {
+  const Grid& grid = grids_[now_];
+  const Grid& shown = grids_[1 - now_];
+  if (!SameGrid(grid, shown)) {
+    if (shown.sheet != nullptr) screen_marks_.Mark(shown.area, nullptr);
+    if (grid.sheet != nullptr) screen_marks_.Mark(grid.area, nullptr);
+    return;
+  }
+  if (grid.sheet == nullptr) return;
+  const std::uint32_t* now = tiles_[now_];
+  const std::uint32_t* was = tiles_[1 - now_];
+  for (int row = 0; row < grid.rows; ++row) {
+    Cells changed{};
+    for (int column = 0; column < grid.columns; ++column) {
+      const int t = row * grid.columns + column;
+      if (now[t] == was[t]) continue;
+      const int left = grid.area.left + column * grid.size;
+      changed.Add(CellMask::ColumnsOf(Rect{left, 0, left + grid.size, 1}));
+    }
+    if (!changed.Any()) continue;
+    const int top = grid.area.top + row * grid.size;
+    const int last_band = (top + grid.size - 1) / CellMask::kCellHeight;
+    for (int band = top / CellMask::kCellHeight; band <= last_band; ++band) {
+      screen_marks_.MarkBand(band, changed.Without(hidden_[0][band]));
+    }
+  }
+}
+
 void RetainedPicture::Paint(Surface& screen) {
   Over(Layer::kText);
   starts_[now_][kLayers] = counts_[now_];
@@ -302,6 +371,7 @@ void RetainedPicture::Paint(Surface& screen) {
       }
       MarkChanged(was[j], j, false);
     }
+    MarkTiles();
   } else {
     floor_marks_.MarkAll();
     object_marks_.MarkAll();
@@ -341,10 +411,55 @@ void RetainedPicture::PaintLayers(Surface& screen) {
           op.kind == Kind::kKeyed);
     });
   }
-  screen_marks_.ForEachIn(kWholeScreen,
-                          [&](Rect r) { Composite(screen, objects_, cover_, floor_, r); });
+  screen_marks_.ForEachIn(kWholeScreen, [&](Rect r) { LayTogether(screen, r); });
   for (int i = starts[2]; i < starts[3]; ++i) {
     screen_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(screen, now[i], r); });
+  }
+}
+
+// The objects over the floor layer, or over the grid where there is one.
+void RetainedPicture::LayTogether(Surface& screen, Rect area) const {
+  const Grid& grid = grids_[now_];
+  const Rect inside{std::max(area.left, grid.area.left), std::max(area.top, grid.area.top),
+                    std::min(area.right, grid.area.right), std::min(area.bottom, grid.area.bottom)};
+  if (grid.sheet == nullptr || Empty(inside)) {
+    Composite(screen, objects_, cover_, floor_, area);
+    return;
+  }
+  // Above the grid, below it, and to either side.
+  const Rect around[4] = {{area.left, area.top, area.right, inside.top},
+                          {area.left, inside.bottom, area.right, area.bottom},
+                          {area.left, inside.top, inside.left, inside.bottom},
+                          {inside.right, inside.top, area.right, inside.bottom}};
+  for (const Rect& part : around) {
+    if (!Empty(part)) Composite(screen, objects_, cover_, floor_, part);
+  }
+  LayOverTiles(screen, inside);
+}
+
+// `area` lies within the grid: row by row, the objects over each square's
+// row on the sheet.
+void RetainedPicture::LayOverTiles(Surface& screen, Rect area) const {
+  const Grid& grid = grids_[now_];
+  const Picture& sheet = *grid.sheet;
+  const std::uint32_t* tiles = tiles_[now_];
+  const int first_column = (area.left - grid.area.left) / grid.size;
+  const int last_column = (area.right - 1 - grid.area.left) / grid.size;
+  for (int y = area.top; y < area.bottom; ++y) {
+    const std::uint32_t* row = &tiles[(y - grid.area.top) / grid.size * grid.columns];
+    const int sheet_row = (y - grid.area.top) % grid.size;
+    const int at = y * kScreenWidth;
+    for (int column = first_column; column <= last_column; ++column) {
+      const int tile_left = grid.area.left + column * grid.size;
+      const int left = std::max(area.left, tile_left);
+      const int right = std::min(area.right, tile_left + grid.size);
+      const std::uint32_t source = row[column];
+      const std::uint16_t* floor =
+          &sheet.pixels[static_cast<std::size_t>((source & 0xFFFFu) + sheet_row) * sheet.width +
+                        (source >> 16) + (left - tile_left)];
+      CompositeRow(screen.pixels + at + left, objects_.pixels + at + left,
+                   cover_.pixels + at + left, floor, right - left);
+    }
   }
 }
 

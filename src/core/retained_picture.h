@@ -7,7 +7,9 @@
 // cells, so the pixels come out as painting the whole list leaves them.
 //
 // Each layer keeps its own pixels: where only the floor changed, the objects
-// are not drawn again but laid over the new floor where they cover it.
+// are not drawn again but laid over the new floor where they cover it. The
+// floor's grid of tiles is kept apart, as the sheet square each tile shows:
+// its pixels are read from the sheet when the layers are laid together.
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
@@ -21,6 +23,8 @@ namespace klumpix {
 // slot, a text cell, ...), at most once a picture; that is how a copy is found
 // again in the last tick's list.
 constexpr int kMaxDrawOps = 12288;
+// The most tiles a floor grid has.
+constexpr int kMaxTiles = 1024;
 
 class RetainedPicture {
  public:
@@ -37,6 +41,13 @@ class RetainedPicture {
   void Copy(int x, int y, const Picture& pic, Rect src, bool keyed, int who);
   // As AddRect (keyed) would draw it now; on the text layer only.
   void Add(int x, int y, const Picture& pic, Rect src, int strength, int who);
+  // A grid over the floor layer's copies: `area` in squares of `size`
+  // pixels, each one whole square of `sheet`. At most one a picture; false
+  // (and no grid) when `area` is not on the screen in whole squares.
+  bool Tiles(const Picture& sheet, Rect area, int size);
+  // The grid's square in `column` and `row` (from 0) shows the sheet's square
+  // whose top left is (src_left, src_top).
+  void Tile(int column, int row, int src_left, int src_top);
   // Paints what differs from the picture painted last into `screen`, which
   // must still hold that picture apart from the areas given to PaintedOver.
   void Paint(Surface& screen);
@@ -84,6 +95,13 @@ class RetainedPicture {
   static constexpr int kMaxCovers = 32;
   static constexpr int kCoverArea = 2048;
 
+  struct Grid {
+    const Picture* sheet;  // null: no grid
+    Rect area;
+    int size, columns, rows;
+  };
+  static bool SameGrid(const Grid& a, const Grid& b);
+
   static bool Opaque(const Op& op);
   void Push(const Picture* sheet, int src_left, int src_top, Rect area, std::uint16_t value,
             Kind kind, int who);
@@ -92,7 +110,10 @@ class RetainedPicture {
   bool PassedApart(int i) const;
   void FindCovers();
   void MarkChanged(const Op& op, int position, bool in_now);
+  void MarkTiles();
   void PaintLayers(Surface& screen);
+  void LayTogether(Surface& screen, Rect area) const;
+  void LayOverTiles(Surface& screen, Rect area) const;
   static void PaintOp(Surface& dst, const Op& op, Rect clip);
 
   Op lists_[2][kMaxDrawOps];
@@ -103,6 +124,9 @@ class RetainedPicture {
   static constexpr int kLayers = 3;
   int starts_[2][kLayers + 1] = {};
   int now_ = 0;  // the list being made; the other is on the screen
+  Grid grids_[2] = {};
+  // Each square's source on the sheet, left << 16 | top, row by row.
+  std::uint32_t tiles_[2][kMaxTiles] = {};
   Layer layer_ = Layer::kFloor;
   bool valid_ = false;
 

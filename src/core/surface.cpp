@@ -130,27 +130,30 @@ void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture&
   }
 }
 
+void CompositeRow(std::uint16_t* dst, const std::uint16_t* top, const std::uint16_t* cover,
+                  const std::uint16_t* bottom, int w) {
+  if (w < 8) {
+    for (int i = 0; i < w; ++i) {
+      dst[i] = static_cast<std::uint16_t>((top[i] & cover[i]) | (bottom[i] & ~cover[i]));
+    }
+    return;
+  }
+  const auto blend = [&](int i) {
+    const simd::U16x8 c = simd::Load(cover + i);
+    return (simd::Load(top + i) & c) | (simd::Load(bottom + i) & ~c);
+  };
+  // A row that does not end on a whole vector ends with one overlapping the
+  // vector before it; the rows it reads are not the one it writes.
+  for (int i = 0; i + 8 < w; i += 8) simd::Store(dst + i, blend(i));
+  simd::Store(dst + w - 8, blend(w - 8));
+}
+
 void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
                Rect area) {
-  const int w = area.right - area.left;
-  const auto blend = [&](int at) {
-    const simd::U16x8 c = simd::Load(cover.pixels + at);
-    return (simd::Load(top.pixels + at) & c) | (simd::Load(bottom.pixels + at) & ~c);
-  };
   for (int y = area.top; y < area.bottom; ++y) {
     const int at = y * kScreenWidth + area.left;
-    if (w < 8) {
-      for (int i = 0; i < w; ++i) {
-        const std::uint16_t c = cover.pixels[at + i];
-        dst.pixels[at + i] =
-            static_cast<std::uint16_t>((top.pixels[at + i] & c) | (bottom.pixels[at + i] & ~c));
-      }
-      continue;
-    }
-    // A row that does not end on a whole vector ends with one overlapping
-    // the vector before it; the layers it reads are not the one it writes.
-    for (int i = 0; i + 8 < w; i += 8) simd::Store(dst.pixels + at + i, blend(at + i));
-    simd::Store(dst.pixels + at + w - 8, blend(at + w - 8));
+    CompositeRow(dst.pixels + at, top.pixels + at, cover.pixels + at, bottom.pixels + at,
+                 area.right - area.left);
   }
 }
 

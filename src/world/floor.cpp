@@ -186,6 +186,16 @@ void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
   if (sheet.pixels.empty()) return;
   FloorLighting& lit = frame.floor_lighting;
   UpdateLighting(g, lit);
+  const Rect area = FloorArea(g, pictures);
+  // Laid as BuildFloor lays it, column by column: a grid of squares.
+  if (area.right > area.left && frame.drawing.Tiles(sheet, area, kTileSize)) {
+    for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
+      frame.drawing.Tile((n - 1) / kFloorRows, (n - 1) % kFloorRows,
+                         kTileSize * Limited(static_cast<std::int32_t>(lit.sum[n])),
+                         kTileSize * g.floor.floor_tile_design[n]);
+    }
+    return;
+  }
   for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
     const int left = kTileSize * Limited(static_cast<std::int32_t>(lit.sum[n]));
     const int top = kTileSize * g.floor.floor_tile_design[n];

@@ -1,7 +1,8 @@
 // A picture painted only where its list of copies changed is, after every
 // paint, the picture that painting the whole list onto a blank screen makes:
 // copies moved, changed, come and gone, reordered among their equals, under
-// and over large opaque ones, glowing text, and the screen drawn over.
+// and over large opaque ones, glowing text, the floor's tiles handed as a
+// grid, as copies or not at all, and the screen drawn over.
 #include "core/retained_picture.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@ struct Copy {
 
 struct Scene {
   std::vector<Copy> floor, objects, text;
+  enum class Tiles { kCopies, kGrid, kNone } tiles = Tiles::kCopies;  // twelve a row
 };
 
 void Record(RetainedPicture& drawing, const Scene& scene, const Picture* sheets) {
@@ -51,7 +53,13 @@ void Record(RetainedPicture& drawing, const Scene& scene, const Picture* sheets)
       drawing.Copy(c.x, c.y, sheets[c.sheet], src, keyed, c.who);
     }
   };
-  for (const Copy& c : scene.floor) copy(c, false);
+  if (scene.tiles == Scene::Tiles::kGrid && drawing.Tiles(sheets[0], Rect{30, 30, 270, 230}, 20)) {
+    for (int n = 0; n < static_cast<int>(scene.floor.size()); ++n) {
+      drawing.Tile(n % 12, n / 12, scene.floor[n].src_x, scene.floor[n].src_y);
+    }
+  } else if (scene.tiles == Scene::Tiles::kCopies) {
+    for (const Copy& c : scene.floor) copy(c, false);
+  }
   drawing.Over(Layer::kObjects);
   for (const Copy& c : scene.objects) copy(c, true);
   drawing.Over(Layer::kText);
@@ -60,13 +68,15 @@ void Record(RetainedPicture& drawing, const Scene& scene, const Picture* sheets)
 
 void PaintWhole(Surface& screen, const Scene& scene, const Picture* sheets) {
   FillSurface(screen, 0x0841);
-  for (const auto* layer : {&scene.floor, &scene.objects, &scene.text}) {
+  const std::vector<Copy> no_tiles;
+  const auto* floor = scene.tiles == Scene::Tiles::kNone ? &no_tiles : &scene.floor;
+  for (const auto* layer : {floor, &scene.objects, &scene.text}) {
     for (const Copy& c : *layer) {
       const Rect src{c.src_x, c.src_y, c.src_x + c.w, c.src_y + c.h};
       if (c.strength > 0) {
         AddRect(screen, c.x, c.y, sheets[c.sheet], src, true, c.strength);
       } else {
-        CopyRect(screen, c.x, c.y, sheets[c.sheet], src, layer != &scene.floor);
+        CopyRect(screen, c.x, c.y, sheets[c.sheet], src, layer != floor);
       }
     }
   }
@@ -143,6 +153,10 @@ TEST(RetainedPicture, EveryPaintIsThePictureOfItsWholeList) {
       drawing->PaintedOver(Rect{100, 500, 700, 560});
     }
     if (tick % 101 == 50) drawing->Forget();
+    // The grid comes after copies and after nothing, and goes for either.
+    constexpr Scene::Tiles kPhases[4] = {Scene::Tiles::kCopies, Scene::Tiles::kGrid,
+                                         Scene::Tiles::kNone, Scene::Tiles::kGrid};
+    scene.tiles = kPhases[tick / 30 % 4];
     Record(*drawing, scene, sheets);
     drawing->Paint(*kept);
     PaintWhole(*whole, scene, sheets);
