@@ -88,22 +88,6 @@ bool RetainedPicture::Tiles(const Picture& sheet, Rect area, int size) {
   return true;
 }
 
-void RetainedPicture::Tile(int column, int row, int src_left, int src_top) {
-  const Grid& grid = grids_[now_];
-  if (grid.sheet == nullptr || column < 0 || column >= grid.columns || row < 0 ||
-      row >= grid.rows) {
-    return;
-  }
-  // A square not whole on the sheet shows the sheet's first.
-  if (src_left < 0 || src_top < 0 || src_left > 0xFFFF || src_top > 0xFFFF ||
-      src_left + grid.size > grid.sheet->width || src_top + grid.size > grid.sheet->height) {
-    src_left = 0;
-    src_top = 0;
-  }
-  tiles_[now_][row * grid.columns + column] =
-      static_cast<std::uint32_t>(src_left) << 16 | static_cast<std::uint32_t>(src_top);
-}
-
 bool RetainedPicture::SameGrid(const Grid& a, const Grid& b) {
   return a.sheet == b.sheet && a.area.left == b.area.left && a.area.top == b.area.top &&
          a.area.right == b.area.right && a.area.bottom == b.area.bottom && a.size == b.size;
@@ -437,28 +421,29 @@ void RetainedPicture::LayTogether(Surface& screen, Rect area) const {
   LayOverTiles(screen, inside);
 }
 
-// `area` lies within the grid: row by row, the objects over each square's
-// row on the sheet.
+// `area` lies within the grid: square by square, the objects over the
+// square's pixels on the sheet.
 void RetainedPicture::LayOverTiles(Surface& screen, Rect area) const {
   const Grid& grid = grids_[now_];
   const Picture& sheet = *grid.sheet;
-  const std::uint32_t* tiles = tiles_[now_];
   const int first_column = (area.left - grid.area.left) / grid.size;
   const int last_column = (area.right - 1 - grid.area.left) / grid.size;
-  for (int y = area.top; y < area.bottom; ++y) {
-    const std::uint32_t* row = &tiles[(y - grid.area.top) / grid.size * grid.columns];
-    const int sheet_row = (y - grid.area.top) % grid.size;
-    const int at = y * kScreenWidth;
+  const int first_row = (area.top - grid.area.top) / grid.size;
+  const int last_row = (area.bottom - 1 - grid.area.top) / grid.size;
+  for (int row = first_row; row <= last_row; ++row) {
+    const int tile_top = grid.area.top + row * grid.size;
+    const int top = std::max(area.top, tile_top);
+    const int bottom = std::min(area.bottom, tile_top + grid.size);
+    const std::uint32_t* tiles = &tiles_[now_][row * grid.columns];
     for (int column = first_column; column <= last_column; ++column) {
       const int tile_left = grid.area.left + column * grid.size;
       const int left = std::max(area.left, tile_left);
-      const int right = std::min(area.right, tile_left + grid.size);
-      const std::uint32_t source = row[column];
-      const std::uint16_t* floor =
-          &sheet.pixels[static_cast<std::size_t>((source & 0xFFFFu) + sheet_row) * sheet.width +
-                        (source >> 16) + (left - tile_left)];
-      CompositeRow(screen.pixels + at + left, objects_.pixels + at + left,
-                   cover_.pixels + at + left, floor, right - left);
+      const std::uint32_t source = tiles[column];
+      const std::size_t sheet_top = (source & 0xFFFFu) + (top - tile_top);
+      CompositeFrom(screen, objects_, cover_,
+                    Rect{left, top, std::min(area.right, tile_left + grid.size), bottom},
+                    &sheet.pixels[sheet_top * sheet.width + (source >> 16) + (left - tile_left)],
+                    sheet.width);
     }
   }
 }

@@ -47,7 +47,21 @@ class RetainedPicture {
   bool Tiles(const Picture& sheet, Rect area, int size);
   // The grid's square in `column` and `row` (from 0) shows the sheet's square
   // whose top left is (src_left, src_top).
-  void Tile(int column, int row, int src_left, int src_top);
+  void Tile(int column, int row, int src_left, int src_top) {
+    const Grid& grid = grids_[now_];
+    if (grid.sheet == nullptr || column < 0 || column >= grid.columns || row < 0 ||
+        row >= grid.rows) {
+      return;
+    }
+    // A square not whole on the sheet shows the sheet's first.
+    if (src_left < 0 || src_top < 0 || src_left > 0xFFFF || src_top > 0xFFFF ||
+        src_left + grid.size > grid.sheet->width || src_top + grid.size > grid.sheet->height) {
+      src_left = 0;
+      src_top = 0;
+    }
+    tiles_[now_][row * grid.columns + column] =
+        static_cast<std::uint32_t>(src_left) << 16 | static_cast<std::uint32_t>(src_top);
+  }
   // Paints what differs from the picture painted last into `screen`, which
   // must still hold that picture apart from the areas given to PaintedOver.
   void Paint(Surface& screen);

@@ -130,31 +130,35 @@ void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture&
   }
 }
 
-void CompositeRow(std::uint16_t* dst, const std::uint16_t* top, const std::uint16_t* cover,
-                  const std::uint16_t* bottom, int w) {
-  if (w < 8) {
-    for (int i = 0; i < w; ++i) {
-      dst[i] = static_cast<std::uint16_t>((top[i] & cover[i]) | (bottom[i] & ~cover[i]));
+void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect area,
+                   const std::uint16_t* bottom, int stride) {
+  const int w = area.right - area.left;
+  for (int y = area.top; y < area.bottom; ++y, bottom += stride) {
+    const int at = y * kScreenWidth + area.left;
+    std::uint16_t* out = dst.pixels + at;
+    const std::uint16_t* over = top.pixels + at;
+    const std::uint16_t* mask = cover.pixels + at;
+    if (w < 8) {
+      for (int i = 0; i < w; ++i) {
+        out[i] = static_cast<std::uint16_t>((over[i] & mask[i]) | (bottom[i] & ~mask[i]));
+      }
+      continue;
     }
-    return;
+    const auto blend = [&](int i) {
+      const simd::U16x8 c = simd::Load(mask + i);
+      return (simd::Load(over + i) & c) | (simd::Load(bottom + i) & ~c);
+    };
+    // A row that does not end on a whole vector ends with one overlapping
+    // the vector before it; the rows it reads are not the one it writes.
+    for (int i = 0; i + 8 < w; i += 8) simd::Store(out + i, blend(i));
+    simd::Store(out + w - 8, blend(w - 8));
   }
-  const auto blend = [&](int i) {
-    const simd::U16x8 c = simd::Load(cover + i);
-    return (simd::Load(top + i) & c) | (simd::Load(bottom + i) & ~c);
-  };
-  // A row that does not end on a whole vector ends with one overlapping the
-  // vector before it; the rows it reads are not the one it writes.
-  for (int i = 0; i + 8 < w; i += 8) simd::Store(dst + i, blend(i));
-  simd::Store(dst + w - 8, blend(w - 8));
 }
 
 void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
                Rect area) {
-  for (int y = area.top; y < area.bottom; ++y) {
-    const int at = y * kScreenWidth + area.left;
-    CompositeRow(dst.pixels + at, top.pixels + at, cover.pixels + at, bottom.pixels + at,
-                 area.right - area.left);
-  }
+  CompositeFrom(dst, top, cover, area, bottom.pixels + area.top * kScreenWidth + area.left,
+                kScreenWidth);
 }
 
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {

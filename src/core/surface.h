@@ -86,9 +86,10 @@ void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture&
 // of `bottom` (cover pixels are all ones or zero).
 void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
                Rect area);
-// The same for one row of `w` pixels; `bottom` may be any picture's row.
-void CompositeRow(std::uint16_t* dst, const std::uint16_t* top, const std::uint16_t* cover,
-                  const std::uint16_t* bottom, int w);
+// The same with `bottom`'s pixels taken from another picture: its rows
+// `stride` pixels apart, the first from the area's top left at `bottom`.
+void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect area,
+                   const std::uint16_t* bottom, int stride);
 
 // Adds `src` of `pic` onto the screen at (x, y), channel by channel,
 // saturating. Strength below 255 first scales the source by strength/255.

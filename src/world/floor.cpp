@@ -1,5 +1,6 @@
 #include "world/floor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -143,25 +144,44 @@ void UpdateLighting(const Game& g, FloorLighting& lit) {
   }
 }
 
+// Where BuildFloor lays each tile, column by column.
+struct TilePlaces {
+  std::int32_t x[kFloorColumns * kFloorRows + 1] = {};
+  std::int32_t y[kFloorColumns * kFloorRows + 1] = {};
+};
+
+constexpr TilePlaces kBuiltPlaces = [] {
+  TilePlaces places;
+  for (int i = 1, n = 1; i <= kFloorColumns; ++i) {
+    for (int j = 1; j <= kFloorRows; ++j, ++n) {
+      places.x[n] = kTileSize * i + 10;
+      places.y[n] = kTileSize * j + 10;
+    }
+  }
+  return places;
+}();
+
 // The screen's rectangle the tiles cover whole when they lie as BuildFloor
-// lays them, column by column, each tile whole on the sheet; else an empty one.
+// lays them, each tile whole on the sheet; else an empty one.
 Rect FloorArea(const Game& g, const PictureSet& pictures) {
   const Picture& sheet = pictures.sheets[kPicFloor];
   const Rect none{0, 0, 0, 0};
+  const int count = kFloorColumns * kFloorRows;
   if (sheet.pixels.empty() || sheet.width < kTileSize * (kBrightest + 1) ||
-      g.floor.floor_tile_count != kFloorColumns * kFloorRows) {
+      g.floor.floor_tile_count != count ||
+      std::memcmp(&g.floor.floor_tile_x[1], &kBuiltPlaces.x[1], count * sizeof(std::int32_t)) !=
+          0 ||
+      std::memcmp(&g.floor.floor_tile_y[1], &kBuiltPlaces.y[1], count * sizeof(std::int32_t)) !=
+          0) {
     return none;
   }
-  for (int i = 1, n = 1; i <= kFloorColumns; ++i) {
-    for (int j = 1; j <= kFloorRows; ++j, ++n) {
-      const std::int32_t design = g.floor.floor_tile_design[n];
-      if (g.floor.floor_tile_x[n] != kTileSize * i + 10 ||
-          g.floor.floor_tile_y[n] != kTileSize * j + 10 || design < 0 ||
-          kTileSize * (design + 1) > sheet.height) {
-        return none;
-      }
-    }
+  std::int32_t lowest = g.floor.floor_tile_design[1];
+  std::int32_t highest = lowest;
+  for (int n = 2; n <= count; ++n) {
+    lowest = std::min(lowest, g.floor.floor_tile_design[n]);
+    highest = std::max(highest, g.floor.floor_tile_design[n]);
   }
+  if (lowest < 0 || kTileSize * (highest + 1) > sheet.height) return none;
   return Rect{kTileSize + 10, kTileSize + 10, kTileSize * (kFloorColumns + 1) + 10,
               kTileSize * (kFloorRows + 1) + 10};
 }
