@@ -19,6 +19,20 @@ void CellMask::Clear() {
   bands_ = 0;
 }
 
+CellMask CellMask::Both(const CellMask& other) const {
+  CellMask both;
+  for (int band = 0; band < kBands; ++band) both.MarkBand(band, rows_[band].And(other.rows_[band]));
+  return both;
+}
+
+CellMask CellMask::Without(const CellMask& other) const {
+  CellMask rest;
+  for (int band = 0; band < kBands; ++band) {
+    rest.MarkBand(band, rows_[band].Without(other.rows_[band]));
+  }
+  return rest;
+}
+
 void CellMask::Mark(Rect area, const Cells* hidden) {
   const Cells columns = ColumnsOf(area);
   for (int band = area.top / kCellHeight; band <= (area.bottom - 1) / kCellHeight; ++band) {

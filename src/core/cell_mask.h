@@ -48,6 +48,9 @@ class CellMask {
   static bool WholeCells(Rect area, int& first_band, int& last_band, Cells& columns);
 
   void Clear();
+  // The cells marked here and in `other`; here and not in `other`.
+  CellMask Both(const CellMask& other) const;
+  CellMask Without(const CellMask& other) const;
   void MarkAll() { Mark(Rect{0, 0, kScreenWidth, kScreenHeight}, nullptr); }
   // Marks the cells `area` touches, but in each band none of `hidden[band]`.
   void Mark(Rect area, const Cells* hidden);

@@ -212,7 +212,7 @@ void RetainedPicture::FindStable(int common, bool in_order) {
   if (left_out > kMaxPassedApart) return;
   for (int k = 0; k < rest; ++k) {
     const int i = common_now_[k];
-    if (!stable_[i] && PassedApart(i)) {
+    if (!stable_[i] && PassedApart(i, rest)) {
       stable_[i] = true;
       passed_apart_[i] = true;
     }
@@ -220,13 +220,14 @@ void RetainedPicture::FindStable(int common, bool in_order) {
 }
 
 // Whether every copy found in both lists that changed places with copy i
-// lies apart from it.
-bool RetainedPicture::PassedApart(int i) const {
+// lies apart from it. Such a copy is out of place too: one of the first
+// `rest` in common_now_.
+bool RetainedPicture::PassedApart(int i, int rest) const {
   const Op* now = lists_[now_];
   const Op& op = now[i];
-  const int layer = static_cast<int>(op.layer);
-  for (int d = starts_[now_][layer]; d < starts_[now_][layer + 1]; ++d) {
-    if (d == i || was_of_now_[d] < 0) continue;
+  for (int k = 0; k < rest; ++k) {
+    const int d = common_now_[k];
+    if (d == i || now[d].layer != op.layer) continue;
     if ((d < i) == (was_of_now_[d] < was_of_now_[i])) continue;
     const Op& other = now[d];
     if (other.left < op.right && op.left < other.right && other.top < op.bottom &&
@@ -379,9 +380,11 @@ void RetainedPicture::PaintLayers(Surface& screen) {
     floor_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(floor_, now[i], r); });
   }
   object_marks_.ForEachIn(kWholeScreen, [&](Rect r) { FillRect(cover_, r, 0); });
+  objects_present_ = objects_present_.Without(object_marks_);
   for (int i = starts[1]; i < starts[2]; ++i) {
     const Op& op = now[i];
     object_marks_.ForEachIn(op.Area(), [&](Rect r) {
+      objects_present_.Mark(r, nullptr);
       if (op.kind == Kind::kFill) {
         FillRect(objects_, r, op.value);
         FillRect(cover_, r, 0xFFFF);
@@ -395,19 +398,33 @@ void RetainedPicture::PaintLayers(Surface& screen) {
           op.kind == Kind::kKeyed);
     });
   }
-  screen_marks_.ForEachIn(kWholeScreen, [&](Rect r) { LayTogether(screen, r); });
+  screen_marks_.Both(objects_present_).ForEachIn(kWholeScreen, [&](Rect r) {
+    LayTogether(screen, r, true);
+  });
+  screen_marks_.Without(objects_present_).ForEachIn(kWholeScreen, [&](Rect r) {
+    LayTogether(screen, r, false);
+  });
   for (int i = starts[2]; i < starts[3]; ++i) {
     screen_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(screen, now[i], r); });
   }
 }
 
-// The objects over the floor layer, or over the grid where there is one.
-void RetainedPicture::LayTogether(Surface& screen, Rect area) const {
+// The objects over the floor layer, or over the grid where there is one;
+// without `objects`, where the object layer holds none, the floor alone.
+void RetainedPicture::LayTogether(Surface& screen, Rect area, bool objects) const {
+  const auto lay_floor = [&](Rect part) {
+    const std::uint16_t* floor = floor_.pixels + part.top * kScreenWidth + part.left;
+    if (objects) {
+      CompositeFrom(screen, objects_, cover_, part, floor, kScreenWidth);
+    } else {
+      CopyFrom(screen, part, floor, kScreenWidth);
+    }
+  };
   const Grid& grid = grids_[now_];
   const Rect inside{std::max(area.left, grid.area.left), std::max(area.top, grid.area.top),
                     std::min(area.right, grid.area.right), std::min(area.bottom, grid.area.bottom)};
   if (grid.sheet == nullptr || Empty(inside)) {
-    Composite(screen, objects_, cover_, floor_, area);
+    lay_floor(area);
     return;
   }
   // Above the grid, below it, and to either side.
@@ -416,14 +433,14 @@ void RetainedPicture::LayTogether(Surface& screen, Rect area) const {
                           {area.left, inside.top, inside.left, inside.bottom},
                           {inside.right, inside.top, area.right, inside.bottom}};
   for (const Rect& part : around) {
-    if (!Empty(part)) Composite(screen, objects_, cover_, floor_, part);
+    if (!Empty(part)) lay_floor(part);
   }
-  LayOverTiles(screen, inside);
+  LayOverTiles(screen, inside, objects);
 }
 
-// `area` lies within the grid: square by square, the objects over the
-// square's pixels on the sheet.
-void RetainedPicture::LayOverTiles(Surface& screen, Rect area) const {
+// `area` lies within the grid: square by square, the objects (if any) over
+// the square's pixels on the sheet.
+void RetainedPicture::LayOverTiles(Surface& screen, Rect area, bool objects) const {
   const Grid& grid = grids_[now_];
   const Picture& sheet = *grid.sheet;
   const int first_column = (area.left - grid.area.left) / grid.size;
@@ -438,12 +455,16 @@ void RetainedPicture::LayOverTiles(Surface& screen, Rect area) const {
     for (int column = first_column; column <= last_column; ++column) {
       const int tile_left = grid.area.left + column * grid.size;
       const int left = std::max(area.left, tile_left);
+      const Rect part{left, top, std::min(area.right, tile_left + grid.size), bottom};
       const std::uint32_t source = tiles[column];
       const std::size_t sheet_top = (source & 0xFFFFu) + (top - tile_top);
-      CompositeFrom(screen, objects_, cover_,
-                    Rect{left, top, std::min(area.right, tile_left + grid.size), bottom},
-                    &sheet.pixels[sheet_top * sheet.width + (source >> 16) + (left - tile_left)],
-                    sheet.width);
+      const std::uint16_t* floor =
+          &sheet.pixels[sheet_top * sheet.width + (source >> 16) + (left - tile_left)];
+      if (objects) {
+        CompositeFrom(screen, objects_, cover_, part, floor, sheet.width);
+      } else {
+        CopyFrom(screen, part, floor, sheet.width);
+      }
     }
   }
 }

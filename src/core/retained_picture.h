@@ -121,13 +121,13 @@ class RetainedPicture {
             Kind kind, int who);
   void Match();
   void FindStable(int common, bool in_order);
-  bool PassedApart(int i) const;
+  bool PassedApart(int i, int rest) const;
   void FindCovers();
   void MarkChanged(const Op& op, int position, bool in_now);
   void MarkTiles();
   void PaintLayers(Surface& screen);
-  void LayTogether(Surface& screen, Rect area) const;
-  void LayOverTiles(Surface& screen, Rect area) const;
+  void LayTogether(Surface& screen, Rect area, bool objects) const;
+  void LayOverTiles(Surface& screen, Rect area, bool objects) const;
   static void PaintOp(Surface& dst, const Op& op, Rect clip);
 
   Op lists_[2][kMaxDrawOps];
@@ -149,6 +149,8 @@ class RetainedPicture {
   CellMask floor_marks_;
   CellMask object_marks_;
   CellMask screen_marks_;
+  // Where the object layer may hold a pixel: elsewhere the floor is shown.
+  CellMask objects_present_;
   // The layers' own pixels; `cover_` is all ones where an object pixel lies.
   Surface floor_;
   Surface objects_;

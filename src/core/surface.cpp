@@ -155,6 +155,12 @@ void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect 
   }
 }
 
+void CopyFrom(Surface& dst, Rect area, const std::uint16_t* src, int stride) {
+  for (int y = area.top; y < area.bottom; ++y, src += stride) {
+    CopyRow(dst.pixels + y * kScreenWidth + area.left, src, area.right - area.left);
+  }
+}
+
 void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
                Rect area) {
   CompositeFrom(dst, top, cover, area, bottom.pixels + area.top * kScreenWidth + area.left,

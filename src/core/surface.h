@@ -90,6 +90,9 @@ void Composite(Surface& dst, const Surface& top, const Surface& cover, const Sur
 // `stride` pixels apart, the first from the area's top left at `bottom`.
 void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect area,
                    const std::uint16_t* bottom, int stride);
+// Copies `area` of another picture into `dst`: its rows `stride` pixels apart,
+// the first from the area's top left at `src`.
+void CopyFrom(Surface& dst, Rect area, const std::uint16_t* src, int stride);
 
 // Adds `src` of `pic` onto the screen at (x, y), channel by channel,
 // saturating. Strength below 255 first scales the source by strength/255.
