@@ -161,12 +161,6 @@ void CopyFrom(Surface& dst, Rect area, const std::uint16_t* src, int stride) {
   }
 }
 
-void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
-               Rect area) {
-  CompositeFrom(dst, top, cover, area, bottom.pixels + area.top * kScreenWidth + area.left,
-                kScreenWidth);
-}
-
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed) {
   if (!ClipToScreen(x, y, pic, src)) return;
   const int w = src.right - src.left;

@@ -83,10 +83,7 @@ void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture&
                       bool keyed);
 
 // Within `area`: the pixel of `top` where `cover` is all ones, else the pixel
-// of `bottom` (cover pixels are all ones or zero).
-void Composite(Surface& dst, const Surface& top, const Surface& cover, const Surface& bottom,
-               Rect area);
-// The same with `bottom`'s pixels taken from another picture: its rows
+// of `bottom` (cover pixels are all ones or zero), a picture whose rows lie
 // `stride` pixels apart, the first from the area's top left at `bottom`.
 void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect area,
                    const std::uint16_t* bottom, int stride);
