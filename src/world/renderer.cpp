@@ -27,56 +27,16 @@ constexpr int kButtonStyleHeight = 3 * kButtonLookHeight;
 
 // The draw list is ordered by the selection sort the game has always drawn
 // with: step j swaps the first smallest depth among positions j..n into
-// position j, and those swaps decide the order among equal depths. A
-// tournament tree over the positions, four branches a node, finds that first
-// smallest in a few steps instead of a scan; a position drops out of it once
-// it is sorted.
-constexpr int kMaxLeaves = 1024;
-static_assert(kMaxLeaves > kSlotCount);
-constexpr std::uint32_t kSorted = 0xFFFFFFFFu;
+// position j, and those swaps decide the order among equal depths. The same
+// order comes out a depth at a time: when the smaller depths are all placed,
+// the steps take the entries of the next depth in the order they stand then,
+// and each swaps the entry at j, always of a larger depth, into its place.
+constexpr int kMaxPositions = kSlotCount + 1;
 
 // Smaller depths first, and among equal depths the smaller position.
 std::uint32_t Entry(std::int16_t depth, int position) {
   return (static_cast<std::uint32_t>(depth + 32768) << 16) | static_cast<std::uint32_t>(position);
 }
-
-class FirstSmallest {
- public:
-  explicit FirstSmallest(const DrawList& list) {
-    int leaves = 4;
-    while (leaves <= list.count) {
-      leaves *= 4;
-      first_leaf_ = 4 * first_leaf_ + 1;
-    }
-    for (int i = 0; i < leaves; ++i) {
-      tree_[first_leaf_ + i] = i >= 1 && i <= list.count ? Entry(list.key[i], i) : kSorted;
-    }
-    for (int node = first_leaf_ - 1; node >= 0; --node) Pull(node);
-  }
-  int Position() const { return static_cast<int>(tree_[0] & 0xFFFFu); }
-  // Sets two positions' entries (the same position twice: the second).
-  void Set(int a, std::uint32_t a_entry, int b, std::uint32_t b_entry) {
-    a += first_leaf_;
-    b += first_leaf_;
-    tree_[a] = a_entry;
-    tree_[b] = b_entry;
-    // Both leaves lie equally deep: their paths climb side by side and join.
-    while (a > 0) {
-      a = (a - 1) / 4;
-      b = (b - 1) / 4;
-      Pull(a);
-      if (b != a) Pull(b);
-    }
-  }
-
- private:
-  void Pull(int node) {
-    const std::uint32_t* child = &tree_[4 * node + 1];
-    tree_[node] = std::min(std::min(child[0], child[1]), std::min(child[2], child[3]));
-  }
-  int first_leaf_ = 1;
-  std::uint32_t tree_[(4 * kMaxLeaves - 1) / 3];
-};
 
 }  // namespace
 
@@ -141,12 +101,37 @@ void CollectDrawList(const Game& g, DrawList& list) {
 
 void SortDrawList(DrawList& list) {
   const int n = list.count;
-  FirstSmallest smallest(list);
-  for (int j = 1; j <= n; ++j) {
-    const int min_pos = smallest.Position();
-    std::swap(list.key[j], list.key[min_pos]);
-    std::swap(list.slot[j], list.slot[min_pos]);
-    smallest.Set(min_pos, Entry(list.key[min_pos], min_pos), j, kSorted);
+  // The entries by depth; `at` and `place`: which entry stands at a position,
+  // and where an entry stands (both by the entry's first position).
+  std::uint32_t by_depth[kMaxPositions];
+  std::int16_t at[kMaxPositions];
+  std::int16_t place[kMaxPositions];
+  for (int i = 1; i <= n; ++i) {
+    by_depth[i - 1] = Entry(list.key[i], i);
+    at[i] = static_cast<std::int16_t>(i);
+    place[i] = static_cast<std::int16_t>(i);
+  }
+  std::sort(by_depth, by_depth + n);
+  std::int16_t now[kMaxPositions];
+  for (int first = 0, j = 1; first < n;) {
+    int past = first + 1;
+    while (past < n && by_depth[past] >> 16 == by_depth[first] >> 16) ++past;
+    for (int k = first; k < past; ++k) now[k - first] = place[by_depth[k] & 0xFFFFu];
+    std::sort(now, now + (past - first));
+    for (int k = 0; k < past - first; ++k, ++j) {
+      const std::int16_t taken = at[now[k]];
+      const std::int16_t moved = at[j];
+      at[j] = taken;
+      at[now[k]] = moved;
+      place[taken] = static_cast<std::int16_t>(j);
+      place[moved] = now[k];
+    }
+    first = past;
+  }
+  const DrawList unsorted = list;
+  for (int i = 1; i <= n; ++i) {
+    list.key[i] = unsorted.key[at[i]];
+    list.slot[i] = unsorted.slot[at[i]];
   }
 }
 
