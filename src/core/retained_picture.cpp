@@ -126,8 +126,13 @@ void RetainedPicture::Match() {
   int common = 0;
   bool in_order = true;
   for (int i = 0; i < counts_[now_]; ++i) {
+    // A position left from an older list names another maker's copy, or none.
     const int j = valid_ ? position_[now[i].who] : -1;
-    if (j >= 0 && now_of_was_[j] < 0 && Same(was[j], now[i])) {
+    const bool found =
+        j >= 0 && j < counts_[1 - now_] && now_of_was_[j] < 0 && Same(was[j], now[i]);
+    stable_[i] = found;
+    passed_apart_[i] = false;
+    if (found) {
       now_of_was_[j] = static_cast<std::int16_t>(i);
       was_of_now_[i] = static_cast<std::int16_t>(j);
       now_opaque[i] = was_opaque[j];
@@ -143,16 +148,12 @@ void RetainedPicture::Match() {
   FindStable(common, in_order);
 }
 
-// A copy found in both lists is stable when it keeps its order among the
-// others found: those in the run still in the old order that covers the most
+// A copy found in both lists (stable so far) stays stable when it keeps its
+// order among the others found: those in the run still in the old order that covers the most
 // pixels. Of two that changed places one is not stable, and its area is
 // marked: the smaller one, so that a panel swapped with a stone costs the
 // stone's area.
 void RetainedPicture::FindStable(int common, bool in_order) {
-  for (int i = 0; i < counts_[now_]; ++i) {
-    stable_[i] = was_of_now_[i] >= 0;
-    passed_apart_[i] = false;
-  }
   if (in_order) return;
   // A copy found after every smaller old position and before every larger
   // one stays in order with all others; the run is sought among the rest
@@ -333,7 +334,6 @@ void RetainedPicture::Paint(Surface& screen) {
   starts_[now_][kLayers] = counts_[now_];
   Match();
   // From here on each maker's position is the one in the new list.
-  for (int j = 0; j < counts_[1 - now_]; ++j) position_[lists_[1 - now_][j].who] = -1;
   for (int i = 0; i < counts_[now_]; ++i) {
     position_[lists_[now_][i].who] = static_cast<std::int16_t>(i);
   }
@@ -345,16 +345,7 @@ void RetainedPicture::Paint(Surface& screen) {
       if (!stable_[i]) MarkChanged(now[i], i, true);
     }
     for (int j = 0; j < counts_[1 - now_]; ++j) {
-      if (now_of_was_[j] >= 0 && stable_[now_of_was_[j]]) continue;
-      // A floor copy whose maker drew the same area again (a tile lit
-      // otherwise) has had its cells marked already: no cover lies before it.
-      const int i = position_[was[j].who];
-      if (now_of_was_[j] < 0 && i >= 0 && was[j].layer == Layer::kFloor &&
-          now[i].layer == Layer::kFloor && now[i].left == was[j].left && now[i].top == was[j].top &&
-          now[i].right == was[j].right && now[i].bottom == was[j].bottom) {
-        continue;
-      }
-      MarkChanged(was[j], j, false);
+      if (now_of_was_[j] < 0 || !stable_[now_of_was_[j]]) MarkChanged(was[j], j, false);
     }
     MarkTiles();
   } else {

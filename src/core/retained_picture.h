@@ -156,7 +156,7 @@ class RetainedPicture {
   Surface objects_;
   Surface cover_;
 
-  // Where each maker's copy stands in the list on the screen, or -1 (once
+  // Where each maker's copy stood in the last list it was in, or -1 (once
   // Paint has matched the lists: in the new list).
   std::int16_t position_[kMaxDrawOps];
   // The same copy's position in the other list, or -1.
