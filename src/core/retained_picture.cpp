@@ -20,7 +20,7 @@ RetainedPicture::RetainedPicture() {
 
 void RetainedPicture::Begin() {
   counts_[now_] = 0;
-  grids_[now_].sheet = nullptr;
+  grids_[now_] = Grid{};
   layer_ = Layer::kFloor;
   std::fill(std::begin(starts_[now_]), std::end(starts_[now_]), 0);
 }
@@ -74,7 +74,7 @@ void RetainedPicture::Add(int x, int y, const Picture& pic, Rect src, int streng
 
 bool RetainedPicture::Tiles(const Picture& sheet, Rect area, int size) {
   Grid& grid = grids_[now_];
-  grid.sheet = nullptr;
+  grid = Grid{};
   if (size <= 0 || sheet.width < size || sheet.height < size || Empty(area) || area.left < 0 ||
       area.top < 0 || area.right > kScreenWidth || area.bottom > kScreenHeight ||
       (area.right - area.left) % size != 0 || (area.bottom - area.top) % size != 0) {
@@ -83,7 +83,14 @@ bool RetainedPicture::Tiles(const Picture& sheet, Rect area, int size) {
   const int columns = (area.right - area.left) / size;
   const int rows = (area.bottom - area.top) / size;
   if (columns * rows > kMaxTiles) return false;
-  grid = Grid{&sheet, area, size, columns, rows};
+  // Sources are kept in sixteen bits each.
+  grid = Grid{&sheet,
+              area,
+              size,
+              columns,
+              rows,
+              static_cast<unsigned>(std::min(sheet.width - size, 0xFFFF)),
+              static_cast<unsigned>(std::min(sheet.height - size, 0xFFFF))};
   std::fill_n(tiles_[now_], columns * rows, 0u);
   return true;
 }

@@ -49,13 +49,14 @@ class RetainedPicture {
   // whose top left is (src_left, src_top).
   void Tile(int column, int row, int src_left, int src_top) {
     const Grid& grid = grids_[now_];
-    if (grid.sheet == nullptr || column < 0 || column >= grid.columns || row < 0 ||
-        row >= grid.rows) {
+    // Without a grid there are no columns.
+    if (static_cast<unsigned>(column) >= static_cast<unsigned>(grid.columns) ||
+        static_cast<unsigned>(row) >= static_cast<unsigned>(grid.rows)) {
       return;
     }
     // A square not whole on the sheet shows the sheet's first.
-    if (src_left < 0 || src_top < 0 || src_left > 0xFFFF || src_top > 0xFFFF ||
-        src_left + grid.size > grid.sheet->width || src_top + grid.size > grid.sheet->height) {
+    if (static_cast<unsigned>(src_left) > grid.last_left ||
+        static_cast<unsigned>(src_top) > grid.last_top) {
       src_left = 0;
       src_top = 0;
     }
@@ -113,6 +114,7 @@ class RetainedPicture {
     const Picture* sheet;  // null: no grid
     Rect area;
     int size, columns, rows;
+    unsigned last_left, last_top;  // the last square's top left on the sheet
   };
   static bool SameGrid(const Grid& a, const Grid& b);
 

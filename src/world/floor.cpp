@@ -209,10 +209,11 @@ void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
   const Rect area = FloorArea(g, pictures);
   // Laid as BuildFloor lays it, column by column: a grid of squares.
   if (area.right > area.left && frame.drawing.Tiles(sheet, area, kTileSize)) {
-    for (int n = 1; n <= g.floor.floor_tile_count; ++n) {
-      frame.drawing.Tile((n - 1) / kFloorRows, (n - 1) % kFloorRows,
-                         kTileSize * Limited(static_cast<std::int32_t>(lit.sum[n])),
-                         kTileSize * g.floor.floor_tile_design[n]);
+    for (int column = 0, n = 1; column < kFloorColumns; ++column) {
+      for (int row = 0; row < kFloorRows; ++row, ++n) {
+        frame.drawing.Tile(column, row, kTileSize * Limited(static_cast<std::int32_t>(lit.sum[n])),
+                           kTileSize * g.floor.floor_tile_design[n]);
+      }
     }
     return;
   }
