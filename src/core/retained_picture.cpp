@@ -112,14 +112,8 @@ void RetainedPicture::PaintedOver(Rect area) {
 bool RetainedPicture::Opaque(const Op& op) {
   if (op.kind == Kind::kFill || op.kind == Kind::kCopy) return true;
   if (op.kind != Kind::kKeyed) return false;
-  const Picture& pic = *op.sheet;
-  for (int row = op.src_top; row < op.src_top + op.bottom - op.top; ++row) {
-    const std::uint16_t* first =
-        &pic.pixels[static_cast<std::size_t>(row) * pic.width + op.src_left];
-    const std::uint16_t* past = first + (op.right - op.left);
-    if (std::find(first, past, pic.key) != past) return false;
-  }
-  return true;
+  return !HasKey(*op.sheet, Rect{op.src_left, op.src_top, op.src_left + op.right - op.left,
+                                 op.src_top + op.bottom - op.top});
 }
 
 // Finds each copy of the new list in the old one: the same maker, drawing the

@@ -1,6 +1,7 @@
 #include "core/surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/simd.h"
 
@@ -111,6 +112,27 @@ void KeyedRowCovering(std::uint16_t* out, std::uint16_t* cover, const std::uint1
 }
 
 }  // namespace
+
+bool HasKey(const Picture& pic, Rect src) {
+  const int w = src.right - src.left;
+  const simd::U16x8 keys = simd::U16x8{} + pic.key;
+  for (int row = src.top; row < src.bottom; ++row) {
+    const std::uint16_t* in = &pic.pixels[static_cast<std::size_t>(row) * pic.width + src.left];
+    if (w < 8) {
+      if (std::find(in, in + w, pic.key) != in + w) return true;
+      continue;
+    }
+    // A true comparison is all ones in its lane; the last vector overlaps.
+    auto found = reinterpret_cast<simd::U16x8>(simd::Load(in + w - 8) == keys);
+    for (int i = 0; i + 8 < w; i += 8) {
+      found |= reinterpret_cast<simd::U16x8>(simd::Load(in + i) == keys);
+    }
+    std::uint64_t lanes[2];
+    std::memcpy(lanes, &found, sizeof lanes);
+    if ((lanes[0] | lanes[1]) != 0) return true;
+  }
+  return false;
+}
 
 void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture& pic, Rect src,
                       bool keyed) {

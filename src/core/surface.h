@@ -73,6 +73,9 @@ inline bool ClipToScreen(int& x, int& y, const Picture& pic, Rect& src) {
   return src.right > src.left && src.bottom > src.top;
 }
 
+// Whether `src`, which lies on `pic`, holds a pixel of the picture's key.
+bool HasKey(const Picture& pic, Rect src);
+
 // Copies `src` of `pic` with its top-left corner at (x, y), clipped to the
 // screen; with `keyed`, pixels equal to the picture's key are skipped.
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);

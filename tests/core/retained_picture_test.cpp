@@ -84,8 +84,12 @@ void PaintWhole(Surface& screen, const Scene& scene, const Picture* sheets) {
 
 TEST(RetainedPicture, EveryPaintIsThePictureOfItsWholeList) {
   std::mt19937 dice(23);
-  const Picture sheets[4] = {Sheet(200, 20, dice, 0), Sheet(90, 90, dice, 40),
-                             Sheet(260, 120, dice, 0), Sheet(70, 15, dice, 30)};
+  Picture sheets[4] = {Sheet(200, 20, dice, 0), Sheet(90, 90, dice, 40), Sheet(260, 120, dice, 0),
+                       Sheet(70, 15, dice, 30)};
+  // Panels cut from the sheet's lower right have holes: they hide nothing.
+  for (int n = 0; n < 12; ++n) {
+    sheets[2].pixels[(80 + dice() % 40) * 260 + 150 + dice() % 110] = kKeyMagenta;
+  }
   const auto random_copy = [&](int who, int sheet) {
     const int w =
         sheet == 2 ? 60 + static_cast<int>(dice() % 200) : 5 + static_cast<int>(dice() % 40);
