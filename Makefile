@@ -131,6 +131,7 @@ bench: setup-gtest build
 # the medians per benchmark both have: make bench-compare BASE=main
 bench-compare: setup-gtest build
 	@test -n "$(BASE)" || { echo "bench-compare: name the base, BASE=<commit>"; exit 1; }
+	cmake --build $(BUILD) --target klumpix_busy_ticks
 	@bash tools/bench_compare.sh $(BASE) $(abspath $(BUILD))/klumpix_bench build-bench-base \
 	  $(BENCH_REPETITIONS) '$(BENCH_FILTER)'
 

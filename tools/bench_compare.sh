@@ -24,7 +24,7 @@ else
   git worktree add --quiet --detach "$tree" "$commit"
 fi
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target klumpix_bench
+cmake --build "$build" --target klumpix_bench klumpix_busy_ticks
 base_bench="$build/klumpix_bench"
 
 names() { "$1" --benchmark_list_tests=true --benchmark_filter="$filter"; }
@@ -56,4 +56,23 @@ print(f"{'benchmark':<32} {'base':>12} {'current':>12} {'base/current':>13}")
 for name in names:
     b, c = median_ns("base", name), median_ns("current", name)
     print(f"{name:<32} {b/1e3:>9.1f} us {c/1e3:>9.1f} us {b/c:>12.2f}x")
+EOF
+
+# Google Benchmark runs each side for as many ticks as fit its time, so a
+# faster tree plays further into the busy game than the base. The standalone
+# busy game plays the same ticks of the same game on both sides: each run a
+# fresh process, base and current in turn, the median of the runs.
+busy_ticks=${BUSY_TICKS:-3000}
+for run in $(seq "$repetitions"); do
+  for side in base current; do
+    bin="$build/klumpix_busy_ticks"
+    [ $side = current ] && bin="$(dirname "$current")/klumpix_busy_ticks"
+    "$bin" 1 "$busy_ticks" | sed -n 's/^busy game: median \([0-9.]*\) ms.*/\1/p' >>"$out/busy-$side"
+  done
+done
+python3 - "$out" "$busy_ticks" <<'EOF'
+import statistics, sys
+out, ticks = sys.argv[1], sys.argv[2]
+b, c = (statistics.median(float(v) for v in open(f"{out}/busy-{side}")) for side in ("base", "current"))
+print(f"{'busy game, the same ' + ticks + ' ticks':<32} {b*1e3:>9.1f} us {c*1e3:>9.1f} us {b/c:>12.2f}x")
 EOF
