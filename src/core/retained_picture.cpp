@@ -371,7 +371,7 @@ void RetainedPicture::PaintLayers(Surface& screen) {
   for (int i = starts[0]; i < starts[1]; ++i) {
     floor_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(floor_, now[i], r); });
   }
-  object_marks_.ForEachIn(kWholeScreen, [&](Rect r) { FillRect(cover_, r, 0); });
+  object_marks_.ForEachIn(kWholeScreen, [&](Rect r) { FillCover(cover_, r, 0); });
   objects_present_ = objects_present_.Without(object_marks_);
   for (int i = starts[1]; i < starts[2]; ++i) {
     const Op& op = now[i];
@@ -379,7 +379,7 @@ void RetainedPicture::PaintLayers(Surface& screen) {
       objects_present_.Mark(r, nullptr);
       if (op.kind == Kind::kFill) {
         FillRect(objects_, r, op.value);
-        FillRect(cover_, r, 0xFFFF);
+        FillCover(cover_, r, 0xFF);
         return;
       }
       const int src_left = op.src_left + r.left - op.left;

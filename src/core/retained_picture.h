@@ -156,7 +156,7 @@ class RetainedPicture {
   // The layers' own pixels; `cover_` is all ones where an object pixel lies.
   Surface floor_;
   Surface objects_;
-  Surface cover_;
+  CoverMask cover_;
 
   // Where each maker's copy stood in the last list it was in, or -1 (once
   // Paint has matched the lists: in the new list).

@@ -17,6 +17,8 @@ namespace klumpix::simd {
 using U16x8 = std::uint16_t __attribute__((vector_size(16)));
 using F64x2 = double __attribute__((vector_size(16)));
 using I64x2 = std::int64_t __attribute__((vector_size(16)));
+using I16x8 = std::int16_t __attribute__((vector_size(16)));
+using I8x8 = std::int8_t __attribute__((vector_size(8)));
 
 inline U16x8 Load(const std::uint16_t* p) {
   U16x8 v;
@@ -26,6 +28,29 @@ inline U16x8 Load(const std::uint16_t* p) {
 
 inline void Store(std::uint16_t* p, U16x8 v) {
   std::memcpy(p, &v, sizeof v);
+}
+
+// Eight bytes, each zero or all ones, as eight lanes of the same.
+inline U16x8 LoadWidened(const std::uint8_t* p) {
+#if defined(__SSE2__) && !defined(__wasm_simd128__)
+  const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+  return reinterpret_cast<U16x8>(_mm_unpacklo_epi8(bytes, bytes));
+#else
+  I8x8 bytes;
+  std::memcpy(&bytes, p, sizeof bytes);
+  return reinterpret_cast<U16x8>(__builtin_convertvector(bytes, I16x8));
+#endif
+}
+
+// Eight lanes, each zero or all ones, as eight bytes of the same.
+inline void StoreNarrowed(std::uint8_t* p, U16x8 v) {
+#if defined(__SSE2__) && !defined(__wasm_simd128__)
+  const __m128i lanes = reinterpret_cast<__m128i>(v);
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packs_epi16(lanes, lanes));
+#else
+  const I8x8 bytes = __builtin_convertvector(reinterpret_cast<I16x8>(v), I8x8);
+  std::memcpy(p, &bytes, sizeof bytes);
+#endif
 }
 
 // Correctly rounded in each lane, the same numbers as std::sqrt.

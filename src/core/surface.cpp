@@ -30,6 +30,13 @@ void FillSurface(Surface& dst, std::uint16_t colour) {
   std::fill(std::begin(dst.pixels), std::end(dst.pixels), colour);
 }
 
+void FillCover(CoverMask& cover, Rect area, std::uint8_t value) {
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::fill(&cover.pixels[y * kScreenWidth + area.left],
+              &cover.pixels[y * kScreenWidth + area.right], value);
+  }
+}
+
 void FillRect(Surface& dst, Rect area, std::uint16_t colour) {
   for (int y = area.top; y < area.bottom; ++y) {
     std::fill(&dst.pixels[y * kScreenWidth + area.left], &dst.pixels[y * kScreenWidth + area.right],
@@ -82,13 +89,13 @@ void KeyedRow(std::uint16_t* out, const std::uint16_t* in, int w, std::uint16_t 
 }
 
 // As KeyedRow, and every copied pixel's cover set to all ones.
-void KeyedRowCovering(std::uint16_t* out, std::uint16_t* cover, const std::uint16_t* in, int w,
+void KeyedRowCovering(std::uint16_t* out, std::uint8_t* cover, const std::uint16_t* in, int w,
                       std::uint16_t key) {
   if (w < 8) {
     for (int i = 0; i < w; ++i) {
       if (in[i] == key) continue;
       out[i] = in[i];
-      cover[i] = 0xFFFF;
+      cover[i] = 0xFF;
     }
     return;
   }
@@ -101,14 +108,14 @@ void KeyedRowCovering(std::uint16_t* out, std::uint16_t* cover, const std::uint1
   };
   const simd::U16x8 last_opaque = opaque_at(w - 8);
   const simd::U16x8 last = blend(w - 8, last_opaque);
-  const simd::U16x8 last_cover = simd::Load(cover + w - 8) | last_opaque;
+  const simd::U16x8 last_cover = simd::LoadWidened(cover + w - 8) | last_opaque;
   for (int i = 0; i + 8 < w; i += 8) {
     const simd::U16x8 opaque = opaque_at(i);
     simd::Store(out + i, blend(i, opaque));
-    simd::Store(cover + i, simd::Load(cover + i) | opaque);
+    simd::StoreNarrowed(cover + i, simd::LoadWidened(cover + i) | opaque);
   }
   simd::Store(out + w - 8, last);
-  simd::Store(cover + w - 8, last_cover);
+  simd::StoreNarrowed(cover + w - 8, last_cover);
 }
 
 }  // namespace
@@ -134,12 +141,12 @@ bool HasKey(const Picture& pic, Rect src) {
   return false;
 }
 
-void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture& pic, Rect src,
+void CopyRectCovering(Surface& dst, CoverMask& cover, int x, int y, const Picture& pic, Rect src,
                       bool keyed) {
   if (!keyed) {
     CopyRect(dst, x, y, pic, src, false);
     if (ClipToScreen(x, y, pic, src)) {
-      FillRect(cover, Rect{x, y, x + src.right - src.left, y + src.bottom - src.top}, 0xFFFF);
+      FillCover(cover, Rect{x, y, x + src.right - src.left, y + src.bottom - src.top}, 0xFF);
     }
     return;
   }
@@ -152,22 +159,20 @@ void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture&
   }
 }
 
-void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect area,
+void CompositeFrom(Surface& dst, const Surface& top, const CoverMask& cover, Rect area,
                    const std::uint16_t* bottom, int stride) {
   const int w = area.right - area.left;
   for (int y = area.top; y < area.bottom; ++y, bottom += stride) {
     const int at = y * kScreenWidth + area.left;
     std::uint16_t* out = dst.pixels + at;
     const std::uint16_t* over = top.pixels + at;
-    const std::uint16_t* mask = cover.pixels + at;
+    const std::uint8_t* mask = cover.pixels + at;
     if (w < 8) {
-      for (int i = 0; i < w; ++i) {
-        out[i] = static_cast<std::uint16_t>((over[i] & mask[i]) | (bottom[i] & ~mask[i]));
-      }
+      for (int i = 0; i < w; ++i) out[i] = mask[i] != 0 ? over[i] : bottom[i];
       continue;
     }
     const auto blend = [&](int i) {
-      const simd::U16x8 c = simd::Load(mask + i);
+      const simd::U16x8 c = simd::LoadWidened(mask + i);
       return (simd::Load(over + i) & c) | (simd::Load(bottom + i) & ~c);
     };
     // A row that does not end on a whole vector ends with one overlapping

@@ -44,6 +44,11 @@ struct Surface {
   std::uint16_t pixels[kScreenWidth * kScreenHeight];
 };
 
+// A byte a pixel of the screen: all ones where something was drawn, else zero.
+struct CoverMask {
+  std::uint8_t pixels[kScreenWidth * kScreenHeight];
+};
+
 // Source rectangle: left/top inclusive, right/bottom exclusive.
 struct Rect {
   int left, top, right, bottom;
@@ -80,15 +85,17 @@ bool HasKey(const Picture& pic, Rect src);
 // screen; with `keyed`, pixels equal to the picture's key are skipped.
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);
 
+void FillCover(CoverMask& cover, Rect area, std::uint8_t value);
+
 // As CopyRect into `dst`, setting each pixel of `cover` that a copied pixel
 // lands on to all ones.
-void CopyRectCovering(Surface& dst, Surface& cover, int x, int y, const Picture& pic, Rect src,
+void CopyRectCovering(Surface& dst, CoverMask& cover, int x, int y, const Picture& pic, Rect src,
                       bool keyed);
 
 // Within `area`: the pixel of `top` where `cover` is all ones, else the pixel
 // of `bottom` (cover pixels are all ones or zero), a picture whose rows lie
 // `stride` pixels apart, the first from the area's top left at `bottom`.
-void CompositeFrom(Surface& dst, const Surface& top, const Surface& cover, Rect area,
+void CompositeFrom(Surface& dst, const Surface& top, const CoverMask& cover, Rect area,
                    const std::uint16_t* bottom, int stride);
 // Copies `area` of another picture into `dst`: its rows `stride` pixels apart,
 // the first from the area's top left at `src`.
