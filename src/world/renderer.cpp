@@ -33,9 +33,41 @@ constexpr int kButtonStyleHeight = 3 * kButtonLookHeight;
 // and each swaps the entry at j, always of a larger depth, into its place.
 constexpr int kMaxPositions = kSlotCount + 1;
 
-// Smaller depths first, and among equal depths the smaller position.
-std::uint32_t Entry(std::int16_t depth, int position) {
-  return (static_cast<std::uint32_t>(depth + 32768) << 16) | static_cast<std::uint32_t>(position);
+// The positions 1..n of `list` by depth, equal depths in position order: a
+// counting sort on the low byte of the depth and then on the high byte.
+void ByDepth(const DrawList& list, std::int16_t* order) {
+  std::int16_t first_pass[kMaxPositions];
+  const auto depth = [&](int position) {
+    return static_cast<std::uint16_t>(list.key[position] + 32768);
+  };
+  const auto pass = [&](const std::int16_t* from, std::int16_t* to, int shift, bool first) {
+    int start[257] = {};
+    for (int i = 0; i < list.count; ++i) {
+      const int position = first ? i + 1 : from[i];
+      ++start[((depth(position) >> shift) & 0xFF) + 1];
+    }
+    for (int b = 0; b < 256; ++b) start[b + 1] += start[b];
+    for (int i = 0; i < list.count; ++i) {
+      const int position = first ? i + 1 : from[i];
+      to[start[(depth(position) >> shift) & 0xFF]++] = static_cast<std::int16_t>(position);
+    }
+  };
+  pass(nullptr, first_pass, 0, true);
+  pass(first_pass, order, 8, false);
+}
+
+// Sorts a few positions in place.
+void SortPositions(std::int16_t* first, std::int16_t* past) {
+  if (past - first > 16) {
+    std::sort(first, past);
+    return;
+  }
+  for (std::int16_t* p = first + 1; p < past; ++p) {
+    const std::int16_t v = *p;
+    std::int16_t* q = p;
+    for (; q > first && *(q - 1) > v; --q) *q = *(q - 1);
+    *q = v;
+  }
 }
 
 }  // namespace
@@ -103,21 +135,20 @@ void SortDrawList(DrawList& list) {
   const int n = list.count;
   // The entries by depth; `at` and `place`: which entry stands at a position,
   // and where an entry stands (both by the entry's first position).
-  std::uint32_t by_depth[kMaxPositions];
+  std::int16_t by_depth[kMaxPositions];
+  ByDepth(list, by_depth);
   std::int16_t at[kMaxPositions];
   std::int16_t place[kMaxPositions];
   for (int i = 1; i <= n; ++i) {
-    by_depth[i - 1] = Entry(list.key[i], i);
     at[i] = static_cast<std::int16_t>(i);
     place[i] = static_cast<std::int16_t>(i);
   }
-  std::sort(by_depth, by_depth + n);
   std::int16_t now[kMaxPositions];
   for (int first = 0, j = 1; first < n;) {
     int past = first + 1;
-    while (past < n && by_depth[past] >> 16 == by_depth[first] >> 16) ++past;
-    for (int k = first; k < past; ++k) now[k - first] = place[by_depth[k] & 0xFFFFu];
-    std::sort(now, now + (past - first));
+    while (past < n && list.key[by_depth[past]] == list.key[by_depth[first]]) ++past;
+    for (int k = first; k < past; ++k) now[k - first] = place[by_depth[k]];
+    SortPositions(now, now + (past - first));
     for (int k = 0; k < past - first; ++k, ++j) {
       const std::int16_t taken = at[now[k]];
       const std::int16_t moved = at[j];
