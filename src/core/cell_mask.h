@@ -1,6 +1,7 @@
 #pragma once
 // The screen in cells of 10 x 10 pixels (the floor tiles' grid), one bit a
 // cell: which parts of a picture are to be painted again.
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -25,6 +26,16 @@ struct Cells {
   }
 };
 
+// The cells from column c on, for each c from 0 to 128.
+inline constexpr auto kCellsFrom = [] {
+  std::array<Cells, 129> from{};
+  for (int c = 0; c < 128; ++c) {
+    from[c].word[0] = c < 64 ? ~std::uint64_t{0} << c : 0;
+    from[c].word[1] = c < 64 ? ~std::uint64_t{0} : ~std::uint64_t{0} << (c - 64);
+  }
+  return from;
+}();
+
 class CellMask {
  public:
   static constexpr int kCellWidth = 10;
@@ -36,9 +47,7 @@ class CellMask {
   // of the screen only.
   static Cells Columns(int first, int last) {
     if (last < first) return Cells{};
-    using Wide = unsigned __int128;
-    const Wide span = ((Wide{1} << (last + 1)) - 1) & ~((Wide{1} << first) - 1);
-    return Cells{{static_cast<std::uint64_t>(span), static_cast<std::uint64_t>(span >> kWordBits)}};
+    return kCellsFrom[first].Without(kCellsFrom[last + 1]);
   }
   // The cells `area` (on the screen) touches in one band.
   static Cells ColumnsOf(Rect area) {
