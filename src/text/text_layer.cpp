@@ -1,5 +1,7 @@
 #include "text/text_layer.h"
 
+#include <iterator>
+
 #include "shell/assets.h"
 #include "shell/frame.h"
 #include "shell/game.h"
@@ -20,23 +22,20 @@ struct FontInfo {
 
 constexpr int kGlyphsPerSheetRow = 10;
 
+// By font number; the numbers between name no font.
+constexpr FontInfo kFonts[] = {
+    {0, 0, 0, false, false},         {kPicFont1, 7, 8, false, false},  // kFontGreen
+    {kPicFont2, 15, 15, true, true},                                   // kFontLarge
+    {kPicFont3, 30, 40, true, true},                                   // kFontHuge
+    {kPicFont4, 15, 15, true, true},                                   // kFontBright
+    {0, 0, 0, false, false},         {kPicFont6, 7, 8, false, false},  // kFontDark
+    {kPicFont7, 7, 8, false, false},                                   // kFontPlain
+};
+static_assert(kFontGreen == 1 && kFontLarge == 2 && kFontHuge == 3 && kFontBright == 4 &&
+              kFontDark == 6 && kFontPlain == 7);
+
 FontInfo InfoOf(std::int16_t font) {
-  switch (font) {
-    case kFontGreen:
-      return {kPicFont1, 7, 8, false, false};
-    case kFontDark:
-      return {kPicFont6, 7, 8, false, false};
-    case kFontPlain:
-      return {kPicFont7, 7, 8, false, false};
-    case kFontLarge:
-      return {kPicFont2, 15, 15, true, true};
-    case kFontBright:
-      return {kPicFont4, 15, 15, true, true};
-    case kFontHuge:
-      return {kPicFont3, 30, 40, true, true};
-    default:
-      return {0, 0, 0, false, false};
-  }
+  return font >= 0 && font < static_cast<int>(std::size(kFonts)) ? kFonts[font] : kFonts[0];
 }
 
 // Stores one cell, keeping the last slot for everything beyond the layer.
