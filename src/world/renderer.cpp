@@ -1,6 +1,7 @@
 #include "world/renderer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -56,10 +57,20 @@ void ByDepth(const DrawList& list, std::int16_t* order) {
   pass(first_pass, order, 8, false);
 }
 
-// Sorts a few positions in place.
+// Sorts distinct positions in place: a few by insertion, more through a bit
+// for each position.
 void SortPositions(std::int16_t* first, std::int16_t* past) {
   if (past - first > 16) {
-    std::sort(first, past);
+    constexpr int kWords = (kMaxPositions + 63) / 64;
+    std::uint64_t taken[kWords] = {};
+    for (const std::int16_t* p = first; p < past; ++p) {
+      taken[*p / 64] |= std::uint64_t{1} << (*p % 64);
+    }
+    for (int w = 0; w < kWords; ++w) {
+      for (std::uint64_t bits = taken[w]; bits != 0; bits &= bits - 1) {
+        *first++ = static_cast<std::int16_t>(64 * w + std::countr_zero(bits));
+      }
+    }
     return;
   }
   for (std::int16_t* p = first + 1; p < past; ++p) {
