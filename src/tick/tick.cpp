@@ -104,7 +104,6 @@ void DrawTick(const Game& g, const PictureSet& pictures, Frame& frame) {
   if (g.tick_count <= kStartUpTick) {
     frame.drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, 0, kByFill);
   } else {
-    ClearAroundFloor(g, pictures, frame);
     DrawFloor(g, pictures, frame);
     DrawScene(g, pictures, frame);
   }

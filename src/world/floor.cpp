@@ -186,11 +186,9 @@ Rect FloorArea(const Game& g, const PictureSet& pictures) {
               kTileSize * (kFloorRows + 1) + 10};
 }
 
-}  // namespace
-
-void ClearAroundFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
-  RetainedPicture& drawing = frame.drawing;
-  const Rect floor = FloorArea(g, pictures);
+// Blackens the screen where the tiles will not lie: around `floor`, or all
+// of it when the tiles do not lie as BuildFloor lays them.
+void ClearAroundFloor(Rect floor, RetainedPicture& drawing) {
   if (floor.right <= floor.left) {
     drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, 0, kByFill);
     return;
@@ -201,12 +199,15 @@ void ClearAroundFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
   drawing.Fill(Rect{0, floor.bottom, kScreenWidth, kScreenHeight}, 0, kByFill + 4);
 }
 
+}  // namespace
+
 void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame) {
+  const Rect area = FloorArea(g, pictures);
+  ClearAroundFloor(area, frame.drawing);
   const Picture& sheet = pictures.sheets[kPicFloor];
   if (sheet.pixels.empty()) return;
   FloorLighting& lit = frame.floor_lighting;
   UpdateLighting(g, lit);
-  const Rect area = FloorArea(g, pictures);
   // Laid as BuildFloor lays it, column by column: a grid of squares.
   if (area.right > area.left && frame.drawing.Tiles(sheet, area, kTileSize)) {
     for (int column = 0, n = 1; column < kFloorColumns; ++column) {

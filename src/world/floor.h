@@ -17,10 +17,9 @@ void AddCornerLights(Game& g, std::int16_t left, std::int16_t top, std::int16_t 
 // How bright the tile is under the tick's lights, 1..31: the column of the
 // floor sheet it is drawn from.
 std::int32_t TileBrightness(const Game& g, std::int16_t tile);
-// Draws every tile. The brightness is carried over in the frame from its last
-// floor, so only the lights that came or went since are computed.
+// Blackens the screen around the tiles and draws every tile. The brightness
+// is carried over in the frame from its last floor, so only the lights that
+// came or went since are computed.
 void DrawFloor(const Game& g, const PictureSet& pictures, Frame& frame);
-// Blackens the screen where DrawFloor will not draw.
-void ClearAroundFloor(const Game& g, const PictureSet& pictures, Frame& frame);
 
 }  // namespace klumpix
