@@ -150,10 +150,10 @@ void RetainedPicture::Match() {
 }
 
 // A copy found in both lists (stable so far) stays stable when it keeps its
-// order among the others found: those in the run still in the old order that covers the most
-// pixels. Of two that changed places one is not stable, and its area is
-// marked: the smaller one, so that a panel swapped with a stone costs the
-// stone's area.
+// order among the others found: those in the run still in the old order that
+// covers the most pixels. Of two that changed places one is not stable, and
+// its area is marked: the smaller one, so that a panel swapped with a stone
+// costs the stone's area.
 void RetainedPicture::FindStable(int common, bool in_order) {
   if (in_order) return;
   // A copy found after every smaller old position and before every larger

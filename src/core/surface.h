@@ -85,6 +85,7 @@ bool HasKey(const Picture& pic, Rect src);
 // screen; with `keyed`, pixels equal to the picture's key are skipped.
 void CopyRect(Surface& dst, int x, int y, const Picture& pic, Rect src, bool keyed);
 
+// Sets `area` (on the screen) of `cover` to `value`.
 void FillCover(CoverMask& cover, Rect area, std::uint8_t value);
 
 // As CopyRect into `dst`, setting each pixel of `cover` that a copied pixel
