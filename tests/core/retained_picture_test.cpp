@@ -195,5 +195,31 @@ TEST(RetainedPicture, APanelThatChangedPlacesHidesNothing) {
       std::equal(std::begin(kept->pixels), std::end(kept->pixels), std::begin(whole->pixels)));
 }
 
+// A grid is refused where it would not lie on the screen in whole squares,
+// and a square whose source is not whole on its sheet shows the first one.
+TEST(RetainedPicture, AGridStaysOnTheScreenAndItsSheet) {
+  std::mt19937 dice(9);
+  const Picture sheet = Sheet(60, 20, dice, 0);
+  auto drawing = std::make_unique<RetainedPicture>();
+  drawing->Begin();
+  EXPECT_FALSE(drawing->Tiles(sheet, Rect{0, 0, 50, 40}, 20));     // not whole squares
+  EXPECT_FALSE(drawing->Tiles(sheet, Rect{790, 0, 810, 20}, 20));  // off the screen
+  EXPECT_FALSE(drawing->Tiles(sheet, Rect{0, 0, 40, 40}, 30));     // larger than the sheet
+  ASSERT_TRUE(drawing->Tiles(sheet, Rect{100, 100, 160, 120}, 20));
+  drawing->Tile(0, 0, 40, 0);
+  drawing->Tile(1, 0, 45, 0);   // past the sheet's right
+  drawing->Tile(2, 0, -20, 0);  // before its left
+  drawing->Tile(3, 0, 0, 0);    // no such square: ignored
+  auto kept = std::make_unique<Surface>();
+  drawing->Paint(*kept);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) {
+      ASSERT_EQ(kept->pixels[(100 + y) * kScreenWidth + 100 + x], sheet.At(40 + x, y));
+      ASSERT_EQ(kept->pixels[(100 + y) * kScreenWidth + 120 + x], sheet.At(x, y));
+      ASSERT_EQ(kept->pixels[(100 + y) * kScreenWidth + 140 + x], sheet.At(x, y));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace klumpix
