@@ -117,5 +117,49 @@ TEST(DrawFloor, CarriedOverBrightnessMatchesTheLightsOfEachTick) {
   }
 }
 
+// A floor sheet too narrow for every brightness is no grid: the tiles are
+// copied one by one over a black screen, and a tile whose column the sheet
+// lacks stays black.
+TEST(DrawFloor, ASheetTooNarrowForTheGridStillLightsEachTileItHas) {
+  auto g = testing::NewGame();
+  g->rng.Seed(5, 0);
+  BuildFloor(*g);
+  g->settings.light_level = 25000;
+  AddLight(*g, 300, 300, 3.0);
+  auto pictures = std::make_unique<PictureSet>();
+  Picture& sheet = pictures->sheets[kPicFloor];
+  sheet.width = 400;  // columns 0..19 of 32
+  sheet.height = 280;
+  for (int y = 0; y < sheet.height; ++y) {
+    for (int x = 0; x < sheet.width; ++x) {
+      sheet.pixels.push_back(static_cast<std::uint16_t>(1 + x / 20 + 32 * (y / 20)));
+    }
+  }
+  auto frame = std::make_unique<Frame>();
+  int lit = 0;
+  int missing = 0;
+  for (int tick = 0; tick < 2; ++tick) {
+    frame->drawing.Begin();
+    DrawFloor(*g, *pictures, *frame);
+    frame->drawing.Paint(frame->screen);
+    for (int n = 1; n <= g->floor.floor_tile_count; ++n) {
+      const int column = TileBrightness(*g, static_cast<std::int16_t>(n));
+      const std::uint16_t want =
+          column < 20 ? static_cast<std::uint16_t>(1 + column + 32 * g->floor.floor_tile_design[n])
+                      : 0;
+      ASSERT_EQ(
+          frame->screen.pixels[g->floor.floor_tile_y[n] * kScreenWidth + g->floor.floor_tile_x[n]],
+          want)
+          << "tick " << tick << ", tile " << n;
+      lit += column < 20 && column > 1;
+      missing += column >= 20;
+    }
+    g->lights.light_count = 0;
+    AddLight(*g, 500, 200, 2.0);
+  }
+  EXPECT_GT(lit, 0);
+  EXPECT_GT(missing, 0);
+}
+
 }  // namespace
 }  // namespace klumpix
