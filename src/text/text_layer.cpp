@@ -24,12 +24,14 @@ constexpr int kGlyphsPerSheetRow = 10;
 
 // By font number; the numbers between name no font.
 constexpr FontInfo kFonts[] = {
-    {0, 0, 0, false, false},         {kPicFont1, 7, 8, false, false},  // kFontGreen
-    {kPicFont2, 15, 15, true, true},                                   // kFontLarge
-    {kPicFont3, 30, 40, true, true},                                   // kFontHuge
-    {kPicFont4, 15, 15, true, true},                                   // kFontBright
-    {0, 0, 0, false, false},         {kPicFont6, 7, 8, false, false},  // kFontDark
-    {kPicFont7, 7, 8, false, false},                                   // kFontPlain
+    {0, 0, 0, false, false},          // none
+    {kPicFont1, 7, 8, false, false},  // kFontGreen
+    {kPicFont2, 15, 15, true, true},  // kFontLarge
+    {kPicFont3, 30, 40, true, true},  // kFontHuge
+    {kPicFont4, 15, 15, true, true},  // kFontBright
+    {0, 0, 0, false, false},          // none
+    {kPicFont6, 7, 8, false, false},  // kFontDark
+    {kPicFont7, 7, 8, false, false},  // kFontPlain
 };
 static_assert(kFontGreen == 1 && kFontLarge == 2 && kFontHuge == 3 && kFontBright == 4 &&
               kFontDark == 6 && kFontPlain == 7);
