@@ -405,12 +405,8 @@ void RetainedPicture::PaintLayers(Surface& screen) {
 // without `objects`, where the object layer holds none, the floor alone.
 void RetainedPicture::LayTogether(Surface& screen, Rect area, bool objects) const {
   const auto lay_floor = [&](Rect part) {
-    const std::uint16_t* floor = floor_.pixels + part.top * kScreenWidth + part.left;
-    if (objects) {
-      CompositeFrom(screen, objects_, cover_, part, floor, kScreenWidth);
-    } else {
-      CopyFrom(screen, part, floor, kScreenWidth);
-    }
+    LayOver(screen, part, floor_.pixels + part.top * kScreenWidth + part.left, kScreenWidth,
+            objects);
   };
   const Grid& grid = grids_[now_];
   const Rect inside{std::max(area.left, grid.area.left), std::max(area.top, grid.area.top),
@@ -452,12 +448,19 @@ void RetainedPicture::LayOverTiles(Surface& screen, Rect area, bool objects) con
       const std::size_t sheet_top = (source & 0xFFFFu) + (top - tile_top);
       const std::uint16_t* floor =
           &sheet.pixels[sheet_top * sheet.width + (source >> 16) + (left - tile_left)];
-      if (objects) {
-        CompositeFrom(screen, objects_, cover_, part, floor, sheet.width);
-      } else {
-        CopyFrom(screen, part, floor, sheet.width);
-      }
+      LayOver(screen, part, floor, sheet.width, objects);
     }
+  }
+}
+
+// `area` of the screen from the floor's pixels at `floor` (rows `stride`
+// apart), with the objects over them if there are any.
+void RetainedPicture::LayOver(Surface& screen, Rect area, const std::uint16_t* floor, int stride,
+                              bool objects) const {
+  if (objects) {
+    CompositeFrom(screen, objects_, cover_, area, floor, stride);
+  } else {
+    CopyFrom(screen, area, floor, stride);
   }
 }
 

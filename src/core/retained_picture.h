@@ -130,6 +130,8 @@ class RetainedPicture {
   void PaintLayers(Surface& screen);
   void LayTogether(Surface& screen, Rect area, bool objects) const;
   void LayOverTiles(Surface& screen, Rect area, bool objects) const;
+  void LayOver(Surface& screen, Rect area, const std::uint16_t* floor, int stride,
+               bool objects) const;
   static void PaintOp(Surface& dst, const Op& op, Rect clip);
 
   Op lists_[2][kMaxDrawOps];
