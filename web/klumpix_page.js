@@ -17,7 +17,10 @@
   const againButton = document.getElementById('again');
   const canvas = document.getElementById('screen');
   const below = document.getElementById('below');
-  const context = canvas.getContext('2d', {alpha: false});
+  // The canvas is painted on a thread of its own where the browser can; the
+  // main thread then only copies what changed out of the module.
+  const painter = startPainter();
+  const context = painter === null ? canvas.getContext('2d', {alpha: false}) : null;
   let notice = '';  // a lasting note, shown once the game runs
 
   function fitCanvas() {
@@ -298,10 +301,44 @@
   }
 
   // --- the picture ---
+  // The painter (painter.js) says when it has put the first picture on the
+  // canvas, and answers a request for the canvas's pixels.
+  const pixelRequests = [];
+  function startPainter() {
+    if (typeof canvas.transferControlToOffscreen !== 'function' || typeof Worker !== 'function') return null;
+    let worker;
+    try {
+      worker = new Worker('painter.js');
+      const offscreen = canvas.transferControlToOffscreen();
+      worker.postMessage({canvas: offscreen}, [offscreen]);
+    } catch (e) {
+      if (worker) worker.terminate();
+      return null;
+    }
+    worker.onmessage = (e) => {
+      if (e.data.shown) pictureShown();
+      if (e.data.pixels) pixelRequests.shift()(new Uint8ClampedArray(e.data.pixels));
+    };
+    worker.onerror = () => showMessage('klumpix stopped with an error (see the console).');
+    return worker;
+  }
+
+  function pictureShown() {
+    showLanguage(api.language());
+    api.firstPictureMs = performance.now();
+    showStatus(notice);
+  }
+
   let image = null;
-  // Puts the rectangle of the picture that changed on the canvas.
+  // Puts the rectangle of the picture that changed on the canvas. The
+  // painter gets the whole rows it spans, copied out of the module at once.
   function present(pointer, left, top, right, bottom) {
     const heap = Module.HEAPU8;
+    if (painter !== null) {
+      const band = heap.slice(pointer + top * kWidth * 4, pointer + bottom * kWidth * 4).buffer;
+      painter.postMessage({band, top, left, right, width: kWidth}, [band]);
+      return;
+    }
     if (image === null || image.data.buffer !== heap.buffer || image.data.byteOffset !== pointer) {
       image = new ImageData(new Uint8ClampedArray(heap.buffer, pointer, kWidth * kHeight * 4),
                             kWidth, kHeight);
@@ -479,6 +516,14 @@
       return text === '' ? null : JSON.parse(text);
     },
     gameType: () => Module._klumpix_game_type(),
+    // Resolves to the canvas's RGBA pixels, as the player sees them.
+    canvasPixels() {
+      if (painter === null) return Promise.resolve(context.getImageData(0, 0, kWidth, kHeight).data);
+      return new Promise((resolve) => {
+        pixelRequests.push(resolve);
+        painter.postMessage({read: true});
+      });
+    },
     state: () => Module.UTF8ToString(Module._klumpix_state()),
     language: () => Module.UTF8ToString(Module._klumpix_language()),
     // What the screen acts on now: {kind, id, left, top, right, bottom, x, y}
@@ -548,17 +593,15 @@
       present,
       loadSound: (id, pointer, size) => { wavs[id] = Module.HEAPU8.slice(pointer, pointer + size); },
       playSound,
+      paintsOffThread: () => painter !== null,
       paused: () => document.hidden || !document.hasFocus(),
       afterTick(firstPicture) {
         keepStoredFiles();
         // A game just over is forgotten at once: a reload soon after must
         // not bring it back.
         if (keptSession && Module._klumpix_game_in_progress() === 0) keepSession(true);
-        if (firstPicture) {
-          showLanguage(api.language());
-          api.firstPictureMs = performance.now();
-          showStatus(notice);
-        }
+        if (firstPicture && painter === null) pictureShown();
+        if (firstPicture && painter !== null) painter.postMessage({shown: true});
       },
       showMessage(text) {
         showMessage(text);

@@ -28,7 +28,7 @@ class RunPlatform {
   // Whether the tick that just ran is drawn; `last` says the run ends with it.
   virtual bool WantsPicture(bool last) { return last; }
   // Shows the picture of the tick that just ran.
-  virtual void Present(const Frame&) {}
+  virtual void Present(Frame&) {}
   // Where the tick's sounds are played; null for none.
   virtual SoundSink* Sound() { return nullptr; }
   // After the tick that ran with tick_count `tick`: the platform's own work

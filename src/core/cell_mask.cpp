@@ -33,6 +33,10 @@ CellMask CellMask::Without(const CellMask& other) const {
   return rest;
 }
 
+void CellMask::Add(const CellMask& other) {
+  for (int band = 0; band < kBands; ++band) MarkBand(band, other.rows_[band]);
+}
+
 void CellMask::Mark(Rect area, const Cells* hidden) {
   const Cells columns = ColumnsOf(area);
   for (int band = area.top / kCellHeight; band <= (area.bottom - 1) / kCellHeight; ++band) {

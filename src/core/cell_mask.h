@@ -60,7 +60,9 @@ class CellMask {
   // The cells marked here and in `other`; here and not in `other`.
   CellMask Both(const CellMask& other) const;
   CellMask Without(const CellMask& other) const;
-  void MarkAll() { Mark(Rect{0, 0, kScreenWidth, kScreenHeight}, nullptr); }
+  void MarkAll() { Mark(kWholeScreen, nullptr); }
+  // Marks the cells marked in `other` as well.
+  void Add(const CellMask& other);
   // Marks the cells `area` touches, but in each band none of `hidden[band]`.
   void Mark(Rect area, const Cells* hidden);
   void MarkBand(int band, const Cells& cells) {

@@ -10,12 +10,11 @@ constexpr bool Empty(Rect r) {
   return r.right <= r.left || r.bottom <= r.top;
 }
 
-constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
-
 }  // namespace
 
 RetainedPicture::RetainedPicture() {
   std::fill(std::begin(position_), std::end(position_), std::int16_t{-1});
+  changed_.MarkAll();  // nothing has been shown yet
 }
 
 void RetainedPicture::Begin() {
@@ -105,7 +104,9 @@ void RetainedPicture::PaintedOver(Rect area) {
   area.top = std::max(area.top, 0);
   area.right = std::min(area.right, kScreenWidth);
   area.bottom = std::min(area.bottom, kScreenHeight);
-  if (!Empty(area)) screen_marks_.Mark(area, nullptr);
+  if (Empty(area)) return;
+  screen_marks_.Mark(area, nullptr);
+  changed_.Mark(area, nullptr);
 }
 
 // Whether the copy leaves nothing of what lies under it.
@@ -355,6 +356,9 @@ void RetainedPicture::Paint(Surface& screen) {
     screen_marks_.MarkAll();
   }
   PaintLayers(screen);
+  changed_.Add(floor_marks_);
+  changed_.Add(object_marks_);
+  changed_.Add(screen_marks_);
   floor_marks_.Clear();
   object_marks_.Clear();
   screen_marks_.Clear();

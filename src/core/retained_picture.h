@@ -68,6 +68,10 @@ class RetainedPicture {
   void Paint(Surface& screen);
   // Something other than this list drew into `area` since the last Paint.
   void PaintedOver(Rect area);
+  // The cells of the screen that may differ from the picture it held at the
+  // last Shown(): what Paint painted since, and what was painted over.
+  const CellMask& Changed() const { return changed_; }
+  void Shown() { changed_.Clear(); }
   // The screen holds nothing known: the next Paint paints everything.
   void Forget() { valid_ = false; }
 
@@ -153,6 +157,7 @@ class RetainedPicture {
   CellMask floor_marks_;
   CellMask object_marks_;
   CellMask screen_marks_;
+  CellMask changed_;
   // Where the object layer may hold a pixel: elsewhere the floor is shown.
   CellMask objects_present_;
   // The layers' own pixels; `cover_` is all ones where an object pixel lies.

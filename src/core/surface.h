@@ -53,6 +53,7 @@ struct CoverMask {
 struct Rect {
   int left, top, right, bottom;
 };
+inline constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 
 void FillSurface(Surface& dst, std::uint16_t colour);
 // Fills `area` (left/top inclusive, right/bottom exclusive), which lies on the screen.

@@ -119,7 +119,7 @@ class WindowPlatform : public RunPlatform {
 
   void BeforeTick() override { tick_log_.Tick(); }
   bool WantsPicture(bool) override { return true; }
-  void Present(const Frame& frame) override { video_.Present(frame.screen); }
+  void Present(Frame& frame) override { video_.Present(frame.screen); }
   SoundSink* Sound() override { return &sound_; }
 
   int AfterTick(Game& g, std::int32_t tick) override {

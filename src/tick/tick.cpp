@@ -102,7 +102,7 @@ void DXTimer1Timer(Game& g, WinnersStorage& winners) {
 void DrawTick(const Game& g, const PictureSet& pictures, Frame& frame) {
   frame.drawing.Begin();
   if (g.tick_count <= kStartUpTick) {
-    frame.drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, 0, kByFill);
+    frame.drawing.Fill(kWholeScreen, 0, kByFill);
   } else {
     DrawFloor(g, pictures, frame);
     DrawScene(g, pictures, frame);

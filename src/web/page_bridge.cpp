@@ -10,6 +10,7 @@ EM_JS(void, JsLoadSound, (int id, const void* wav, int size),
       { Module.klumpix.loadSound(id, wav, size); });
 EM_JS(void, JsPlaySound, (int id, double volume, double left, double right),
       { Module.klumpix.playSound(id, volume, left, right); });
+EM_JS(int, JsPaintsOffThread, (), { return Module.klumpix.paintsOffThread() ? 1 : 0; });
 EM_JS(int, JsPaused, (), { return Module.klumpix.paused() ? 1 : 0; });
 EM_JS(void, JsAfterTick, (int first_picture), { Module.klumpix.afterTick(first_picture != 0); });
 EM_JS(void, JsShowMessage, (const char* text), { Module.klumpix.showMessage(UTF8ToString(text)); });
@@ -32,6 +33,10 @@ void PageLoadSound(int id, const unsigned char* wav, std::size_t size) {
 
 void PagePlaySound(int id, double volume, double left, double right) {
   JsPlaySound(id, volume, left, right);
+}
+
+bool PagePaintsOffThread() {
+  return JsPaintsOffThread() != 0;
 }
 
 bool PagePaused() {

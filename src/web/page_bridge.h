@@ -12,6 +12,8 @@ void PagePresent(const std::uint8_t* rgba, int left, int top, int right, int bot
 void PageLoadSound(int id, const unsigned char* wav, std::size_t size);
 // Starts a copy of sound `id` with linear gains for its volume and each side.
 void PagePlaySound(int id, double volume, double left, double right);
+// True where the canvas is painted on a thread of its own (web/painter.js).
+bool PagePaintsOffThread();
 // True while the tab is hidden or the page does not have the focus.
 bool PagePaused();
 // Called after every tick: the page keeps its stored files and notes the

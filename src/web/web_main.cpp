@@ -1,5 +1,5 @@
 // The browser's entry: the game's start-up, then the shared loop driven from
-// the browser's animation frames.
+// the browser's timers and animation frames.
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
@@ -45,39 +45,45 @@ class PagePlatform : public RunPlatform {
 
   bool WantsPicture(bool) override { return !s_.replaying; }
 
-  // Converts only the pixels that changed since the last picture, eight at a
-  // time (compared as two 64-bit words: a call to memcmp for each eight
-  // costs more than the rest of the picture); the rest of `rgba` still holds
-  // them. The canvas takes only the rectangle around them, and nothing when
-  // nothing changed.
-  void Present(const Frame& frame) override {
+  // Converts only the pixels that changed since the last picture, looked for
+  // in the cells the frame says may have changed since it was last shown
+  // (all of them when the picture shown was another frame's); the rest of
+  // `rgba` still holds them. The canvas takes only the rows around them, and
+  // nothing when nothing changed.
+  void Present(Frame& frame) override {
     const std::uint16_t* pixels = frame.screen.pixels;
-    constexpr int kGroup = 8;
-    const auto same = [&](int i) {
-      std::uint64_t now[2], was[2];
-      std::memcpy(now, pixels + i, sizeof now);
-      std::memcpy(was, s_.presented + i, sizeof was);
-      return ((now[0] ^ was[0]) | (now[1] ^ was[1])) == 0;
-    };
+    const bool first = s_.presented_from == nullptr;  // `rgba` holds nothing yet
     int left = kScreenWidth, top = kScreenHeight, right = 0, bottom = 0;
-    for (int i = 0; i < kScreenWidth * kScreenHeight; i += kGroup) {
-      if (s_.presented_once && same(i)) continue;
-      const int x = i % kScreenWidth, y = i / kScreenWidth;
-      left = std::min(left, x);
-      right = std::max(right, x + kGroup);
-      top = std::min(top, y);
-      bottom = y + 1;
-      for (int k = i; k < i + kGroup; ++k) {
-        const Rgb888 c = ExpandRgb565(pixels[k]);
-        std::uint8_t* out = s_.rgba + 4 * k;
-        out[0] = c.r;
-        out[1] = c.g;
-        out[2] = c.b;
-        out[3] = 255;
+    const auto convert = [&](Rect area) {
+      for (int y = area.top; y < area.bottom; ++y) {
+        const int from = y * kScreenWidth + area.left;
+        const int width = area.right - area.left;
+        if (!first &&
+            std::memcmp(pixels + from, s_.presented + from, sizeof(std::uint16_t) * width) == 0) {
+          continue;
+        }
+        left = std::min(left, area.left);
+        right = std::max(right, area.right);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y + 1);
+        for (int k = from; k < from + width; ++k) {
+          const Rgb888 c = ExpandRgb565(pixels[k]);
+          std::uint8_t* out = s_.rgba + 4 * k;
+          out[0] = c.r;
+          out[1] = c.g;
+          out[2] = c.b;
+          out[3] = 255;
+        }
+        std::memcpy(s_.presented + from, pixels + from, sizeof(std::uint16_t) * width);
       }
-      std::memcpy(s_.presented + i, pixels + i, sizeof(std::uint16_t) * kGroup);
+    };
+    if (s_.presented_from == &frame) {
+      frame.drawing.Changed().ForEachIn(kWholeScreen, convert);
+    } else {
+      convert(kWholeScreen);
     }
-    s_.presented_once = true;
+    s_.presented_from = &frame;
+    frame.drawing.Shown();
     if (right > left) PagePresent(s_.rgba, left, top, right, bottom);
   }
 
@@ -126,39 +132,57 @@ class PagePlatform : public RunPlatform {
 PagePlatform* platform = nullptr;
 bool frame_loop_running = false;
 
-EM_BOOL AnimationFrame(double now_ms, void*);
+void PlayFrame(double now_ms);
+
+EM_BOOL AnimationFrame(double now_ms, void*) {
+  PlayFrame(now_ms);
+  return EM_FALSE;
+}
+
+void TimerFrame(void*) {
+  PlayFrame(emscripten_get_now());
+}
 
 void RequestFrame(void*) {
   emscripten_request_animation_frame(AnimationFrame, nullptr);
 }
 
-// One animation frame for each tick rather than one for every frame of the
-// display: the page sleeps on a timer until the next tick is due and then
-// waits for the display's next frame, so a tick still lands in step with the
-// display, and the browser is not woken twice a tick for nothing.
-EM_BOOL AnimationFrame(double now_ms, void*) {
-  WebSession& s = Session();
-  if (s.watch.Active()) {
-    // The player's game stands still meanwhile; its picture comes back when
-    // the watching ends (page_api.cpp). Watching fast takes every frame.
-    if (const Frame* frame = s.watch.Pump(now_ms, PagePaused(), &s.sound, s.pictures)) {
-      platform->Present(*frame);
-    }
-    RequestFrame(nullptr);
-    return EM_FALSE;
-  }
-  const double next_ms = s.driver->Pump(now_ms, PagePaused());
-  if (s.driver->Ended()) {
-    frame_loop_running = false;
-    return EM_FALSE;
-  }
-  const double wait_ms = next_ms - emscripten_get_now();
-  if (wait_ms > 1) {
+// A frame for each tick rather than one for every frame of the display. Where
+// the canvas is painted on a thread of its own, a timer alone wakes the page
+// when a tick is due and the painter's thread meets the display; the page's
+// main thread then takes no part in the browser's frames. Otherwise the page
+// sleeps on a timer until the tick is due and then waits for the display's
+// next frame, so a tick still lands in step with the display.
+void ScheduleFrame(double wait_ms) {
+  if (PagePaintsOffThread()) {
+    emscripten_set_timeout(TimerFrame, wait_ms > 0 ? wait_ms : 0, nullptr);
+  } else if (wait_ms > 1) {
     emscripten_set_timeout(RequestFrame, wait_ms, nullptr);
   } else {
     RequestFrame(nullptr);
   }
-  return EM_FALSE;
+}
+
+// A watched recording at its fastest takes a tick a frame of a 60 Hz display.
+constexpr double kWatchFrameMs = 1000.0 / 60;
+
+void PlayFrame(double now_ms) {
+  WebSession& s = Session();
+  if (s.watch.Active()) {
+    // The player's game stands still meanwhile; its picture comes back when
+    // the watching ends (page_api.cpp).
+    if (Frame* frame = s.watch.Pump(now_ms, PagePaused(), &s.sound, s.pictures)) {
+      platform->Present(*frame);
+    }
+    ScheduleFrame(PagePaintsOffThread() ? kWatchFrameMs : 0);
+    return;
+  }
+  const double next_ms = s.driver->Pump(now_ms, PagePaused());
+  if (s.driver->Ended()) {
+    frame_loop_running = false;
+    return;
+  }
+  ScheduleFrame(next_ms - emscripten_get_now());
 }
 
 // The stored session is caught up with in slices between the browser's own
@@ -179,11 +203,11 @@ void ReplaySlice(void*) {
 void StartFrameLoop() {
   if (frame_loop_running) return;
   frame_loop_running = true;
-  RequestFrame(nullptr);
+  ScheduleFrame(0);
 }
 
 void PresentPlayersPicture() {
-  if (Session().presented_once) platform->Present(Session().frame);
+  if (Session().presented_from != nullptr) platform->Present(Session().frame);
 }
 
 }  // namespace klumpix

@@ -54,9 +54,10 @@ struct WebSession {
   int picture_step = 0;  // the next step of painting the pictures (web_pictures.h)
   std::optional<Driver> driver;
   std::uint8_t rgba[kScreenWidth * kScreenHeight * 4] = {};
-  // The picture `rgba` was last converted from; until the first, nothing.
+  // The picture `rgba` was last converted from, and whose it was: the
+  // player's frame, a watched recording's, or none yet.
   std::uint16_t presented[kScreenWidth * kScreenHeight] = {};
-  bool presented_once = false;
+  const Frame* presented_from = nullptr;
   bool told_first_picture = false;
   std::string text;  // the last text handed to the page
   // The last game whose name entry was confirmed, as the world table takes

@@ -42,8 +42,7 @@ bool WebWatch::Press(int x, int y) {
   return true;
 }
 
-const Frame* WebWatch::Pump(double now_ms, bool paused, SoundSink* sound,
-                            const PictureSet& pictures) {
+Frame* WebWatch::Pump(double now_ms, bool paused, SoundSink* sound, const PictureSet& pictures) {
   if (!Active()) return nullptr;
   if (pace_.Due(now_ms, paused || controls_->Paused())) controls_->Period(sound);
   if (!controls_->NeedsPicture()) return nullptr;

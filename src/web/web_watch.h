@@ -35,7 +35,7 @@ class WebWatch {
   bool Press(int x, int y);
   // Runs the tick periods due at `now_ms` and returns the picture when it
   // changed, else null. While `paused` nothing runs, as the player's game.
-  const Frame* Pump(double now_ms, bool paused, SoundSink* sound, const PictureSet& pictures);
+  Frame* Pump(double now_ms, bool paused, SoundSink* sound, const PictureSet& pictures);
   // The game shown now; only while Active().
   const Game& game() const { return watched_->game(); }
 

@@ -190,7 +190,7 @@ Rect FloorArea(const Game& g, const PictureSet& pictures) {
 // of it when the tiles do not lie as BuildFloor lays them.
 void ClearAroundFloor(Rect floor, RetainedPicture& drawing) {
   if (floor.right <= floor.left) {
-    drawing.Fill(Rect{0, 0, kScreenWidth, kScreenHeight}, 0, kByFill);
+    drawing.Fill(kWholeScreen, 0, kByFill);
     return;
   }
   drawing.Fill(Rect{0, 0, kScreenWidth, floor.top}, 0, kByFill + 1);

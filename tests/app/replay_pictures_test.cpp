@@ -75,7 +75,7 @@ class PictureLog {
 class EveryPicture : public RunPlatform {
  public:
   bool WantsPicture(bool) override { return true; }
-  void Present(const Frame& frame) override { log.Add(frame.screen); }
+  void Present(Frame& frame) override { log.Add(frame.screen); }
   PictureLog log;
 };
 

@@ -105,8 +105,8 @@ async function playedGameReplaysNatively(browser, server) {
   const placed = await startAndSetDownARow(page, true);
   if (placed.stones_placed === 0) throw new Error('no stones were set down');
   await page.waitForFunction(() => window.klumpix.stopped(), kWait);
-  const canvas = Buffer.from(await page.evaluate(() => {
-    const data = document.querySelector('canvas').getContext('2d').getImageData(0, 0, 800, 600).data;
+  const canvas = Buffer.from(await page.evaluate(async () => {
+    const data = await window.klumpix.canvasPixels();
     let text = '';
     for (let i = 0; i < data.length; i += 4) text += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
     return btoa(text);
