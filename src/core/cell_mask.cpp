@@ -1,6 +1,7 @@
 #include "core/cell_mask.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace klumpix {
 
@@ -31,6 +32,12 @@ CellMask CellMask::Without(const CellMask& other) const {
     rest.MarkBand(band, rows_[band].Without(other.rows_[band]));
   }
   return rest;
+}
+
+int CellMask::Count() const {
+  int count = 0;
+  for (const Cells& row : rows_) count += std::popcount(row.word[0]) + std::popcount(row.word[1]);
+  return count;
 }
 
 void CellMask::Add(const CellMask& other) {

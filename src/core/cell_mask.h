@@ -71,6 +71,7 @@ class CellMask {
     bands_ |= std::uint64_t{1} << band;
   }
   bool AnyMarked() const { return bands_ != 0; }
+  int Count() const;
 
   // Calls paint(Rect) for the marked cells under `area`, clipped to it: one
   // rectangle for each run of marked columns, over bands that mark the same.

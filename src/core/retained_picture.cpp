@@ -355,10 +355,23 @@ void RetainedPicture::Paint(Surface& screen) {
     object_marks_.MarkAll();
     screen_marks_.MarkAll();
   }
-  PaintLayers(screen);
-  changed_.Add(floor_marks_);
-  changed_.Add(object_marks_);
-  changed_.Add(screen_marks_);
+  // Where most of the objects changed (a shaking board moves them all), the
+  // picture is painted straight onto the screen, layer over layer: keeping
+  // the object layer as well would cost as much again. The next picture that
+  // keeps its layers builds the object layer anew.
+  constexpr int kCells = CellMask::kBands * (kScreenWidth / CellMask::kCellWidth);
+  if (object_marks_.Count() * 2 > kCells) {
+    PaintStraight(screen);
+    objects_stale_ = true;
+    changed_.MarkAll();
+  } else {
+    if (objects_stale_) object_marks_.MarkAll();
+    objects_stale_ = false;
+    PaintLayers(screen);
+    changed_.Add(floor_marks_);
+    changed_.Add(object_marks_);
+    changed_.Add(screen_marks_);
+  }
   floor_marks_.Clear();
   object_marks_.Clear();
   screen_marks_.Clear();
@@ -403,6 +416,18 @@ void RetainedPicture::PaintLayers(Surface& screen) {
   for (int i = starts[2]; i < starts[3]; ++i) {
     screen_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(screen, now[i], r); });
   }
+}
+
+// The floor layer where it changed, and the whole picture on the screen:
+// the floor, every object over it, the text over them.
+void RetainedPicture::PaintStraight(Surface& screen) {
+  const Op* now = lists_[now_];
+  const int* starts = starts_[now_];
+  for (int i = starts[0]; i < starts[1]; ++i) {
+    floor_marks_.ForEachIn(now[i].Area(), [&](Rect r) { PaintOp(floor_, now[i], r); });
+  }
+  LayTogether(screen, kWholeScreen, false);
+  for (int i = starts[1]; i < starts[3]; ++i) PaintOp(screen, now[i], now[i].Area());
 }
 
 // The objects over the floor layer, or over the grid where there is one;

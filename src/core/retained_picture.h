@@ -132,6 +132,7 @@ class RetainedPicture {
   void MarkChanged(const Op& op, int position, bool in_now);
   void MarkTiles();
   void PaintLayers(Surface& screen);
+  void PaintStraight(Surface& screen);
   void LayTogether(Surface& screen, Rect area, bool objects) const;
   void LayOverTiles(Surface& screen, Rect area, bool objects) const;
   void LayOver(Surface& screen, Rect area, const std::uint16_t* floor, int stride,
@@ -151,6 +152,8 @@ class RetainedPicture {
   std::uint32_t tiles_[2][kMaxTiles] = {};
   Layer layer_ = Layer::kFloor;
   bool valid_ = false;
+  // The object layer was left behind by a picture painted straight.
+  bool objects_stale_ = false;
 
   // To paint again: the floor layer, the object layer, and the screen (the
   // layers laid together and the text drawn over them).
