@@ -1,7 +1,7 @@
 #include "bmp_writer.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "core/bmp.h"
 
@@ -15,10 +15,12 @@ bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes)
   std::filesystem::path p(path);
   std::error_code ec;
   if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
-  std::ofstream f(p, std::ios::binary);
-  if (!f) return false;
-  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(f);
+  // One write for the whole file: a file system kept in memory (the page's)
+  // grows a file by each write it is given, copying it every time.
+  std::FILE* f = std::fopen(p.c_str(), "wb");
+  if (f == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && written;
 }
 
 }  // namespace assetgen
