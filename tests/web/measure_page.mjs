@@ -50,14 +50,23 @@ const page = await browser.newPage();
 await page.setViewport({width: 1000, height: 800});
 await page.goto(url);
 await page.waitForFunction(() => window.klumpix.firstPictureMs !== null, {timeout: 60000});
+// Besides, the CPU of the page's whole renderer process: the main thread,
+// the canvas's own thread and the browser's threads for the page.
+const browserSession = await browser.target().createCDPSession();
+async function rendererCpuSeconds() {
+  const {processInfo} = await browserSession.send('SystemInfo.getProcessInfo');
+  return processInfo.filter((p) => p.type === 'renderer').reduce((sum, p) => sum + p.cpuTime, 0);
+}
 async function busyShare(what) {
   const before = await page.metrics();
+  const rendererBefore = await rendererCpuSeconds();
   const ticks = await page.evaluate(() => window.klumpix.tickCount());
   await new Promise((resolve) => setTimeout(resolve, 10000));
   const after = await page.metrics();
+  const renderer = (await rendererCpuSeconds()) - rendererBefore;
   const played = await page.evaluate(() => window.klumpix.tickCount()) - ticks;
   console.log(`${what}: main thread busy ${(100 * (after.TaskDuration - before.TaskDuration) / 10).toFixed(1)} % ` +
-              `of a core, ${played} ticks in 10 s`);
+              `of a core (the renderer process ${(100 * renderer / 10).toFixed(1)} %), ${played} ticks in 10 s`);
 }
 await busyShare('waiting for START');
 const start = JSON.parse(await page.evaluate(() => window.klumpix.state())).objects.find((o) => o.slot === 12);
