@@ -305,7 +305,10 @@
   // canvas, and answers a request for the canvas's pixels.
   const pixelRequests = [];
   function startPainter() {
-    if (typeof canvas.transferControlToOffscreen !== 'function' || typeof Worker !== 'function') return null;
+    if (typeof canvas.transferControlToOffscreen !== 'function' || typeof Worker !== 'function' ||
+        typeof OffscreenCanvasRenderingContext2D !== 'function') {
+      return null;
+    }
     let worker;
     try {
       worker = new Worker('painter.js');
