@@ -151,6 +151,8 @@ export async function phoneChecks(browser, server, helpers, viewport, seed) {
   await tapNear(pick(await hitAreas(page), isButton(kSlot.spiel)));
   await tapNear(pick(await hitAreas(page), isButton(kSlot.start)));
   await waitForState(page, 'the game started', (t) => t.game_running);
+  // The store fills on its countdowns: the taps begin with stones to take.
+  await page.waitForFunction((kind) => window.klumpix.hitAreas().some((a) => a.kind === kind), kWait, kStoreRow);
 
   // A game: rows taken onto the pointer and set down on drop fields.
   for (let i = 0; i < 50; ++i) {
