@@ -17,10 +17,6 @@
   const againButton = document.getElementById('again');
   const canvas = document.getElementById('screen');
   const below = document.getElementById('below');
-  // The canvas is painted on a thread of its own where the browser can; the
-  // main thread then only copies what changed out of the module.
-  const painter = startPainter();
-  const context = painter === null ? canvas.getContext('2d', {alpha: false}) : null;
   let notice = '';  // a lasting note, shown once the game runs
 
   function fitCanvas() {
@@ -301,29 +297,78 @@
   }
 
   // --- the picture ---
-  // The painter (painter.js) says when it has put the first picture on the
-  // canvas, and answers a request for the canvas's pixels.
-  const pixelRequests = [];
+  // Where the browser can, the canvas is painted on a thread of its own
+  // (painter.js) and the main thread only copies what changed out of the
+  // module. The canvas is handed over once the painter has started: a
+  // painter that cannot be loaded leaves the canvas to the main thread.
+  // Meanwhile the pictures wait in the module, and the painter or the main
+  // thread starts with the latest whole.
+  let painter = null;        // the worker, while it may paint
+  let painterPaints = false;  // the canvas is the painter's
+  let context = null;        // the main thread's, when it paints
+  let image = null;
+  let picture = null;        // where the module keeps its picture, once presented
+  let firstPicture = false;  // the start-up tick's picture was presented
+  const pixelRequests = [];  // answers awaited from the painter
+
   function startPainter() {
     if (typeof canvas.transferControlToOffscreen !== 'function' || typeof Worker !== 'function' ||
         typeof OffscreenCanvasRenderingContext2D !== 'function') {
-      return null;
+      return false;
     }
-    let worker;
     try {
-      worker = new Worker('painter.js');
-      const offscreen = canvas.transferControlToOffscreen();
-      worker.postMessage({canvas: offscreen}, [offscreen]);
+      painter = new Worker('painter.js');
     } catch (e) {
-      if (worker) worker.terminate();
-      return null;
+      return false;
     }
-    worker.onmessage = (e) => {
+    painter.onmessage = (e) => {
+      if (e.data.started) handOverCanvas();
       if (e.data.shown) pictureShown();
       if (e.data.pixels) pixelRequests.shift()(new Uint8ClampedArray(e.data.pixels));
     };
-    worker.onerror = () => showMessage('klumpix stopped with an error (see the console).');
-    return worker;
+    painter.onerror = (e) => {
+      if (painterPaints) {
+        showMessage('klumpix stopped with an error (see the console).');
+      } else {
+        e.preventDefault();
+        paintHere();
+      }
+    };
+    return true;
+  }
+
+  function handOverCanvas() {
+    try {
+      const offscreen = canvas.transferControlToOffscreen();
+      painter.postMessage({canvas: offscreen}, [offscreen]);
+    } catch (e) {
+      paintHere();
+      return;
+    }
+    painterPaints = true;
+    catchUp();
+  }
+
+  function paintHere() {
+    if (painter !== null) painter.terminate();
+    painter = null;
+    context = canvas.getContext('2d', {alpha: false});
+    catchUp();
+  }
+
+  // The latest picture, whole, once the canvas has a painter.
+  function catchUp() {
+    if (picture !== null) present(picture, 0, 0, kWidth, kHeight);
+    if (firstPicture) showFirstPicture();
+  }
+
+  // The first picture is shown once it is on the canvas; the painter says so.
+  function showFirstPicture() {
+    if (painterPaints) {
+      painter.postMessage({shown: true});
+    } else if (context !== null) {
+      pictureShown();
+    }
   }
 
   function pictureShown() {
@@ -332,22 +377,25 @@
     showStatus(notice);
   }
 
-  let image = null;
   // Puts the rectangle of the picture that changed on the canvas. The
   // painter gets the whole rows it spans, copied out of the module at once.
   function present(pointer, left, top, right, bottom) {
+    picture = pointer;
     const heap = Module.HEAPU8;
-    if (painter !== null) {
+    if (painterPaints) {
       const band = heap.slice(pointer + top * kWidth * 4, pointer + bottom * kWidth * 4).buffer;
       painter.postMessage({band, top, left, right, width: kWidth}, [band]);
       return;
     }
+    if (context === null) return;  // the painter is starting
     if (image === null || image.data.buffer !== heap.buffer || image.data.byteOffset !== pointer) {
       image = new ImageData(new Uint8ClampedArray(heap.buffer, pointer, kWidth * kHeight * 4),
                             kWidth, kHeight);
     }
     context.putImageData(image, 0, 0, left, top, right - left, bottom - top);
   }
+
+  if (!startPainter()) context = canvas.getContext('2d', {alpha: false});
 
   // --- the pointer: mouse, touch and pen alike ---
   const kButtonBits = [[1, 0], [4, 1], [2, 2]];  // DOM `buttons` bit and `button` number
@@ -521,7 +569,8 @@
     gameType: () => Module._klumpix_game_type(),
     // Resolves to the canvas's RGBA pixels, as the player sees them.
     canvasPixels() {
-      if (painter === null) return Promise.resolve(context.getImageData(0, 0, kWidth, kHeight).data);
+      if (context !== null) return Promise.resolve(context.getImageData(0, 0, kWidth, kHeight).data);
+      if (!painterPaints) return new Promise((resolve) => setTimeout(resolve, 50)).then(api.canvasPixels);
       return new Promise((resolve) => {
         pixelRequests.push(resolve);
         painter.postMessage({read: true});
@@ -596,15 +645,17 @@
       present,
       loadSound: (id, pointer, size) => { wavs[id] = Module.HEAPU8.slice(pointer, pointer + size); },
       playSound,
-      paintsOffThread: () => painter !== null,
+      paintsOffThread: () => painterPaints,
       paused: () => document.hidden || !document.hasFocus(),
-      afterTick(firstPicture) {
+      afterTick(first) {
         keepStoredFiles();
         // A game just over is forgotten at once: a reload soon after must
         // not bring it back.
         if (keptSession && Module._klumpix_game_in_progress() === 0) keepSession(true);
-        if (firstPicture && painter === null) pictureShown();
-        if (firstPicture && painter !== null) painter.postMessage({shown: true});
+        if (first) {
+          firstPicture = true;
+          showFirstPicture();
+        }
       },
       showMessage(text) {
         showMessage(text);

@@ -1,6 +1,7 @@
-// The canvas's own thread: the page hands it the canvas once and then each
-// band of rows that changed, and it puts them on the canvas. The page's main
-// thread keeps nothing of a picture's way to the screen but the copy.
+// The canvas's own thread: it says it has started, the page hands it the
+// canvas and then each band of rows that changed, and it puts them on the
+// canvas. The page's main thread keeps nothing of a picture's way to the
+// screen but the copy.
 'use strict';
 let context = null;
 
@@ -19,3 +20,7 @@ self.onmessage = (e) => {
     self.postMessage({read: m.read, pixels: data.buffer}, [data.buffer]);
   }
 };
+
+// Only now is the canvas handed over: a painter that could not be loaded
+// leaves it to the page.
+self.postMessage({started: true});

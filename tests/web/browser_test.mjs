@@ -2,7 +2,8 @@
 //  1. a played game, stopped at a fixed tick, replays natively to the same
 //     state and the same picture, shown again whole after a recording was
 //     watched over it;
-//  2. a touch tap on START starts a game;
+//  2. without its painter (the canvas's own thread) the page paints the same
+//     picture on its main thread; a touch tap on START starts a game;
 //  3. a name entered after a game is in the winners column after a reload;
 //     its game is kept, and a click on the name watches it;
 //  4. with the storage full the kept table still shows, the page says new
@@ -103,34 +104,21 @@ function readBmpPixels(file) {
   return rgb;
 }
 
-async function playedGameReplaysNatively(browser, server) {
-  const page = await openPage(browser, server, `?seed=4711&record&ticks=${kStopTick}`);
-  const placed = await startAndSetDownARow(page, true);
-  if (placed.stones_placed === 0) throw new Error('no stones were set down');
-  await page.waitForFunction(() => window.klumpix.stopped(), kWait);
-  const browserState = await page.evaluate(() => window.klumpix.state());
-  fs.writeFileSync(path.join(scratch, 'page.txt'), await page.evaluate(() => window.klumpix.recording()));
-  // Then a recording watched over the stopped game and closed at its end
-  // (the click that closes it moves the stopped game's pointer, hence the
-  // state first): the canvas shows the player's picture again, all of it.
-  const watched = fs.readFileSync(path.join(kReplayDir, 'name_entry.txt'), 'utf8');
-  const why = await page.evaluate((text) => window.klumpix.openRecording(new TextEncoder().encode(text), 'watched'),
-                                  watched);
-  if (why !== '') throw new Error(`the recording was not watched: ${why}`);
-  await page.keyboard.press('End');
-  await page.waitForFunction(() => JSON.parse(window.klumpix.watchState()).tick_count > 0, kWait);
-  const close = await pagePoint(page, 500, 300);
-  await page.mouse.click(close.x, close.y);
-  await page.waitForFunction(() => !window.klumpix.watching(), kWait);
-  const canvas = Buffer.from(await page.evaluate(async () => {
+// The canvas's pixels, RGB, as the player sees them.
+async function canvasRgb(page) {
+  return Buffer.from(await page.evaluate(async () => {
     const data = await window.klumpix.canvasPixels();
     let text = '';
     for (let i = 0; i < data.length; i += 4) text += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
     return btoa(text);
   }), 'base64');
-  await page.close();
+}
 
-  execFileSync(klumpix, ['--headless', '--input', 'page.txt', '--ticks', String(kStopTick),
+// The page's recording replayed natively to `ticks`: the same state dump and
+// the picture `canvas`, pixel for pixel.
+function expectNativeReplay(recording, ticks, browserState, canvas) {
+  fs.writeFileSync(path.join(scratch, 'page.txt'), recording);
+  execFileSync(klumpix, ['--headless', '--input', 'page.txt', '--ticks', String(ticks),
                          '--state', 'native.json', '--screenshot', 'native.bmp'], {cwd: scratch});
   const nativeState = fs.readFileSync(path.join(scratch, 'native.json'), 'utf8');
   if (nativeState !== browserState) {
@@ -146,8 +134,55 @@ async function playedGameReplaysNatively(browser, server) {
         native[3 * i + 2] !== canvas[3 * i + 2]) ++differ;
   }
   if (differ !== 0) throw new Error(`${differ} pixels differ between the canvas and the replay`);
+}
+
+async function playedGameReplaysNatively(browser, server) {
+  const page = await openPage(browser, server, `?seed=4711&record&ticks=${kStopTick}`);
+  const placed = await startAndSetDownARow(page, true);
+  if (placed.stones_placed === 0) throw new Error('no stones were set down');
+  await page.waitForFunction(() => window.klumpix.stopped(), kWait);
+  const browserState = await page.evaluate(() => window.klumpix.state());
+  const recording = await page.evaluate(() => window.klumpix.recording());
+  // Then a recording watched over the stopped game and closed at its end
+  // (the click that closes it moves the stopped game's pointer, hence the
+  // state first): the canvas shows the player's picture again, all of it.
+  const watched = fs.readFileSync(path.join(kReplayDir, 'name_entry.txt'), 'utf8');
+  const why = await page.evaluate((text) => window.klumpix.openRecording(new TextEncoder().encode(text), 'watched'),
+                                  watched);
+  if (why !== '') throw new Error(`the recording was not watched: ${why}`);
+  await page.keyboard.press('End');
+  await page.waitForFunction(() => JSON.parse(window.klumpix.watchState()).tick_count > 0, kWait);
+  const close = await pagePoint(page, 500, 300);
+  await page.mouse.click(close.x, close.y);
+  await page.waitForFunction(() => !window.klumpix.watching(), kWait);
+  const canvas = await canvasRgb(page);
+  await page.close();
+  expectNativeReplay(recording, kStopTick, browserState, canvas);
   console.log(`replay: tick ${kStopTick}, ${placed.stones_placed} stones placed, state equal, 0 pixels differ ` +
               'after a recording was watched over it');
+}
+
+// A page whose painter (the canvas's own thread) cannot be loaded paints on
+// its main thread: the same game, the same picture.
+async function aPageWithoutItsPainterStillPaints(browser, server) {
+  // A context of its own: no offline cache there to serve the painter.
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setRequestInterception(true);
+  page.on('request', (request) => (request.url().endsWith('/painter.js') ? request.abort() : request.continue()));
+  await page.setViewport({width: 1000, height: 800});
+  await page.goto(`http://127.0.0.1:${server.address().port}/?seed=4712&record&ticks=200`);
+  await page.bringToFront();
+  await page.waitForFunction(() => window.klumpix && window.klumpix.firstPictureMs !== null, kWait);
+  await page.waitForFunction(() => window.klumpix.stopped(), kWait);
+  if (await page.evaluate(() => window.Module.klumpix.paintsOffThread())) {
+    throw new Error('a page without its painter says the painter paints');
+  }
+  const browserState = await page.evaluate(() => window.klumpix.state());
+  const recording = await page.evaluate(() => window.klumpix.recording());
+  expectNativeReplay(recording, 200, browserState, await canvasRgb(page));
+  await context.close();
+  console.log('painter: without painter.js the main thread painted tick 200 as the native replay');
 }
 
 async function touchTapStartsAGame(browser, server) {
@@ -329,6 +364,7 @@ const browser = await puppeteer.launch({
 let failed = false;
 try {
   await playedGameReplaysNatively(browser, server);
+  await aPageWithoutItsPainterStillPaints(browser, server);
   await touchTapStartsAGame(browser, server);
   await savedNameSurvivesAReload(browser, server);
   await fullStorageStillShowsTheKeptTable(browser, server);
