@@ -368,9 +368,7 @@ void RetainedPicture::Paint(Surface& screen) {
     if (objects_stale_) object_marks_.MarkAll();
     objects_stale_ = false;
     PaintLayers(screen);
-    changed_.Add(floor_marks_);
-    changed_.Add(object_marks_);
-    changed_.Add(screen_marks_);
+    changed_.Add(screen_marks_);  // the layers reach the screen only there
   }
   floor_marks_.Clear();
   object_marks_.Clear();

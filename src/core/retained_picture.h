@@ -69,7 +69,8 @@ class RetainedPicture {
   // Something other than this list drew into `area` since the last Paint.
   void PaintedOver(Rect area);
   // The cells of the screen that may differ from the picture it held at the
-  // last Shown(): what Paint painted since, and what was painted over.
+  // last Shown(): where Paint painted the screen since, and what was
+  // painted over.
   const CellMask& Changed() const { return changed_; }
   void Shown() { changed_.Clear(); }
   // The screen holds nothing known: the next Paint paints everything.
